@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs, from Debian's packages, whatever of korru's build and test tools is missing.
+# Runs apt-get only when something is missing, so a prepared machine starts at once.
+set -euo pipefail
+
+packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev
+          fonts-ipafont-gothic xvfb xauth)
+if [ "${1:-}" = "--test" ]; then
+    packages+=(valgrind)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "installing: ${missing[*]}"
+sudo=()
+[ "$(id -u)" -ne 0 ] && sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,111 @@
+// Parsing of the snapshot tool's arguments. Everything is checked before anything runs, so a bad
+// call writes nothing.
+#include "app/snapshot_args.h"
+
+#include <charconv>
+
+namespace korru {
+
+const char* const kSnapshotUsage =
+    "usage: korru-snapshot [--screen WxH] [--json FILE] [--png FILE] [--svg FILE] CLICK...\n"
+    "  --screen WxH  screen size in pixels of 15 twips (default 1024x768)\n"
+    "  --json FILE   the window's items and the bench state as JSON ('-' for standard output)\n"
+    "  --png FILE    the window's client area as a picture\n"
+    "  --svg FILE    the bench alone as a vector drawing\n"
+    "  CLICK         ml mr mu md fmove(0) fmove(1) smove(0) smove(1) sukurin kosen syoten "
+    "hogan\n";
+
+namespace {
+
+// Printable, and short enough for one line of an error message.
+std::string shown(std::string_view s) {
+    std::string out;
+    for (unsigned char c : s.substr(0, 60)) {
+        if (c < 0x20 || c == 0x7F) {
+            static const char hex[] = "0123456789abcdef";
+            out += "\\x";
+            out += hex[c >> 4];
+            out += hex[c & 15];
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    if (s.size() > 60) out += "...";
+    return "'" + out + "'";
+}
+
+int screen_side(std::string_view text, std::string_view whole) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || text[0] == '-' || text[0] == '+' || end != text.data() + text.size() ||
+        ec == std::errc::invalid_argument) {
+        throw UsageError("malformed screen size " + shown(whole) + ": expected WxH in pixels");
+    }
+    if (ec == std::errc::result_out_of_range || value > kMaxScreenPixels) {
+        throw UsageError("screen size " + shown(whole) + " too large: at most " +
+                         std::to_string(kMaxScreenPixels) + " pixels a side");
+    }
+    if (value <= 0) throw UsageError("screen size " + shown(whole) + " is not positive");
+    return value;
+}
+
+void parse_screen(std::string_view text, SnapshotArgs& out) {
+    const auto x = text.find('x');
+    if (x == std::string_view::npos) {
+        throw UsageError("malformed screen size " + shown(text) + ": expected WxH in pixels");
+    }
+    out.width_px = screen_side(text.substr(0, x), text);
+    out.height_px = screen_side(text.substr(x + 1), text);
+}
+
+}  // namespace
+
+SnapshotArgs parse_snapshot_args(std::span<const std::string_view> args) {
+    SnapshotArgs out;
+    bool screen_seen = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string_view arg = args[i];
+        if (arg == "-h" || arg == "--help") {
+            out.help = true;
+            continue;
+        }
+        if (arg.size() < 2 || arg.substr(0, 2) != "--") {
+            const auto c = click_from_name(arg);
+            if (!c || *c == Click::owari) throw UsageError("unknown click " + shown(arg));
+            out.clicks.push_back(*c);
+            continue;
+        }
+        std::string_view name = arg;
+        std::optional<std::string_view> value;
+        if (const auto eq = arg.find('='); eq != std::string_view::npos) {
+            name = arg.substr(0, eq);
+            value = arg.substr(eq + 1);
+        }
+        std::optional<std::string>* file = name == "--json" ? &out.json
+                                           : name == "--png" ? &out.png
+                                           : name == "--svg" ? &out.svg
+                                                             : nullptr;
+        if (!file && name != "--screen") throw UsageError("unknown option " + shown(name));
+        if (!value) {
+            if (i + 1 == args.size()) throw UsageError("option " + shown(name) + " needs a value");
+            value = args[++i];
+        }
+        if (name == "--screen") {
+            if (screen_seen) throw UsageError("option '--screen' given twice");
+            screen_seen = true;
+            parse_screen(*value, out);
+            continue;
+        }
+        if (*file) throw UsageError("option " + shown(name) + " given twice");
+        if (value->empty()) throw UsageError("option " + shown(name) + " needs a file name");
+        *file = std::string(*value);
+    }
+    if (!out.help && !out.json && !out.png && !out.svg) {
+        throw UsageError("nothing to write: give --json, --png or --svg");
+    }
+    const int to_stdout = (out.json == "-") + (out.png == "-") + (out.svg == "-");
+    if (to_stdout > 1) throw UsageError("only one output can go to standard output");
+    return out;
+}
+
+}  // namespace korru

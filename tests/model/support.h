@@ -1,0 +1,28 @@
+// Shared set-up for the model tests: a window started on a screen given in pixels.
+#pragma once
+
+#include "commands/commands.h"
+#include "window/startup.h"
+
+namespace korru::test {
+
+inline ScreenSize pixels(int w, int h) {
+    return {static_cast<float>(w) * 15, static_cast<float>(h) * 15};
+}
+
+inline Window started(ScreenSize screen) {
+    Window w;
+    start_up(w, screen);
+    return w;
+}
+
+inline Window started(int w_px = 1024, int h_px = 768) { return started(pixels(w_px, h_px)); }
+
+// The screen whose bench is 10440 x 5220 twips, with a unit of 261.
+inline Window started_12000() { return started(ScreenSize{12000, 9000}); }
+
+inline void clicks(Window& w, Click c, int n) {
+    for (int i = 0; i < n; ++i) click(w, c);
+}
+
+}  // namespace korru::test
