@@ -1,5 +1,6 @@
 // The click handlers. Limits are recomputed from the unit on every click and enforced after the
-// move, by strict comparison; every handler ends with the finiteness check.
+// move, by strict comparison. Each handler checks the numbers it computes itself; the routines
+// it calls check theirs.
 #include "commands/commands.h"
 
 #include <array>
@@ -13,32 +14,32 @@ void ml_click(Window& w) {
     BenchState& b = w.bench;
     b.sdist = b.sdist + b.step;
     if (b.sdist > b.unit * 20) b.sdist = b.unit * 20;
+    Window::checked(b.sdist, "ml_click", "sdist");
     update_bench(w);
-    w.verify("ml_click");
 }
 
 void mr_click(Window& w) {
     BenchState& b = w.bench;
     b.sdist = b.sdist - b.step;
     if (b.sdist < b.unit / 2) b.sdist = b.unit / 2;
+    Window::checked(b.sdist, "mr_click", "sdist");
     update_bench(w);
-    w.verify("mr_click");
 }
 
 void mu_click(Window& w) {
     BenchState& b = w.bench;
     b.slift = b.slift + b.step;
     if (b.slift > b.unit + b.unit) b.slift = b.unit + b.unit;
+    Window::checked(b.slift, "mu_click", "slift");
     update_bench(w);
-    w.verify("mu_click");
 }
 
 void md_click(Window& w) {
     BenchState& b = w.bench;
     b.slift = b.slift - b.step;
     if (b.slift < b.unit * -6) b.slift = b.unit * -6;
+    Window::checked(b.slift, "md_click", "slift");
     update_bench(w);
-    w.verify("md_click");
 }
 
 namespace {
@@ -61,17 +62,18 @@ void fmove_click(Window& w, std::int16_t index) {
     BenchState& b = w.bench;
     b.flen = index == 0 ? b.unit * 6 : b.unit * 4;
     shape_lens(w);
-    w.verify("fmove_click");
+    Window::checked(b.flen, "fmove_click", "flen");
+    Window::checked(w.korru().left, "fmove_click", "korru.Left");
+    Window::checked(w.korru().width, "fmove_click", "korru.Width");
     place_focal_marks(w, b.flen);
     update_bench(w);
-    w.verify("fmove_click");
 }
 
 void smove_click(Window& w, std::int16_t index) {
     check_index(index, "smove_click");
     BenchState& b = w.bench;
     b.step = index == 0 ? b.unit / 2 : b.unit / 4;
-    w.verify("smove_click");
+    Window::checked(b.step, "smove_click", "step");
 }
 
 void sukurin_click(Window& w) { show_group(w, Window::ids::sukurin, {&w.scrn()}); }
