@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Runs korru-snapshot under valgrind's memcheck with a script of 10,000 clicks and a PNG of the
+# window: fails on any memory error and on any definite or indirect leak outside the system
+# libraries named in tests/valgrind.supp.
+#   scripts/memcheck.sh [BUILD_DIR]   (default: build; built if needed)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+
+scripts/deps.sh --test
+if [ ! -f "$build/build.ninja" ]; then
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+fi
+cmake --build "$build" --target korru-snapshot
+
+names=(ml mr mu md 'fmove(0)' 'fmove(1)' 'smove(0)' 'smove(1)' sukurin kosen syoten hogan)
+RANDOM=2026
+clicks=()
+for _ in $(seq 10000); do clicks+=("${names[RANDOM % ${#names[@]}]}"); done
+
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+status=0
+valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite,indirect \
+         --errors-for-leak-kinds=definite,indirect --error-exitcode=99 \
+         --suppressions=tests/valgrind.supp --gen-suppressions=all --num-callers=30 \
+         --log-file="$out/memcheck.log" \
+         "$build/korru-snapshot" --png "$out/window.png" --json "$out/window.json" "${clicks[@]}" || status=$?
+grep -E 'ERROR SUMMARY|definitely lost|indirectly lost|suppressed:' "$out/memcheck.log" || true
+[ -s "$out/window.png" ] || { echo "memcheck: no picture written"; exit 1; }
+exit $status
