@@ -1,10 +1,12 @@
 // korru-snapshot: starts the window model on a given screen, runs a list of clicks through the
-// same handlers as the window, and writes what results.
+// same handlers as the window, and writes what results: the model as JSON, the window as a
+// picture, the bench as a vector drawing.
 // Exit status: 0 done, 1 a run-time error of the model or a file that cannot be written,
-// 2 a malformed call.
+// 2 a malformed call. Everything is computed before the first file is written.
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <utility>
 #include <vector>
 
 #include "app/scene_json.h"
@@ -12,19 +14,49 @@
 #include "commands/commands.h"
 #include "window/startup.h"
 
+#ifdef KORRU_SNAPSHOT_PICTURES
+#include <QApplication>
+#include <QBuffer>
+
+#include "view/snapshot.h"
+#endif
+
 namespace {
 
-bool write_text(const std::string& file, const std::string& text) {
+// Each output as the file it goes to ("-": standard output) and its bytes.
+using Outputs = std::vector<std::pair<std::string, std::string>>;
+
+bool write_file(const std::string& file, const std::string& bytes) {
     if (file == "-") {
-        std::cout << text << std::flush;
+        std::cout << bytes << std::flush;
         return static_cast<bool>(std::cout);
     }
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out << text;
+    out << bytes;
     out.close();
     if (!out) std::cerr << "korru-snapshot: cannot write " << file << "\n";
     return static_cast<bool>(out);
 }
+
+#ifdef KORRU_SNAPSHOT_PICTURES
+// Pictures are made by the window's own widgets and painting, on the offscreen platform unless
+// another one was chosen, one pixel to a device-independent pixel.
+void add_pictures(const korru::SnapshotArgs& args, korru::Window& w, Outputs& out) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qt_argc = 1;
+    char name[] = "korru-snapshot";
+    char* qt_argv[] = {name, nullptr};
+    QApplication app(qt_argc, qt_argv);
+    if (args.png) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        korru::view::window_picture(w).save(&buffer, "PNG");
+        out.emplace_back(*args.png, png.toStdString());
+    }
+    if (args.svg) out.emplace_back(*args.svg, korru::view::bench_svg(w).toStdString());
+}
+#endif
 
 }  // namespace
 
@@ -42,10 +74,12 @@ int main(int argc, char** argv) {
         std::cout << kSnapshotUsage;
         return 0;
     }
+#ifndef KORRU_SNAPSHOT_PICTURES
     if (args.png || args.svg) {
         std::cerr << "korru-snapshot: pictures need the window toolkit, not built here\n";
         return 2;
     }
+#endif
 
     const ScreenSize screen{static_cast<float>(args.width_px) * 15,
                             static_cast<float>(args.height_px) * 15};
@@ -57,6 +91,13 @@ int main(int argc, char** argv) {
         std::cerr << "korru-snapshot: " << e.what() << "\n";
         return 1;
     }
-    if (args.json && !write_text(*args.json, scene_json(w, screen))) return 1;
+    Outputs out;
+    if (args.json) out.emplace_back(*args.json, scene_json(w, screen));
+#ifdef KORRU_SNAPSHOT_PICTURES
+    if (args.png || args.svg) add_pictures(args, w, out);
+#endif
+    for (const auto& [file, bytes] : out) {
+        if (!write_file(file, bytes)) return 1;
+    }
     return 0;
 }

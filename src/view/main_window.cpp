@@ -1,0 +1,213 @@
+// The window's widgets, built from the window definition and placed from the model.
+#include "view/main_window.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QWindow>
+#include <algorithm>
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+#include "view/bench_widget.h"
+#include "view/colour.h"
+#include "view/fonts.h"
+#include "view/panel.h"
+#include "view/pictures.h"
+#include "view/twips.h"
+
+namespace korru::view {
+
+namespace {
+
+// A fixed frame with a title bar offering only minimize and close.
+constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
+                                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
+// The frame assumed where the platform tells none before the window is first shown: 60 twips at
+// the sides and the bottom, a title bar of 345.
+QMargins nominal_frame() {
+    const int side = px(60);
+    return {side, px(345), side, side};
+}
+
+QString text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+std::optional<Click> click_on(int id) {
+    for (int c = 0; c <= static_cast<int>(Click::owari); ++c) {
+        if (click_target(static_cast<Click>(c)) == id) return static_cast<Click>(c);
+    }
+    return std::nullopt;
+}
+
+void set_text_colour(QLabel* label, Rgb rgb) {
+    if (rgb == kStandard) return;
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour(rgb));
+    label->setPalette(palette);
+}
+
+}  // namespace
+
+void report_error(QWidget* parent, const RuntimeError& e) {
+    QMessageBox::critical(parent, text(kMainDef.caption), QString::fromUtf8(e.what()));
+}
+
+MainWindow::MainWindow(Window& model) : QWidget(nullptr, kWindowFlags), model_(model) {
+    setObjectName(text(kMainDef.name));
+    setWindowTitle(text(model_.main.caption));
+    setWindowIcon(window_icon());
+    setFont(window_font());
+    build_items();
+    set_tab_order();
+    show_model();
+    place_window();
+    widgets_[static_cast<std::size_t>(item_id("ml"))]->setFocus();
+}
+
+void MainWindow::build_items() {
+    // The window's own items first, so the panels exist before what they hold. Within each
+    // container items are made from the last in the stacking order to the first, as Qt stacks a
+    // widget over its older siblings.
+    for (const bool in_main : {true, false}) {
+        for (int id = static_cast<int>(kItemCount) - 1; id >= 0; --id) {
+            const ItemDef& def = kItems[static_cast<std::size_t>(id)];
+            if (def.container == "work" || (def.container == "main") != in_main) continue;
+            QWidget* parent =
+                in_main ? this : widgets_[static_cast<std::size_t>(item_id(def.container))];
+            widgets_[static_cast<std::size_t>(id)] = make_widget(id, parent);
+        }
+    }
+    // Labels lie on their container's surface, beneath its panels, buttons and bench area.
+    for (std::size_t id = 0; id < kItemCount; ++id) {
+        if (widgets_[id] && kItems[id].kind == Kind::label) widgets_[id]->lower();
+    }
+}
+
+QWidget* MainWindow::make_widget(int id, QWidget* parent) {
+    const ItemDef& def = kItems[static_cast<std::size_t>(id)];
+    const QString caption = text(model_[id].caption);
+    QWidget* w = nullptr;
+    switch (def.kind) {
+        case Kind::panel:
+            w = new Panel(caption, def.look.fore == kStandard ? QColor() : colour(def.look.fore),
+                          parent);
+            break;
+        case Kind::button: {
+            auto* button = new QPushButton(caption, parent);
+            button->setAutoDefault(false);
+            w = button;
+            break;
+        }
+        case Kind::checkbox:
+            w = new QCheckBox(caption, parent);
+            break;
+        case Kind::option: {
+            // The model keeps each pair exclusive. Were the toolkit to do it as well, the Tab key
+            // would stop at only one button of each pair.
+            auto* option = new QRadioButton(caption, parent);
+            option->setAutoExclusive(false);
+            w = option;
+            break;
+        }
+        case Kind::label: {
+            auto* label = new QLabel(caption, parent);
+            label->setTextFormat(Qt::PlainText);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            set_text_colour(label, def.look.fore);
+            w = label;
+            break;
+        }
+        case Kind::bench:
+            w = bench_ = new BenchWidget(model_, parent);
+            break;
+        default:
+            throw std::logic_error("no widget for a bench item");
+    }
+    w->setObjectName(text(item_label(def)));
+    if (!def.look.font.face.empty()) w->setFont(item_font(def));
+    if (const auto c = click_on(id)) {
+        connect(static_cast<QAbstractButton*>(w), &QAbstractButton::clicked, this,
+                [this, c = *c] { deliver(c); });
+    }
+    return w;
+}
+
+// The focus moves among the items that take it in the order of their tab indices.
+void MainWindow::set_tab_order() {
+    std::vector<int> ids;
+    for (std::size_t id = 0; id < kItemCount; ++id) {
+        if (widgets_[id] && (widgets_[id]->focusPolicy() & Qt::TabFocus))
+            ids.push_back(static_cast<int>(id));
+    }
+    std::sort(ids.begin(), ids.end(), [](int a, int b) {
+        return kItems[static_cast<std::size_t>(a)].tab_index <
+               kItems[static_cast<std::size_t>(b)].tab_index;
+    });
+    for (std::size_t i = 1; i < ids.size(); ++i) {
+        setTabOrder(widgets_[static_cast<std::size_t>(ids[i - 1])],
+                    widgets_[static_cast<std::size_t>(ids[i])]);
+    }
+}
+
+// The model's window geometry is the outer frame; the client area lies inside the frame margins.
+void MainWindow::place_window() {
+    QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (frame.isNull()) frame = nominal_frame();
+    QRect outer = px_rect(model_.main);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        outer.translate(screen->geometry().topLeft());
+    }
+    setFixedSize(outer.width() - frame.left() - frame.right(),
+                 outer.height() - frame.top() - frame.bottom());
+    move(outer.topLeft());
+}
+
+void MainWindow::show_model() {
+    for (std::size_t id = 0; id < kItemCount; ++id) {
+        QWidget* w = widgets_[id];
+        if (!w) continue;
+        const Item& it = model_.items[id];
+        w->setGeometry(px_rect(it));
+        if (auto* button = qobject_cast<QAbstractButton*>(w); button && button->isCheckable()) {
+            const QSignalBlocker quiet(button);
+            button->setChecked(it.value == 1);
+        } else if (auto* label = qobject_cast<QLabel*>(w)) {
+            label->setText(text(it.caption));
+        }
+    }
+    bench_->update();
+}
+
+void MainWindow::deliver(Click c) {
+    if (failed_) return;
+    try {
+        click(model_, c);
+    } catch (const RuntimeError& e) {
+        // The model is left as the failing routine left it; nothing more reaches it.
+        failed_ = true;
+        report_error(this, e);
+        QCoreApplication::exit(1);
+        return;
+    }
+    show_model();
+    if (model_.unloaded) close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Closing the window by any means ends the program as the end button does.
+    if (!model_.unloaded && !failed_) click(model_, Click::owari);
+    event->accept();
+}
+
+}  // namespace korru::view

@@ -1,0 +1,41 @@
+// The window `main`: shows the window model and delivers the user's clicks to it.
+// The model is the one source of truth: every click goes through the model's click(), and the
+// widgets' states and the bench are then read back from the model.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "commands/commands.h"
+#include "window/window.h"
+
+namespace korru::view {
+
+class BenchWidget;
+
+class MainWindow : public QWidget {
+  public:
+    // Shows `model`, which must have been started up and must outlive the window.
+    explicit MainWindow(Window& model);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void build_items();
+    QWidget* make_widget(int id, QWidget* parent);
+    void set_tab_order();
+    void place_window();
+    void show_model();
+    void deliver(Click c);
+
+    Window& model_;
+    std::array<QWidget*, kItemCount> widgets_{};  // null for the bench items, which are painted
+    BenchWidget* bench_ = nullptr;
+    bool failed_ = false;
+};
+
+// Shows a run-time error of the model in a message box.
+void report_error(QWidget* parent, const RuntimeError& e);
+
+}  // namespace korru::view

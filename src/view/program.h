@@ -1,0 +1,21 @@
+// The program's run: start-up on the primary screen, the window, the event loop, and the one
+// failure path (a run-time error of the model, shown in a message box, then a non-zero exit).
+#pragma once
+
+#include "window/startup.h"
+
+namespace korru::view {
+
+// The window's look on every platform: the Fusion style in its standard light colours, against
+// which the window's own colours were chosen (a dark desktop theme would swallow the blue title).
+void use_window_style();
+
+// The primary screen's size in twips, 15 to a device-independent pixel.
+ScreenSize primary_screen();
+
+// Starts `model` up on `screen`, sets the window style, shows the window and runs the event loop.
+// Returns the exit status: 0 when the window was closed, 1 after a run-time error. Needs a
+// QApplication.
+int run_program(Window& model, ScreenSize screen);
+
+}  // namespace korru::view

@@ -1,0 +1,203 @@
+// The program as a whole: a run-time error of the model is shown in a message box and ends the
+// run with a non-zero status; korru without a display or with an argument says so in one line;
+// korru-snapshot draws the window and the bench, and refuses bad calls without writing anything.
+#include "view/program.h"
+
+#include <QDir>
+#include <QMessageBox>
+#include <QPainter>
+#include <QProcess>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "support.h"
+
+namespace korru {
+namespace {
+
+// Notes the text of the first modal message box and closes it; ends the event loop after five
+// seconds without one, so a box that never comes fails the test instead of hanging it.
+class MessageBoxWatch {
+  public:
+    MessageBoxWatch() {
+        QObject::connect(&poll_, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                text = box->text().toStdString();
+                box->close();
+            } else if (++ticks_ > 500) {
+                QApplication::exit(99);
+            }
+        });
+        poll_.start(10);
+    }
+    std::string text;
+
+  private:
+    QTimer poll_;
+    int ticks_ = 0;
+};
+
+template <class F>
+std::string error_of(F&& f) {
+    try {
+        f();
+    } catch (const RuntimeError& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+// A source forged onto the lens, with no step to move it by, makes the next arrow click divide
+// by zero in the scene update. The click goes to the real "←" of the running program.
+TEST(RunTimeError, OnAClickIsShownInAMessageBoxAndEndsTheRunWithAFailure) {
+    Window model;
+    std::string expected;
+    QTimer::singleShot(0, [&] {
+        model.bench.sdist = 0;
+        model.bench.step = 0;
+        model.bench.slift = model.bench.unit;
+        expected = error_of([copy = model]() mutable { click(copy, Click::ml); });
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == "main" && top->isVisible()) {
+                QTest::mouseClick(top->findChild<QWidget*>("ml"), Qt::LeftButton);
+            }
+        }
+    });
+    MessageBoxWatch watch;
+    EXPECT_EQ(view::run_program(model, test::pixels(1024, 768)), 1);
+    EXPECT_EQ(expected.rfind("run-time error in update_bench", 0), 0u) << expected;
+    EXPECT_EQ(watch.text, expected);
+}
+
+TEST(RunTimeError, AtStartUpIsShownInAMessageBoxAndEndsTheRunWithAFailure) {
+    const ScreenSize tiny{900, 600};
+    const std::string expected = error_of([&] {
+        Window w;
+        start_up(w, tiny);
+    });
+    ASSERT_EQ(expected.rfind("run-time error in start-up", 0), 0u) << expected;
+    MessageBoxWatch watch;
+    Window model;
+    EXPECT_EQ(view::run_program(model, tiny), 1);
+    EXPECT_EQ(watch.text, expected);
+}
+
+struct Finished {
+    int status = -1;  // -1: crashed
+    QByteArray out;
+    QString err;
+};
+
+// Runs a program of the build. Qt's note on a missing runtime directory is kept off stderr, which
+// then holds only the program's own words.
+Finished run(const QString& program, const QStringList& args, const QStringList& unset = {},
+             const QString& platform = {}) {
+    static const QTemporaryDir runtime;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : unset) env.remove(name);
+    env.insert("XDG_RUNTIME_DIR", runtime.path());
+    if (!platform.isEmpty()) env.insert("QT_QPA_PLATFORM", platform);
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+    EXPECT_TRUE(p.waitForFinished(30000)) << program.toStdString() << " did not finish";
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+const QString kKorru = QStringLiteral(KORRU_EXE), kSnapshot = QStringLiteral(KORRU_SNAPSHOT);
+
+TEST(Korru, WithoutADisplaySaysSoInOneLineAndFails) {
+    const Finished r = run(kKorru, {}, {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.startsWith("korru: no display")) << r.err.toStdString();
+    EXPECT_EQ(r.err.count('\n'), 1);
+}
+
+// The toolkit's own options are taken; anything left over is refused before a window opens.
+TEST(Korru, RefusesACommandLineInOneLine) {
+    for (const QStringList& args :
+         {QStringList{"--help"}, QStringList{"-platform", "offscreen", "x"}}) {
+        const Finished r = run(kKorru, args, {}, "offscreen");
+        EXPECT_EQ(r.status, 2);
+        EXPECT_TRUE(r.err.startsWith("korru: unexpected argument '" + args.last() + "'"))
+            << r.err.toStdString();
+        EXPECT_EQ(r.err.count('\n'), 1);
+    }
+}
+
+class Snapshot : public testing::Test {
+  protected:
+    QTemporaryDir dir;
+};
+
+// The picture is the window's client area as the window shows it: 914 x 613 at 1024 x 768.
+TEST_F(Snapshot, PngIsTheWindowAsShown) {
+    const QString file = dir.filePath("w.png");
+    const Finished r = run(kSnapshot, {"--png", file, "kosen", "mu"}, {"QT_QPA_PLATFORM"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QImage png(file);
+    Window model = test::started();
+    click(model, Click::kosen);
+    click(model, Click::mu);
+    view::MainWindow window(model);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_EQ(png.size(), QSize(914, 613));
+    EXPECT_TRUE(png == window.grab().toImage().convertToFormat(png.format()));
+}
+
+// The vector drawing is the bench alone, 13464 x 6732 twips at 1024 x 768.
+TEST_F(Snapshot, SvgIsTheBenchAlone) {
+    const Finished r = run(kSnapshot, {"--svg", "-", "hogan"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    QSvgRenderer svg(r.out);
+    ASSERT_TRUE(svg.isValid());
+    ASSERT_EQ(svg.viewBox(), QRect(0, 0, 898, 449));
+    QImage image(svg.viewBox().size(), QImage::Format_RGB32);
+    QPainter p(&image);
+    svg.render(&p);
+    p.end();
+    Window model = test::started();
+    const BenchState& b = model.bench;
+    const auto at = [&](double x, double y) {
+        return test::rgb_at(image, {test::pixel_of(x), test::pixel_of(y)});
+    };
+    EXPECT_EQ(at(b.lensx - 10.5 * b.unit, b.axisy), 0xFFFFFFu) << "axis";
+    EXPECT_EQ(at(b.lensx + 15.5 * b.unit, model.LYU(3).y1), 0xC0C0C0u) << "grid";
+    EXPECT_EQ(at(b.lensx + 15.5 * b.unit, model.LYU(3).y1 + b.unit / 2), 0x404040u) << "bench";
+}
+
+struct BadCall {
+    const char* name;
+    QStringList args;  // "DIR": the test's empty directory
+    int status;
+};
+
+class SnapshotRefuses : public Snapshot, public testing::WithParamInterface<BadCall> {};
+
+TEST_P(SnapshotRefuses, InOneLineWritingNothing) {
+    QStringList args = GetParam().args;
+    args.replaceInStrings("DIR", dir.path());
+    const Finished r = run(kSnapshot, args);
+    EXPECT_EQ(r.status, GetParam().status);
+    EXPECT_TRUE(r.err.startsWith("korru-snapshot: ")) << r.err.toStdString();
+    EXPECT_EQ(r.err.count('\n'), 1);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_TRUE(QDir(dir.path()).isEmpty()) << "a file was written";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Calls, SnapshotRefuses,
+    testing::Values(
+        BadCall{"unknown_click", {"--png", "DIR/w.png", "--svg", "DIR/b.svg", "left"}, 2},
+        BadCall{"png_twice", {"--png", "DIR/a.png", "--png", "DIR/b.png"}, 2},
+        BadCall{"svg_without_file", {"--svg"}, 2},
+        BadCall{"two_to_stdout", {"--png", "-", "--svg", "-"}, 2},
+        BadCall{"screen_too_small", {"--screen", "60x40", "--png", "DIR/w.png", "--json", "-"}, 1},
+        BadCall{"unwritable", {"--png", "DIR/no/such/dir/w.png"}, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace korru

@@ -1,0 +1,78 @@
+// Shared set-up for the view tests: a started model, the window showing it, its widgets found by
+// name, and pixels.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QTest>
+#include <cmath>
+#include <memory>
+
+#include "app/scene_json.h"
+#include "commands/commands.h"
+#include "view/main_window.h"
+
+namespace korru::test {
+
+inline ScreenSize pixels(int w, int h) {
+    return {static_cast<float>(w) * 15, static_cast<float>(h) * 15};
+}
+
+inline Window started(int w_px = 1024, int h_px = 768) {
+    Window w;
+    start_up(w, pixels(w_px, h_px));
+    return w;
+}
+
+// Whole pixels of a twip coordinate, worked out here rather than taken from the view.
+inline int pixel_of(double twips) {
+    return static_cast<int>(std::floor(twips / 15 + 0.5));
+}
+
+inline QRgb rgb_at(const QImage& image, QPoint p) {
+    return image.pixel(p) & 0xFFFFFFu;
+}
+
+inline QString name_of(int id) {
+    return QString::fromStdString(item_label(kItems[static_cast<std::size_t>(id)]));
+}
+
+// "fmove(0)" as a test name: "fmove_0_".
+inline std::string test_name(std::string s) {
+    for (char& c : s) {
+        if (c == '(' || c == ')') c = '_';
+    }
+    return s;
+}
+
+// Every property of every item, the bench state and the end of the run agree.
+inline void expect_same(const Window& a, const Window& b) {
+    EXPECT_EQ(scene_json(a, {}), scene_json(b, {}));
+    EXPECT_EQ(a.unloaded, b.unloaded);
+}
+
+// The window showing a started model, shown and active, as the user meets it.
+class ViewTest : public testing::Test {
+  protected:
+    explicit ViewTest(int w_px = 1024, int h_px = 768)
+        : model(started(w_px, h_px)), view(std::make_unique<view::MainWindow>(model)) {
+        view->show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(view.get()));
+    }
+
+    template <class T = QWidget>
+    T* widget(int id) const {
+        return view->findChild<T*>(name_of(id));
+    }
+    template <class T = QWidget>
+    T* widget(std::string_view name, int index = -1) const {
+        return widget<T>(item_id(name, index));
+    }
+
+    Window model;
+    std::unique_ptr<view::MainWindow> view;
+};
+
+}  // namespace korru::test
