@@ -4,9 +4,9 @@
 
 include(GNUInstallDirs)
 
-# The application id is the reverse of the project's home on GitHub (organisation and repository
-# "korru"); the desktop entry, the icons and the AppStream entry are all named after it.
-set(KORRU_APP_ID "io.github.korru.korru")
+# KORRU_APP_ID (set with the project) is the reverse of the project's home on GitHub
+# (organisation and repository "korru"); the desktop entry, the icons and the AppStream entry are
+# all named after it.
 set(KORRU_HOMEPAGE "https://github.com/korru/korru")
 set(KORRU_SCREENSHOT_URL "https://raw.githubusercontent.com/korru/korru/main/docs/screenshot.png")
 # The date of the release that PROJECT_VERSION names, for the AppStream entry and the manual pages.

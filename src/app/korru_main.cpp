@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication app(argc, argv);  // takes the toolkit's own options out of argv
+    QGuiApplication::setDesktopFileName(QStringLiteral(KORRU_APP_ID));
     if (argc > 1) {
         std::cerr << "korru: unexpected argument '" << argv[1]
                   << "': korru takes no command line\n";
