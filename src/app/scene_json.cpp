@@ -10,22 +10,32 @@ namespace {
 
 std::string_view kind_name(Kind k) {
     switch (k) {
-        case Kind::window: return "window";
-        case Kind::panel: return "panel";
-        case Kind::button: return "button";
-        case Kind::checkbox: return "checkbox";
-        case Kind::option: return "option";
-        case Kind::label: return "label";
-        case Kind::bench: return "bench";
-        case Kind::picture: return "picture";
-        case Kind::line: return "line";
-        case Kind::shape: return "shape";
+        case Kind::window:
+            return "window";
+        case Kind::panel:
+            return "panel";
+        case Kind::button:
+            return "button";
+        case Kind::checkbox:
+            return "checkbox";
+        case Kind::option:
+            return "option";
+        case Kind::label:
+            return "label";
+        case Kind::bench:
+            return "bench";
+        case Kind::picture:
+            return "picture";
+        case Kind::line:
+            return "line";
+        case Kind::shape:
+            return "shape";
     }
     return "?";
 }
 
 class Writer {
-public:
+  public:
     std::string out;
 
     void number(float v) {
@@ -69,7 +79,7 @@ public:
         number(v);
     }
 
-private:
+  private:
     bool first_ = true;
 };
 

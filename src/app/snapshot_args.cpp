@@ -81,7 +81,7 @@ SnapshotArgs parse_snapshot_args(std::span<const std::string_view> args) {
             name = arg.substr(0, eq);
             value = arg.substr(eq + 1);
         }
-        std::optional<std::string>* file = name == "--json" ? &out.json
+        std::optional<std::string>* file = name == "--json"  ? &out.json
                                            : name == "--png" ? &out.png
                                            : name == "--svg" ? &out.svg
                                                              : nullptr;

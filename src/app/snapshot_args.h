@@ -21,7 +21,7 @@ class UsageError : public std::runtime_error {
 inline constexpr int kMaxScreenPixels = 1'000'000;  // per side
 
 struct SnapshotArgs {
-    int width_px = 1024, height_px = 768;  // the screen, in pixels of 15 twips
+    int width_px = 1024, height_px = 768;       // the screen, in pixels of 15 twips
     std::optional<std::string> json, png, svg;  // "-" for standard output
     std::vector<Click> clicks;
     bool help = false;

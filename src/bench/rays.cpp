@@ -7,7 +7,9 @@ namespace korru {
 namespace {
 
 // The reach of a ray from the lens to either edge of the bench: 20 units.
-float reach(const BenchState& b) { return b.unit * 20; }
+float reach(const BenchState& b) {
+    return b.unit * 20;
+}
 
 // A ray through the lens centre from a point `height` above the axis at the source.
 void through_centre(Item& ray, const BenchState& b, float height) {

@@ -76,7 +76,9 @@ void smove_click(Window& w, std::int16_t index) {
     Window::checked(b.step, "smove_click", "step");
 }
 
-void sukurin_click(Window& w) { show_group(w, Window::ids::sukurin, {&w.scrn()}); }
+void sukurin_click(Window& w) {
+    show_group(w, Window::ids::sukurin, {&w.scrn()});
+}
 
 void kosen_click(Window& w) {
     show_group(w, Window::ids::kosen, {&w.rl(0), &w.rl(1), &w.rl(2), &w.rl(3)});
@@ -93,7 +95,9 @@ void hogan_click(Window& w) {
     for (std::int16_t i = 0; i <= 18; ++i) w.LXL(i).visible = w.LXR(i).visible = shown;
 }
 
-void owari_click(Window& w) { w.unloaded = true; }
+void owari_click(Window& w) {
+    w.unloaded = true;
+}
 
 namespace {
 
@@ -119,14 +123,18 @@ constexpr std::array<ClickInfo, 13> kClicks{{
     {Click::owari, "owari", item_id("owari")},
 }};
 
-static_assert([] {
-    for (std::size_t i = 0; i < kClicks.size(); ++i) {
-        if (kClicks[i].click != static_cast<Click>(i)) return false;
-    }
-    return true;
-}(), "kClicks follows the order of Click");
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < kClicks.size(); ++i) {
+            if (kClicks[i].click != static_cast<Click>(i)) return false;
+        }
+        return true;
+    }(),
+    "kClicks follows the order of Click");
 
-const ClickInfo& info(Click c) { return kClicks.at(static_cast<std::size_t>(c)); }
+const ClickInfo& info(Click c) {
+    return kClicks.at(static_cast<std::size_t>(c));
+}
 
 // An option click selects the element and clears its partner before the handler runs.
 void select(Window& w, const std::array<int, 2>& pair, std::int16_t index) {
@@ -135,11 +143,15 @@ void select(Window& w, const std::array<int, 2>& pair, std::int16_t index) {
 }
 
 // A check-box click toggles Value before the handler runs.
-void toggle(Window& w, int box) { w[box].value = w[box].value == 1 ? 0 : 1; }
+void toggle(Window& w, int box) {
+    w[box].value = w[box].value == 1 ? 0 : 1;
+}
 
 }  // namespace
 
-std::string_view click_name(Click c) { return info(c).name; }
+std::string_view click_name(Click c) {
+    return info(c).name;
+}
 
 std::optional<Click> click_from_name(std::string_view name) {
     for (const auto& c : kClicks) {
@@ -148,15 +160,21 @@ std::optional<Click> click_from_name(std::string_view name) {
     return std::nullopt;
 }
 
-int click_target(Click c) { return info(c).target; }
+int click_target(Click c) {
+    return info(c).target;
+}
 
 void click(Window& w, Click c) {
     using ids = Window::ids;
     switch (c) {
-        case Click::ml: return ml_click(w);
-        case Click::mr: return mr_click(w);
-        case Click::mu: return mu_click(w);
-        case Click::md: return md_click(w);
+        case Click::ml:
+            return ml_click(w);
+        case Click::mr:
+            return mr_click(w);
+        case Click::mu:
+            return mu_click(w);
+        case Click::md:
+            return md_click(w);
         case Click::fmove_long:
         case Click::fmove_short: {
             const std::int16_t index = c == Click::fmove_long ? 0 : 1;
@@ -169,11 +187,20 @@ void click(Window& w, Click c) {
             select(w, ids::smove, index);
             return smove_click(w, index);
         }
-        case Click::sukurin: toggle(w, ids::sukurin); return sukurin_click(w);
-        case Click::kosen: toggle(w, ids::kosen); return kosen_click(w);
-        case Click::syoten: toggle(w, ids::syoten); return syoten_click(w);
-        case Click::hogan: toggle(w, ids::hogan); return hogan_click(w);
-        case Click::owari: return owari_click(w);
+        case Click::sukurin:
+            toggle(w, ids::sukurin);
+            return sukurin_click(w);
+        case Click::kosen:
+            toggle(w, ids::kosen);
+            return kosen_click(w);
+        case Click::syoten:
+            toggle(w, ids::syoten);
+            return syoten_click(w);
+        case Click::hogan:
+            toggle(w, ids::hogan);
+            return hogan_click(w);
+        case Click::owari:
+            return owari_click(w);
     }
     throw std::invalid_argument("unknown click");
 }

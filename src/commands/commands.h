@@ -32,9 +32,18 @@ void hogan_click(Window& w);    // the 56 grid lines
 void owari_click(Window& w);
 
 enum class Click {
-    ml, mr, mu, md,
-    fmove_long, fmove_short, smove_large, smove_small,
-    sukurin, kosen, syoten, hogan,
+    ml,
+    mr,
+    mu,
+    md,
+    fmove_long,
+    fmove_short,
+    smove_large,
+    smove_small,
+    sukurin,
+    kosen,
+    syoten,
+    hogan,
     owari,
 };
 

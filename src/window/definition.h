@@ -62,8 +62,15 @@ inline constexpr Rgb kGreyText = 0x808080;
 
 constexpr ItemDef line(std::string_view name, int index, float x1, float y1, float x2, float y2,
                        Rgb colour) {
-    return {.name = name, .index = index, .kind = Kind::line, .container = "work",
-            .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .look = {.fore = colour}};
+    return {.name = name,
+            .index = index,
+            .kind = Kind::line,
+            .container = "work",
+            .x1 = x1,
+            .y1 = y1,
+            .x2 = x2,
+            .y2 = y2,
+            .look = {.fore = colour}};
 }
 
 // Grid lines start in a small patch, 120 twips apart; start-up spreads them over the bench.
@@ -78,21 +85,39 @@ constexpr ItemDef grid(std::string_view name, int k) {
 
 constexpr ItemDef label(std::string_view name, int index, std::string_view caption, float left,
                         float top, float width, float height, int tab, Rgb colour) {
-    return {.name = name, .index = index, .kind = Kind::label, .container = "work",
-            .caption = caption, .left = left, .top = top, .width = width, .height = height,
-            .tab_index = tab, .look = {.fore = colour}};
+    return {.name = name,
+            .index = index,
+            .kind = Kind::label,
+            .container = "work",
+            .caption = caption,
+            .left = left,
+            .top = top,
+            .width = width,
+            .height = height,
+            .tab_index = tab,
+            .look = {.fore = colour}};
 }
 
 constexpr ItemDef picture(std::string_view name, float left, float top, PictureId pic) {
-    return {.name = name, .kind = Kind::picture, .container = "work", .left = left, .top = top,
-            .width = 120, .height = 585, .look = {.picture = pic}};
+    return {.name = name,
+            .kind = Kind::picture,
+            .container = "work",
+            .left = left,
+            .top = top,
+            .width = 120,
+            .height = 585,
+            .look = {.picture = pic}};
 }
 
 }  // namespace def
 
 // The window itself; its geometry here is the design client area.
-inline constexpr ItemDef kMainDef{.name = "main", .kind = Kind::window, .container = "",
-                                  .caption = "Tavensu", .width = 8550, .height = 6585};
+inline constexpr ItemDef kMainDef{.name = "main",
+                                  .kind = Kind::window,
+                                  .container = "",
+                                  .caption = "Tavensu",
+                                  .width = 8550,
+                                  .height = 6585};
 
 inline constexpr std::size_t kItemCount = 96;
 

@@ -36,8 +36,7 @@ void fit_window(Window& w, ScreenSize screen) {
     double trial = first_trial;
     for (int pass = 0;; ++pass) {
         if (pass == kMaxFittingPasses) {
-            throw RuntimeError("start-up", screen_text(screen),
-                               "too small to fit the window on");
+            throw RuntimeError("start-up", screen_text(screen), "too small to fit the window on");
         }
         if (pass == 0) {
             form.left = first_trial / 20;
@@ -105,16 +104,16 @@ void place_grid(Window& w) {
 }  // namespace
 
 const VersionInfo& program_version() {
-    static const VersionInfo info{KORRU_VERSION_MAJOR, KORRU_VERSION_MINOR,
-                                  KORRU_VERSION_REVISION, KORRU_LEGAL_COPYRIGHT};
+    static const VersionInfo info{KORRU_VERSION_MAJOR, KORRU_VERSION_MINOR, KORRU_VERSION_REVISION,
+                                  KORRU_LEGAL_COPYRIGHT};
     return info;
 }
 
 void lay_out_window(Window& w, ScreenSize screen, const VersionInfo& version) {
     fit_window(w, screen);
     place_panels(w);
-    w.ver().caption = "ver." + std::to_string(version.major) + "." +
-                      std::to_string(version.minor) + "." + std::to_string(version.revision);
+    w.ver().caption = "ver." + std::to_string(version.major) + "." + std::to_string(version.minor) +
+                      "." + std::to_string(version.revision);
     w.cr().caption = version.legal_copyright;
 }
 

@@ -43,8 +43,8 @@ void verify_item(const Item& it, const std::string& name, std::string_view routi
     const struct {
         const char* property;
         float value;
-    } fields[] = {{"Left", it.left}, {"Top", it.top},  {"Width", it.width}, {"Height", it.height},
-                  {"X1", it.x1},     {"Y1", it.y1},    {"X2", it.x2},       {"Y2", it.y2}};
+    } fields[] = {{"Left", it.left}, {"Top", it.top}, {"Width", it.width}, {"Height", it.height},
+                  {"X1", it.x1},     {"Y1", it.y1},   {"X2", it.x2},       {"Y2", it.y2}};
     for (const auto& f : fields) {
         if (!std::isfinite(f.value)) {
             throw RuntimeError(std::string(routine), name + "." + f.property, fault_of(f.value));
@@ -77,8 +77,8 @@ void Window::verify(std::string_view routine) const {
 }
 
 float Window::checked(float value, std::string_view routine, std::string_view what) {
-    if (!std::isfinite(value)) throw RuntimeError(std::string(routine), std::string(what),
-                                                  fault_of(value));
+    if (!std::isfinite(value))
+        throw RuntimeError(std::string(routine), std::string(what), fault_of(value));
     return value;
 }
 

@@ -25,13 +25,13 @@ struct Item {
 // The program's one failure: a routine produced a number that is not finite (a division by
 // zero, an overflow or an invalid operation), or start-up met a screen it cannot fit.
 class RuntimeError : public std::runtime_error {
-public:
+  public:
     RuntimeError(std::string routine, std::string subject, std::string fault);
     const std::string& routine() const { return routine_; }
     const std::string& subject() const { return subject_; }
     const std::string& fault() const { return fault_; }
 
-private:
+  private:
     std::string routine_, subject_, fault_;
 };
 
@@ -39,7 +39,7 @@ private:
 std::string item_label(const ItemDef& def);
 
 class Window {
-public:
+  public:
     Window();  // every item with its design values, as the window is created
 
     Item main;
@@ -83,16 +83,16 @@ public:
     Item& LXR(int i) { return (*this)[ids::LXR.at(static_cast<std::size_t>(i))]; }
 
     struct ids {
-        static constexpr int work = item_id("work"), cont = item_id("cont"),
-                             vset = item_id("vset"), sset = item_id("sset"),
-                             fset = item_id("fset"), owari = item_id("owari"),
-                             ver = item_id("ver"), cr = item_id("cr"), yoko = item_id("yoko"),
-                             tate = item_id("tate"), korru = item_id("korru"),
-                             scrn = item_id("scrn"), source = item_id("source"),
-                             source_t = item_id("source_t"), image1 = item_id("image1"),
-                             image2 = item_id("image2"), image_t = item_id("image_t"),
-                             sukurin = item_id("sukurin"), kosen = item_id("kosen"),
-                             syoten = item_id("syoten"), hogan = item_id("hogan");
+        static constexpr int work = item_id("work"), cont = item_id("cont"), vset = item_id("vset"),
+                             sset = item_id("sset"), fset = item_id("fset"),
+                             owari = item_id("owari"), ver = item_id("ver"), cr = item_id("cr"),
+                             yoko = item_id("yoko"), tate = item_id("tate"),
+                             korru = item_id("korru"), scrn = item_id("scrn"),
+                             source = item_id("source"), source_t = item_id("source_t"),
+                             image1 = item_id("image1"), image2 = item_id("image2"),
+                             image_t = item_id("image_t"), sukurin = item_id("sukurin"),
+                             kosen = item_id("kosen"), syoten = item_id("syoten"),
+                             hogan = item_id("hogan");
         static constexpr auto rl = array_ids<4>("rl");
         static constexpr auto fl = array_ids<4>("fl");
         static constexpr auto ft = array_ids<2>("ft");

@@ -2,6 +2,7 @@
 // missing options. In-process, the parser either accepts a call or refuses it with one printable
 // line; through the real tool, a refused call exits 2 with one line and writes no file.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -15,7 +16,7 @@ namespace korru {
 namespace {
 
 class CommandLines {
-public:
+  public:
     explicit CommandLines(std::uint32_t seed) : rng_(seed) {}
 
     std::vector<std::string> next(const std::string& file) {
@@ -25,21 +26,55 @@ public:
         return args;
     }
 
-private:
+  private:
     std::string token(const std::string& file) {
-        static const char* const pieces[] = {
-            "--json", "--png", "--svg", "--screen", "--json=", "--screen=", "-", "--", "",
-            "ml", "mr", "mu", "md", "fmove(0)", "fmove(1)", "smove(0)", "smove(1)", "sukurin",
-            "kosen", "syoten", "hogan", "owari", "fmove(2)", "1024x768", "0x0", "-5x10",
-            "99999999999999999999x1", "1000000x1000000", "1000001x1", "800x", "x600", "8x6x4",
-            "1e3x2", " 800x600", "0800x0600", "--screen=640x480", "--help"};
+        static const char* const pieces[] = {"--json",
+                                             "--png",
+                                             "--svg",
+                                             "--screen",
+                                             "--json=",
+                                             "--screen=",
+                                             "-",
+                                             "--",
+                                             "",
+                                             "ml",
+                                             "mr",
+                                             "mu",
+                                             "md",
+                                             "fmove(0)",
+                                             "fmove(1)",
+                                             "smove(0)",
+                                             "smove(1)",
+                                             "sukurin",
+                                             "kosen",
+                                             "syoten",
+                                             "hogan",
+                                             "owari",
+                                             "fmove(2)",
+                                             "1024x768",
+                                             "0x0",
+                                             "-5x10",
+                                             "99999999999999999999x1",
+                                             "1000000x1000000",
+                                             "1000001x1",
+                                             "800x",
+                                             "x600",
+                                             "8x6x4",
+                                             "1e3x2",
+                                             " 800x600",
+                                             "0800x0600",
+                                             "--screen=640x480",
+                                             "--help"};
         switch (std::uniform_int_distribution<int>(0, 9)(rng_)) {
-            case 0: return random_bytes();
-            case 1: return file;
-            case 2: return std::to_string(rng_()) + "x" + std::to_string(rng_());
+            case 0:
+                return random_bytes();
+            case 1:
+                return file;
+            case 2:
+                return std::to_string(rng_()) + "x" + std::to_string(rng_());
             default: {
-                const auto k = std::uniform_int_distribution<std::size_t>(
-                    0, std::size(pieces) - 1)(rng_);
+                const auto k =
+                    std::uniform_int_distribution<std::size_t>(0, std::size(pieces) - 1)(rng_);
                 return pieces[k];
             }
         }
@@ -94,7 +129,8 @@ TEST(ArgsFuzz, EveryCallIsAcceptedOrRefusedWithOneLine) {
 
 TEST(ArgsFuzz, TheToolRefusesMalformedCallsWithoutWritingAFile) {
     namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / "korru_args_fuzz";
+    const fs::path dir =
+        fs::temp_directory_path() / ("korru_args_fuzz." + std::to_string(::getpid()));
     fs::create_directories(dir);
     const fs::path file = dir / "out.json";
     const fs::path err = dir / "err.txt";

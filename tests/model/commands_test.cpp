@@ -10,7 +10,7 @@ namespace {
 using test::clicks;
 
 class Commands : public testing::Test {
-protected:
+  protected:
     Window w = test::started_12000();
     const float u = 261;
     BenchState& b = w.bench;

@@ -27,9 +27,9 @@ TEST(Definition, HasEveryItemOnceInItsContainer) {
     EXPECT_EQ(per_container["sset"], 2);
     EXPECT_EQ(per_container["fset"], 2);
     EXPECT_EQ(per_container["work"], 75);
-    const std::map<std::string_view, int> arrays{{"rl", 4},   {"fl", 4},   {"ft", 2},
+    const std::map<std::string_view, int> arrays{{"rl", 4},    {"fl", 4},    {"ft", 2},
                                                  {"fmove", 2}, {"smove", 2}, {"LYU", 9},
-                                                 {"LYD", 9},  {"LXL", 19}, {"LXR", 19}};
+                                                 {"LYD", 9},   {"LXL", 19},  {"LXR", 19}};
     EXPECT_EQ(per_array, arrays);
 }
 

@@ -22,12 +22,12 @@ struct Screen {
 };
 
 // 4:3, 5:4, 16:10, 16:9 and wider, from the smallest to 8K.
-constexpr Screen kScreens[] = {
-    {320, 200},   {320, 240},   {400, 300},   {512, 384},   {640, 480},   {800, 480},
-    {800, 600},   {1024, 600},  {1024, 768},  {1152, 864},  {1280, 720},  {1280, 800},
-    {1280, 1024}, {1366, 768},  {1440, 900},  {1600, 900},  {1600, 1200}, {1920, 1080},
-    {1920, 1200}, {2048, 1536}, {2560, 1080}, {2560, 1440}, {2560, 1600}, {3440, 1440},
-    {3840, 1600}, {3840, 2160}, {5120, 2880}, {7680, 4320}};
+constexpr Screen kScreens[] = {{320, 200},   {320, 240},   {400, 300},   {512, 384},   {640, 480},
+                               {800, 480},   {800, 600},   {1024, 600},  {1024, 768},  {1152, 864},
+                               {1280, 720},  {1280, 800},  {1280, 1024}, {1366, 768},  {1440, 900},
+                               {1600, 900},  {1600, 1200}, {1920, 1080}, {1920, 1200}, {2048, 1536},
+                               {2560, 1080}, {2560, 1440}, {2560, 1600}, {3440, 1440}, {3840, 1600},
+                               {3840, 2160}, {5120, 2880}, {7680, 4320}};
 
 TEST(FuzzClicks, AMillionClicksKeepEveryInvariant) {
     const auto seed = static_cast<std::uint32_t>(env_or("KORRU_FUZZ_SEED", 7041955));
@@ -73,8 +73,8 @@ TEST(FuzzClicks, AMillionClicksKeepEveryInvariant) {
             seen[bottom] += b.slift == b.unit * -6;
             const std::string broken = test::broken_invariant(w, start);
             if (!broken.empty()) {
-                FAIL() << broken << " after click " << n << " (" << click_name(c) << ") on "
-                       << s.w << "x" << s.h << "; replay with KORRU_FUZZ_SEED=" << seed;
+                FAIL() << broken << " after click " << n << " (" << click_name(c) << ") on " << s.w
+                       << "x" << s.h << "; replay with KORRU_FUZZ_SEED=" << seed;
             }
         }
     }

@@ -1,10 +1,11 @@
 // The scene update: image case, placement and size of the image, label and screen, the rays'
 // meeting points, the focal marks, and the run-time error on a forged state.
+#include "bench/scene.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "bench/scene.h"
 #include "support.h"
 
 namespace korru {
@@ -12,7 +13,7 @@ namespace {
 
 // A bench with a unit of 261 twips, the source put where a test wants it.
 class Scene : public testing::Test {
-protected:
+  protected:
     Window w = test::started_12000();
     const float u = 261, lensx = 5220, axisy = 2610;
 

@@ -1,6 +1,7 @@
 // korru-snapshot: its argument parsing, and the JSON dump read back and compared with the model
 // run in-process through the same clicks.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -20,9 +21,7 @@ namespace {
 struct Json {
     std::variant<std::string, std::map<std::string, Json>> v;
     bool is_string = false;  // a string, as opposed to a number or literal
-    const Json& operator[](const std::string& k) const {
-        return std::get<1>(v).at(k);
-    }
+    const Json& operator[](const std::string& k) const { return std::get<1>(v).at(k); }
     const std::string& text() const { return std::get<0>(v); }
     float number() const {
         std::size_t used = 0;
@@ -34,7 +33,7 @@ struct Json {
 };
 
 class Reader {
-public:
+  public:
     explicit Reader(std::string s) : s_(std::move(s)) {}
     Json value() {
         skip();
@@ -69,7 +68,7 @@ public:
         return i_ == s_.size();
     }
 
-private:
+  private:
     std::string string() {
         expect('"');
         std::string out;
@@ -98,7 +97,9 @@ struct ToolRun {
 
 ToolRun run_snapshot(const std::string& args) {
     const auto dir = std::filesystem::temp_directory_path();
-    const auto out = dir / "korru_snapshot_test.out", err = dir / "korru_snapshot_test.err";
+    // Named after the process: CTest may run several of these tests at once.
+    const std::string stem = "korru_snapshot_test." + std::to_string(::getpid());
+    const auto out = dir / (stem + ".out"), err = dir / (stem + ".err");
     const std::string cmd =
         std::string(KORRU_SNAPSHOT) + " " + args + " >" + out.string() + " 2>" + err.string();
     const int raw = std::system(cmd.c_str());
@@ -160,12 +161,13 @@ TEST(Snapshot, JsonHoldsEveryItemAndReadsBackToTheSameFloats) {
 }
 
 TEST(Snapshot, BadCallsExitTwoWithOneLineAndWriteNothing) {
-    const auto file = std::filesystem::temp_directory_path() / "korru_snapshot_bad.json";
-    for (const char* args : {"--jsn x", "--screen 1024 --json F", "--screen 0x768 --json F",
-                             "--screen 1024x-1 --json F", "--screen axb --json F",
-                             "--screen 99999999999x2 --json F", "--json F ml left",
-                             "--json F 'fmove(2)'", "--json", "--json F --json F", "ml",
-                             "--json F owari", "--json '' ml"}) {
+    const auto file = std::filesystem::temp_directory_path() /
+                      ("korru_snapshot_bad." + std::to_string(::getpid()) + ".json");
+    for (const char* args :
+         {"--jsn x", "--screen 1024 --json F", "--screen 0x768 --json F",
+          "--screen 1024x-1 --json F", "--screen axb --json F", "--screen 99999999999x2 --json F",
+          "--json F ml left", "--json F 'fmove(2)'", "--json", "--json F --json F", "ml",
+          "--json F owari", "--json '' ml"}) {
         std::filesystem::remove(file);
         std::string a = args;
         for (auto pos = a.find(" F"); pos != std::string::npos; pos = a.find(" F"))

@@ -77,8 +77,14 @@ TEST(Fitting, SmallScreenLetsTheLeftPanelStickOut) {
 }
 
 TEST(Fitting, TodaysScreensKeepTheWholeWindowOnScreen) {
-    for (auto [wp, hp] : {std::pair{1366, 768}, {1536, 864}, {2560, 1080}, {1280, 800},
-                          {1920, 1080}, {1280, 1024}, {3440, 1440}, {800, 600}}) {
+    for (auto [wp, hp] : {std::pair{1366, 768},
+                          {1536, 864},
+                          {2560, 1080},
+                          {1280, 800},
+                          {1920, 1080},
+                          {1280, 1024},
+                          {3440, 1440},
+                          {800, 600}}) {
         const ScreenSize s = pixels(wp, hp);
         Window w = started(s);
         EXPECT_GE(w.main.top, 0) << wp << "x" << hp;
@@ -108,9 +114,9 @@ TEST(Fitting, LimitEqualToTheHeightEndsTheFitting) {
 // window and bench whose sizes are all finite and positive.
 TEST(Fitting, DegenerateScreensAreRefusedOrGiveASoundBench) {
     int refused = 0, built = 0;
-    for (ScreenSize s : {ScreenSize{0, 0}, pixels(1, 1), pixels(100, 100), pixels(320, 200),
-                         pixels(65535, 1), pixels(1, 65535), ScreenSize{4229, 100000},
-                         pixels(320, 240), pixels(100000, 100000)}) {
+    for (ScreenSize s :
+         {ScreenSize{0, 0}, pixels(1, 1), pixels(100, 100), pixels(320, 200), pixels(65535, 1),
+          pixels(1, 65535), ScreenSize{4229, 100000}, pixels(320, 240), pixels(100000, 100000)}) {
         SCOPED_TRACE(testing::Message() << s.width << " x " << s.height << " twips");
         const auto t0 = std::chrono::steady_clock::now();
         Window w;

@@ -16,10 +16,14 @@ inline Window started(ScreenSize screen) {
     return w;
 }
 
-inline Window started(int w_px = 1024, int h_px = 768) { return started(pixels(w_px, h_px)); }
+inline Window started(int w_px = 1024, int h_px = 768) {
+    return started(pixels(w_px, h_px));
+}
 
 // The screen whose bench is 10440 x 5220 twips, with a unit of 261.
-inline Window started_12000() { return started(ScreenSize{12000, 9000}); }
+inline Window started_12000() {
+    return started(ScreenSize{12000, 9000});
+}
 
 inline void clicks(Window& w, Click c, int n) {
     for (int i = 0; i < n; ++i) click(w, c);
