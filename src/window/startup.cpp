@@ -101,14 +101,6 @@ void place_grid(Window& w) {
     }
 }
 
-}  // namespace
-
-const VersionInfo& program_version() {
-    static const VersionInfo info{KORRU_VERSION_MAJOR, KORRU_VERSION_MINOR, KORRU_VERSION_REVISION,
-                                  KORRU_LEGAL_COPYRIGHT};
-    return info;
-}
-
 void lay_out_window(Window& w, ScreenSize screen, const VersionInfo& version) {
     fit_window(w, screen);
     place_panels(w);
@@ -156,6 +148,14 @@ void set_up_bench(Window& w) {
     b.slift = 0;
     w.verify("start-up");
     update_bench(w);
+}
+
+}  // namespace
+
+const VersionInfo& program_version() {
+    static const VersionInfo info{KORRU_VERSION_MAJOR, KORRU_VERSION_MINOR, KORRU_VERSION_REVISION,
+                                  KORRU_LEGAL_COPYRIGHT};
+    return info;
 }
 
 void start_up(Window& w, ScreenSize screen, const VersionInfo& version) {

@@ -26,8 +26,4 @@ inline constexpr int kMaxFittingPasses = 64;
 // Raises RuntimeError for a screen the window cannot be fitted to.
 void start_up(Window& w, ScreenSize screen, const VersionInfo& version = program_version());
 
-// The two halves of start-up, for tests that look at one of them.
-void lay_out_window(Window& w, ScreenSize screen, const VersionInfo& version);
-void set_up_bench(Window& w);
-
 }  // namespace korru
