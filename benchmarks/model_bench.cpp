@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Timing of the model's work per user action: start-up, one arrow click, one focal-length click,
 // the finiteness check alone, and the JSON dump. Run side by side in one process so the ratios
 // between them hold on a noisy machine.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installing korru as a desktop application (programs, menu entry, icons, AppStream entry, manual
 # pages) and packing it as a Debian package with CPack. The application id and the URLs are set
 # here once; the version is the project version. configure_file carries them into every file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Build-time tool: writes the 32 x 32 pixel-art window icon as a PNG for the desktop's icon theme.
 // Larger sizes are whole multiples of 32 and repeat every pixel, so the picture keeps its hard
 // edges instead of being smoothed into a blur.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs, from Debian's packages, whatever of korru's build and test tools is missing.
 # Runs apt-get only when something is missing, so a prepared machine starts at once.
 set -euo pipefail

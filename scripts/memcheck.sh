@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs korru-snapshot under valgrind's memcheck with a script of 10,000 clicks and a PNG of the
 # window: fails on any memory error and on any definite or indirect leak outside the system
 # libraries named in tests/valgrind.supp.

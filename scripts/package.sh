@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds korru for release and packs it as a Debian package with CPack.
 # Prints the path of the .deb; install it with `apt-get install ./korru_*.deb`.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds korru and runs every test through CTest: once in an optimised
 # build, then again built with AddressSanitizer and UndefinedBehaviorSanitizer (halting on the
 # first error).

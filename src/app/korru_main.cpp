@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // korru: the lens bench window. It takes no command line of its own (only the toolkit's options),
 // reads and writes no files and keeps no settings.
 // Exit status: 0 when the window is closed, 1 after a run-time error or without a display,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The whole window as JSON: the screen, the bench state and every item's properties in twips.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Parsing of the snapshot tool's arguments. Everything is checked before anything runs, so a bad
 // call writes nothing.
 #include "app/snapshot_args.h"

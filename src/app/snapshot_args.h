@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The snapshot tool's command line:
 //   korru-snapshot [--screen WxH] [--json FILE] [--png FILE] [--svg FILE] CLICK...
 #pragma once

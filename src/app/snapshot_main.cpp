@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // korru-snapshot: starts the window model on a given screen, runs a list of clicks through the
 // same handlers as the window, and writes what results: the model as JSON, the window as a
 // picture, the bench as a vector drawing.

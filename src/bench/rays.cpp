@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The principal rays, in float twips, evaluated in the order written. T, the top of the source,
 // is always read back from the source picture.
 #include "bench/rays.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The scene update: source, rays, image case, image, label and screen.
 //
 // Bench arithmetic is single precision, one operation at a time, in the order written; every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The scene update and the routines that place the bench's moving items from the bench state.
 #pragma once
 

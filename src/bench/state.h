@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The bench state: the seven numbers that describe the whole optical set-up.
 // All lengths are single-precision twips in the bench's own coordinates (origin top-left of the
 // bench, x to the right, y downward).

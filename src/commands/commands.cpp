@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The click handlers. Limits are recomputed from the unit on every click and enforced after the
 // move, by strict comparison. Each handler checks the numbers it computes itself; the routines
 // it calls check theirs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The click handlers, one per click of the window's event map, as plain functions on the model.
 // The view and the snapshot tool both run every click through click(), which first does what the
 // toolkit does on a click (select an option and clear its partner, toggle a check box) and then

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The bench items by kind. Everything is snapped to whole pixels and drawn without antialiasing:
 // level and upright lines fill whole pixels, slanting lines and outlines are one-pixel strokes
 // through pixel centres, so all stay crisp at any whole device pixel ratio. Pictures are scaled

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Painting the bench: the background and the 75 bench items, from the last in the stacking order
 // to the first, so the first ends on top. The bench widget, the window picture of the snapshot
 // tool and its vector drawing all paint with this one function.

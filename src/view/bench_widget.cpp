@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The bench area paints the model's bench items and then its own border over them.
 #include "view/bench_widget.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The bench area `work`: a dark drawing surface inside a thin sunken border. The surface is the
 // bench's coordinate space, its origin just inside the border.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The model's 0xRRGGBB colours as the toolkit's.
 #pragma once
 

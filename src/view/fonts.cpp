@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Font choice and sizing. Sizes are set in pixels, so the window looks the same whatever
 // resolution the platform reports: a point is 4/3 of a device-independent pixel.
 #include "view/fonts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window's fonts. The Japanese Gothic face of the window definition is stood in for by a
 // proportional Japanese face found on this machine; items without a font of their own use the
 // window's default font, the same face at the size of one line of text in a 255-twip row.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window's widgets, built from the window definition and placed from the model.
 #include "view/main_window.h"
 

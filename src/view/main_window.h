@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window `main`: shows the window model and delivers the user's clicks to it.
 // The model is the one source of truth: every click goes through the model's click(), and the
 // widgets' states and the bench are then read back from the model.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The frame runs through the middle of the caption's line; the caption sits on the window's
 // background a little in from the left.
 #include "view/panel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A panel: an etched frame whose caption, in its own colour, interrupts the frame's top edge.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pictures from the XPM grids. The turned candle is the upright one given a half turn, so the two
 // always match.
 #include "view/pictures.h"

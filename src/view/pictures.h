@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's pictures: the candle, the turned candle and the window icon, built once from the
 // XPM grids in assets/.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's run: start-up on the primary screen, the window, the event loop, and the one
 // failure path (a run-time error of the model, shown in a message box, then a non-zero exit).
 #pragma once

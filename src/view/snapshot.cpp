@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window picture is rendered from the same widgets the program shows; the vector drawing is
 // painted by the same function as the bench widget.
 #include "view/snapshot.h"

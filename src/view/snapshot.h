@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pictures of a started window model for the snapshot tool: the client area as the window shows
 // it, and the bench alone as a vector drawing. Both need a QApplication.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Twips to pixels, in one place.
 #include "view/twips.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The one conversion between the model's twips and the view's device-independent pixels.
 // Every position and size the view takes from the model goes through these functions.
 #pragma once

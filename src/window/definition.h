@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window definition: every item of the one window, as data.
 // Rows are grouped by container and, within a container, listed in stacking order (the first row
 // on top). Geometry is the design geometry in twips; start-up replaces most of it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up: window fitting, panel row, captions, then the fixed bench and the start state.
 //
 // Every number is single precision except the trial width, which becomes double once it has

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up: fits the window to the screen, lays out the panel row, then builds the fixed bench
 // and runs the first scene update. Runs once, before the window is shown.
 #pragma once

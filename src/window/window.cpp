@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window as it is created, and the finiteness check every routine ends with.
 #include "window/window.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window model: the one window, its 96 items with their run-time properties, and the bench
 // state. Every routine of the program works on a Window; the view only reads it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Random command lines for korru-snapshot: random bytes, huge numbers, empty strings, repeated and
 // missing options. In-process, the parser either accepts a call or refuses it with one printable
 // line; through the real tool, a refused call exits 2 with one line and writes no file.

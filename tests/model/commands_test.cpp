@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The click handlers: arrow limits, focal-length and step choice, display toggles and the end
 // button, each driven through click() as the window delivers it.
 #include <gtest/gtest.h>

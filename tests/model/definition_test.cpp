@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window definition as data: the item set, focus order, start states, and the model's
 // independence from the window toolkit.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A million random clicks across screens from 320x200 to 7680x4320, with every invariant of the
 // bench checked after every click. The seed is printed on failure so that a run can be replayed;
 // KORRU_FUZZ_SEED and KORRU_FUZZ_CLICKS override the seed and the total number of clicks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What must hold of the window after any click on any screen; shared by the randomised tests.
 #pragma once
 

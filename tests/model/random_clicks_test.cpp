@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Long random click sequences on many screens, with the invariants checked after every click.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The scene update: image case, placement and size of the image, label and screen, the rays'
 // meeting points, the focal marks, and the run-time error on a forged state.
 #include "bench/scene.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // korru-snapshot: its argument parsing, and the JSON dump read back and compared with the model
 // run in-process through the same clicks.
 #include <gtest/gtest.h>

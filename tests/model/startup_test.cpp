@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up: window fitting on real and degenerate screens, the panel row, the captions, and the
 // fixed bench.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shared set-up for the model tests: a window started on a screen given in pixels.
 #pragma once
 

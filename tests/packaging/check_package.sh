@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Checks of korru as an installed desktop application and as a Debian package.
 #   check_package.sh tree      BUILD_DIR VERSION APP_ID WITH_WINDOW  install into a scratch prefix
 #   check_package.sh build     BUILD_DIR DEB_DIR                     pack the .deb with CPack

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The icons the desktop shows: every raster size is the pixel art with each pixel repeated (no
 // smoothing, no shift), and the scalable drawing shows the same picture.
 #include "assets/icon.xpm"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The bench as painted: each item alone lands in its box in its own colours; the real bench
 // widget shows axis, lens, flame, screen, grid and rays where the model puts them, before and
 // after clicks; lines and outlines stay whole device pixels at device pixel ratios 1 to 3.

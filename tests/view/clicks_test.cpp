@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Clicks on the real widgets drive the model exactly as click() does when called directly, the
 // widgets then show the model's states, and the end button or closing the window ends the run.
 #include <QAbstractButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The view tests run on the offscreen platform with one application object for the process.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program as a whole: a run-time error of the model is shown in a message box and ends the
 // run with a non-zero status; korru without a display or with an argument says so in one line;
 // korru-snapshot draws the window and the bench, and refuses bad calls without writing anything.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shared set-up for the view tests: a started model, the window showing it, its widgets found by
 // name, and pixels.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window and its widgets: every item that is a widget exists under its name with its caption,
 // state and geometry from the model; the window's frame and title; focus order; fonts.
 #include <QCheckBox>
