@@ -7,13 +7,13 @@
 #include "app/scene_json.h"
 #include "bench/scene.h"
 #include "commands/commands.h"
-#include "window/startup.h"
+#include "commands/startup.h"
 
 namespace {
 
 using namespace korru;
 
-const ScreenSize kScreen{1920 * 15, 1080 * 15};
+const ScreenSize kScreen = ScreenSize::from_pixels(1920, 1080);
 
 Window started() {
     Window w;
@@ -72,5 +72,3 @@ void JsonDump(benchmark::State& state) {
 BENCHMARK(JsonDump);
 
 }  // namespace
-
-BENCHMARK_MAIN();

@@ -4,7 +4,8 @@
 
 #include <string>
 
-#include "window/startup.h"
+#include "window/screen.h"
+#include "window/window.h"
 
 namespace korru {
 

@@ -7,14 +7,23 @@
 
 namespace korru {
 
-const char* const kSnapshotUsage =
-    "usage: korru-snapshot [--screen WxH] [--json FILE] [--png FILE] [--svg FILE] CLICK...\n"
-    "  --screen WxH  screen size in pixels of 15 twips (default 1024x768)\n"
-    "  --json FILE   the window's items and the bench state as JSON ('-' for standard output)\n"
-    "  --png FILE    the window's client area as a picture\n"
-    "  --svg FILE    the bench alone as a vector drawing\n"
-    "  CLICK         ml mr mu md fmove(0) fmove(1) smove(0) smove(1) sukurin kosen syoten "
-    "hogan\n";
+std::string snapshot_usage() {
+    std::string usage =
+        "usage: korru-snapshot [--screen WxH] [--json FILE] [--png FILE] [--svg FILE] CLICK...\n"
+        "       korru-snapshot --list-clicks\n"
+        "  --screen WxH   screen size in pixels of 15 twips (default 1024x768)\n"
+        "  --json FILE    the window's items and the bench state as JSON ('-' for standard "
+        "output)\n"
+        "  --png FILE     the window's client area as a picture\n"
+        "  --svg FILE     the bench alone as a vector drawing\n"
+        "  --list-clicks  the names of the clicks, one a line\n"
+        "  CLICK         ";
+    for (std::size_t i = 0; i < kLessonClicks; ++i) {
+        usage += ' ';
+        usage += kClicks[i].name;
+    }
+    return usage + "\n";
+}
 
 namespace {
 
@@ -70,6 +79,10 @@ SnapshotArgs parse_snapshot_args(std::span<const std::string_view> args) {
             out.help = true;
             continue;
         }
+        if (arg == "--list-clicks") {
+            out.list_clicks = true;
+            continue;
+        }
         if (arg.size() < 2 || arg.substr(0, 2) != "--") {
             const auto c = click_from_name(arg);
             if (!c || *c == Click::owari) throw UsageError("unknown click " + shown(arg));
@@ -101,7 +114,7 @@ SnapshotArgs parse_snapshot_args(std::span<const std::string_view> args) {
         if (value->empty()) throw UsageError("option " + shown(name) + " needs a file name");
         *file = std::string(*value);
     }
-    if (!out.help && !out.json && !out.png && !out.svg) {
+    if (!out.help && !out.list_clicks && !out.json && !out.png && !out.svg) {
         throw UsageError("nothing to write: give --json, --png or --svg");
     }
     const int to_stdout = (out.json == "-") + (out.png == "-") + (out.svg == "-");

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The snapshot tool's command line:
 //   korru-snapshot [--screen WxH] [--json FILE] [--png FILE] [--svg FILE] CLICK...
+//   korru-snapshot --list-clicks
 #pragma once
 
 #include <optional>
@@ -26,10 +27,11 @@ struct SnapshotArgs {
     std::optional<std::string> json, png, svg;  // "-" for standard output
     std::vector<Click> clicks;
     bool help = false;
+    bool list_clicks = false;
 };
 
 SnapshotArgs parse_snapshot_args(std::span<const std::string_view> args);
 
-extern const char* const kSnapshotUsage;
+std::string snapshot_usage();
 
 }  // namespace korru

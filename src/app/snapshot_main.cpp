@@ -13,7 +13,7 @@
 #include "app/scene_json.h"
 #include "app/snapshot_args.h"
 #include "commands/commands.h"
-#include "window/startup.h"
+#include "commands/startup.h"
 
 #ifdef KORRU_SNAPSHOT_PICTURES
 #include <QApplication>
@@ -72,7 +72,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (args.help) {
-        std::cout << kSnapshotUsage;
+        std::cout << snapshot_usage();
+        return 0;
+    }
+    if (args.list_clicks) {
+        for (std::size_t i = 0; i < kLessonClicks; ++i) std::cout << kClicks[i].name << '\n';
         return 0;
     }
 #ifndef KORRU_SNAPSHOT_PICTURES
@@ -82,8 +86,7 @@ int main(int argc, char** argv) {
     }
 #endif
 
-    const ScreenSize screen{static_cast<float>(args.width_px) * 15,
-                            static_cast<float>(args.height_px) * 15};
+    const ScreenSize screen = ScreenSize::from_pixels(args.width_px, args.height_px);
     Window w;
     try {
         start_up(w, screen);

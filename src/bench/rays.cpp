@@ -26,30 +26,30 @@ void through_centre(Item& ray, const BenchState& b, float height) {
 void place_common_rays(Window& w) {
     const BenchState& b = w.bench;
     const float t = w.source().top;
-    through_centre(w.rl(0), b, b.axisy - t);
-    w.rl(1).x2 = b.lensx;
-    w.rl(1).y2 = w.source().top;
+    through_centre(w.ray(0), b, b.axisy - t);
+    w.ray(1).x2 = b.lensx;
+    w.ray(1).y2 = w.source().top;
     const float l = reach(b);
-    w.rl(2).x2 = b.lensx + l;
-    w.rl(2).y2 = b.axisy + (b.axisy - w.source().top) * (l / b.flen - 1);
-    through_centre(w.rl(3), b, b.slift);
+    w.ray(2).x2 = b.lensx + l;
+    w.ray(2).y2 = b.axisy + (b.axisy - w.source().top) * (l / b.flen - 1);
+    through_centre(w.ray(3), b, b.slift);
 }
 
 void place_real_rays(Window& w) {
     const BenchState& b = w.bench;
-    w.rl(1).x1 = b.lensx - reach(b);
-    w.rl(1).y1 = w.source().top;
-    w.rl(2).x1 = b.lensx;
-    w.rl(2).y1 = w.source().top;
+    w.ray(1).x1 = b.lensx - reach(b);
+    w.ray(1).y1 = w.source().top;
+    w.ray(2).x1 = b.lensx;
+    w.ray(2).y1 = w.source().top;
 }
 
 void place_virtual_rays(Window& w) {
     const BenchState& b = w.bench;
     const float l = reach(b);
-    w.rl(1).x1 = b.lensx - b.sdist;
-    w.rl(1).y1 = w.source().top;
-    w.rl(2).y1 = b.axisy - (b.axisy - w.source().top) * (l / b.flen + 1);
-    w.rl(2).x1 = b.lensx - l;
+    w.ray(1).x1 = b.lensx - b.sdist;
+    w.ray(1).y1 = w.source().top;
+    w.ray(2).y1 = b.axisy - (b.axisy - w.source().top) * (l / b.flen + 1);
+    w.ray(2).x1 = b.lensx - l;
 }
 
 }  // namespace korru

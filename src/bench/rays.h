@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The four principal rays rl(0)..rl(3). The scene update places them in two groups: the ends
+// The four principal rays rl(0)..ray(3). The scene update places them in two groups: the ends
 // that do not depend on the image, then the start points of the case in force.
 #pragma once
 

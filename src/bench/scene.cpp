@@ -20,7 +20,7 @@ constexpr std::string_view kRoutine = "update_bench";
 void place_source(Window& w) {
     const BenchState& b = w.bench;
     Item& source = w.source();
-    Item& label = w.source_t();
+    Item& label = w.source_label();
     source.top = b.axisy - b.slift - source.height;
     source.left = b.lensx - b.sdist - source.width / 2;
     label.top = source.top + 120;
@@ -36,10 +36,10 @@ float image_distance(const BenchState& b) {
 void real_image(Window& w) {
     const BenchState& b = w.bench;
     const float s = b.sdist, f = b.flen;
-    Item& image = w.image1();
-    Item& label = w.image_t();
-    w.image1().visible = true;
-    w.image2().visible = false;
+    Item& image = w.real_image();
+    Item& label = w.image_label();
+    w.real_image().visible = true;
+    w.virtual_image().visible = false;
     label.visible = true;
     image.top = b.axisy + f * (b.slift / (s - f));
     const float t = w.source().top;
@@ -48,7 +48,7 @@ void real_image(Window& w) {
     const float v = image_distance(b);
     image.left = b.lensx + v - image.width / 2;
     place_real_rays(w);
-    Item& screen = w.scrn();
+    Item& screen = w.screen_card();
     screen.top = b.axisy;
     screen.left = b.lensx + v - screen.width / 2;
     label.caption = "像";
@@ -59,9 +59,9 @@ void real_image(Window& w) {
 void virtual_image(Window& w) {
     const BenchState& b = w.bench;
     const float s = b.sdist, f = b.flen;
-    Item& image = w.image2();
-    Item& label = w.image_t();
-    w.image1().visible = false;
+    Item& image = w.virtual_image();
+    Item& label = w.image_label();
+    w.real_image().visible = false;
     image.visible = true;
     const float t = w.source().top;
     image.top = b.axisy - f * ((b.axisy - t) / (f - s));
@@ -87,9 +87,9 @@ void update_bench(Window& w) {
     } else if (std::floor(b.flen - b.sdist) > 0) {
         virtual_image(w);
     } else {
-        w.image1().visible = false;
-        w.image2().visible = false;
-        w.image_t().visible = false;
+        w.real_image().visible = false;
+        w.virtual_image().visible = false;
+        w.image_label().visible = false;
         // No image forms, but the rays still start where they would for a real one, so none is
         // left where an earlier position of the source put it.
         place_real_rays(w);
@@ -104,24 +104,24 @@ void place_focal_marks(Window& w, float f) {
     const float centre[4] = {lensx - f, lensx - f, lensx + f, lensx + f};
     const float lean[4] = {-60, 60, -60, 60};
     for (int i = 0; i < 4; ++i) {
-        Item& line = w.fl(i);
+        Item& line = w.focal_mark(i);
         line.x1 = centre[i] + lean[i];
         line.y1 = axisy - 60;
         line.x2 = centre[i] - lean[i];
         line.y2 = axisy + 60;
     }
-    w.ft(0).top = w.fl(0).y2 + 20;
-    w.ft(0).left = w.fl(0).x1 - 20;
-    w.ft(1).top = w.fl(2).y2 + 20;
-    w.ft(1).left = w.fl(2).x1 - 20;
+    w.focal_label(0).top = w.focal_mark(0).y2 + 20;
+    w.focal_label(0).left = w.focal_mark(0).x1 - 20;
+    w.focal_label(1).top = w.focal_mark(2).y2 + 20;
+    w.focal_label(1).left = w.focal_mark(2).x1 - 20;
     w.verify("place_focal_marks");
 }
 
 void shape_lens(Window& w) {
     const BenchState& b = w.bench;
     const double q = std::pow(static_cast<double>(b.unit), 2) / static_cast<double>(b.flen);
-    w.korru().left = static_cast<float>(static_cast<double>(b.lensx) - q * 2);
-    w.korru().width = static_cast<float>(q * 4);
+    w.lens().left = static_cast<float>(static_cast<double>(b.lensx) - q * 2);
+    w.lens().width = static_cast<float>(q * 4);
 }
 
 }  // namespace korru

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-// The click handlers, one per click of the window's event map, as plain functions on the model.
-// The view and the snapshot tool both run every click through click(), which first does what the
-// toolkit does on a click (select an option and clear its partner, toggle a check box) and then
-// runs the handler.
+// The click handlers, one per click of the window's event map, as plain functions on the model,
+// and the one list of the window's clicks. The view, the snapshot tool, the benchmarks and the
+// tests all run a click through click(), which first does what the toolkit does on a click
+// (select an option and clear its partner, toggle a check box) and then runs the handler.
 #pragma once
 
-#include <cstdint>
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -13,24 +13,24 @@
 
 namespace korru {
 
-// Arrow buttons: move the source one step, pull it back to its limit, update the bench.
-void ml_click(Window& w);  // away from the lens, to at most 20 units
-void mr_click(Window& w);  // toward the lens, to at least half a unit
-void mu_click(Window& w);  // up, to at most 2 units above the axis
-void md_click(Window& w);  // down, to at most 6 units below the axis
+// Arrow buttons: move the candle one step, pull it back to its limit, update the bench.
+void move_away(Window& w);    // ml: away from the lens, to at most 20 units
+void move_closer(Window& w);  // mr: towards the lens, to at least half a unit
+void move_up(Window& w);      // mu: up, to at most 2 units above the axis
+void move_down(Window& w);    // md: down, to at most 6 units below the axis
 
-// Option pairs: index 0 long focal length / large step, index 1 short / small.
-void fmove_click(Window& w, std::int16_t index);
-void smove_click(Window& w, std::int16_t index);
+// Option pairs: index 0 the long focal length / the large step, index 1 short / small.
+void choose_focal_length(Window& w, int index);  // fmove
+void choose_step(Window& w, int index);          // smove
 
 // Check boxes: show or hide their group from the box's Value.
-void sukurin_click(Window& w);  // the screen
-void kosen_click(Window& w);    // the four rays
-void syoten_click(Window& w);   // the focal-point marks
-void hogan_click(Window& w);    // the 56 grid lines
+void show_screen(Window& w);        // sukurin: the screen card
+void show_rays(Window& w);          // kosen: the four rays
+void show_focal_points(Window& w);  // syoten: the focal-point crosses and labels
+void show_grid(Window& w);          // hogan: the 56 grid lines
 
 // The end button: unloads the window.
-void owari_click(Window& w);
+void end_program(Window& w);  // owari
 
 enum class Click {
     ml,
@@ -48,11 +48,47 @@ enum class Click {
     owari,
 };
 
-// The clicked item's name as the tools spell it: "ml", "fmove(0)", "hogan".
+struct ClickInfo {
+    Click click;
+    std::string_view name;  // as the tools spell it: "ml", "fmove(0)", "hogan"
+    int target;             // the item in kItems the click lands on
+};
+
+// Every click of the window, in the order of Click. All but the last leave the window open.
+inline constexpr std::array<ClickInfo, 13> kClicks{{
+    {Click::ml, "ml", item_id("ml")},
+    {Click::mr, "mr", item_id("mr")},
+    {Click::mu, "mu", item_id("mu")},
+    {Click::md, "md", item_id("md")},
+    {Click::fmove_long, "fmove(0)", item_id("fmove", 0)},
+    {Click::fmove_short, "fmove(1)", item_id("fmove", 1)},
+    {Click::smove_large, "smove(0)", item_id("smove", 0)},
+    {Click::smove_small, "smove(1)", item_id("smove", 1)},
+    {Click::sukurin, "sukurin", item_id("sukurin")},
+    {Click::kosen, "kosen", item_id("kosen")},
+    {Click::syoten, "syoten", item_id("syoten")},
+    {Click::hogan, "hogan", item_id("hogan")},
+    {Click::owari, "owari", item_id("owari")},
+}};
+
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < kClicks.size(); ++i) {
+            if (kClicks[i].click != static_cast<Click>(i)) return false;
+        }
+        return kClicks.back().click == Click::owari;
+    }(),
+    "kClicks follows the order of Click and ends with the end button");
+
+// The clicks that keep the window open: what a lesson, a replay or a random walk is made of.
+inline constexpr std::size_t kLessonClicks = kClicks.size() - 1;
+
 std::string_view click_name(Click c);
 std::optional<Click> click_from_name(std::string_view name);
 // The item in kItems that the click lands on.
 int click_target(Click c);
+// The click that lands on an item, if any.
+std::optional<Click> click_on(int item);
 
 // One click as the window delivers it.
 void click(Window& w, Click c);

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: MIT
-// The bench items by kind. Everything is snapped to whole pixels and drawn without antialiasing:
-// level and upright lines fill whole pixels, slanting lines and outlines are one-pixel strokes
-// through pixel centres, so all stay crisp at any whole device pixel ratio. Pictures are scaled
-// pixel for pixel, without smoothing.
+// The bench drawing painted with QPainter. Everything is snapped to whole pixels and drawn
+// without antialiasing: level and upright lines fill whole pixels, slanting lines and outlines
+// are one-pixel strokes through pixel centres, so all stay crisp at any whole device pixel ratio.
+// Pictures are scaled pixel for pixel, without smoothing.
 #include "view/bench_painter.h"
 
 #include <QPen>
 #include <algorithm>
 #include <cstdlib>
-#include <vector>
 
 #include "view/colour.h"
 #include "view/fonts.h"
@@ -23,94 +22,76 @@ QPen thin_pen(Rgb rgb) {
     return QPen(colour(rgb), 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
 }
 
-void paint_line(QPainter& p, const Item& it, const ItemDef& def) {
-    const QPoint a = px_point(it.x1, it.y1), b = px_point(it.x2, it.y2);
-    if (a.x() == b.x() || a.y() == b.y()) {
-        // Level and upright lines are whole pixels from one end up to the other, exact at any
-        // device pixel ratio.
-        const QPoint from(std::min(a.x(), b.x()), std::min(a.y(), b.y()));
-        const QSize size(std::max(std::abs(b.x() - a.x()), 1),
-                         std::max(std::abs(b.y() - a.y()), 1));
-        p.fillRect(QRect(from, size), colour(def.look.fore));
-        return;
-    }
-    p.setPen(thin_pen(def.look.fore));
-    p.drawLine(QPointF(a) + QPointF(0.5, 0.5), QPointF(b) + QPointF(0.5, 0.5));
-}
+class Painter {
+  public:
+    explicit Painter(QPainter& p) : p_(p) {}
 
-// Fill and a one-pixel outline on the box's outermost pixels.
-void paint_shape(QPainter& p, const Item& it, const ItemDef& def) {
-    const QRect box = px_rect(it);
-    if (box.width() <= 0 || box.height() <= 0) return;
-    p.setPen(thin_pen(def.look.fore));
-    p.setBrush(colour(def.look.back));
-    const QRectF outline(box.left() + 0.5, box.top() + 0.5, box.width() - 1, box.height() - 1);
-    if (def.look.shape == ShapeKind::oval) {
-        p.drawEllipse(outline);
-    } else {
-        p.drawRect(outline);
-    }
-}
+    void operator()(const FilledRect& r) { p_.fillRect(px_rect(r.box), colour(r.colour)); }
 
-// Transparent: only the text, clipped to the label's box.
-void paint_label(QPainter& p, const Item& it, const ItemDef& def) {
-    p.setPen(colour(def.look.fore));
-    p.setFont(item_font(def));
-    p.drawText(px_rect(it), Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(it.caption));
-}
-
-// Stretched to fill the box; the bench shows through the transparent pixels.
-void paint_picture(QPainter& p, const Item& it, const ItemDef& def) {
-    const QRect box = px_rect(it);
-    if (box.width() <= 0 || box.height() <= 0) return;
-    p.drawImage(box, picture(def.look.picture));
-}
-
-// From the last in the stacking order to the first, so the first ends on top.
-const std::vector<int>& paint_order() {
-    static const std::vector<int> order = [] {
-        std::vector<int> ids;
-        for (int i = static_cast<int>(kItemCount) - 1; i >= 0; --i) {
-            if (kItems[static_cast<std::size_t>(i)].container == "work") ids.push_back(i);
+    void operator()(const Line& l) {
+        const QPoint a = px_point(l.x1, l.y1), b = px_point(l.x2, l.y2);
+        if (a.x() == b.x() || a.y() == b.y()) {
+            // Level and upright lines are whole pixels from one end up to the other, exact at
+            // any device pixel ratio.
+            const QPoint from(std::min(a.x(), b.x()), std::min(a.y(), b.y()));
+            const QSize size(std::max(std::abs(b.x() - a.x()), 1),
+                             std::max(std::abs(b.y() - a.y()), 1));
+            p_.fillRect(QRect(from, size), colour(l.colour));
+            return;
         }
-        return ids;
-    }();
-    return order;
-}
+        p_.setPen(thin_pen(l.colour));
+        p_.drawLine(QPointF(a) + QPointF(0.5, 0.5), QPointF(b) + QPointF(0.5, 0.5));
+    }
+
+    // Fill and a one-pixel outline on the box's outermost pixels.
+    void operator()(const Shape& s) {
+        const QRect box = px_rect(s.box);
+        if (box.width() <= 0 || box.height() <= 0) return;
+        p_.setPen(thin_pen(s.outline));
+        p_.setBrush(colour(s.fill));
+        const QRectF outline(box.left() + 0.5, box.top() + 0.5, box.width() - 1,
+                             box.height() - 1);
+        if (s.kind == ShapeKind::oval) {
+            p_.drawEllipse(outline);
+        } else {
+            p_.drawRect(outline);
+        }
+    }
+
+    void operator()(const Picture& pic) {
+        const QRect box = px_rect(pic.box);
+        if (box.width() <= 0 || box.height() <= 0) return;
+        p_.drawImage(box, picture(pic.name, pic.turned));
+    }
+
+    void operator()(const Text& t) {
+        p_.setPen(colour(t.colour));
+        p_.setFont(item_font(kItems[static_cast<std::size_t>(t.item)]));
+        p_.drawText(px_rect(t.box), Qt::AlignLeft | Qt::AlignTop,
+                    QString::fromUtf8(t.text.data(), static_cast<qsizetype>(t.text.size())));
+    }
+
+  private:
+    QPainter& p_;
+};
 
 }  // namespace
 
 QSize bench_size(const Window& w) {
-    return px_rect(w[Window::ids::work]).size();
+    return px_rect(w[Window::ids::bench_area]).size();
 }
 
-void paint_bench(QPainter& p, const Window& w) {
+void paint_drawing(QPainter& p, const Drawing& drawing) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    p.fillRect(QRect(QPoint(0, 0), bench_size(w)), colour(kItems[Window::ids::work].look.back));
-    for (int id : paint_order()) {
-        const Item& it = w[id];
-        if (!it.visible) continue;
-        const ItemDef& def = kItems[static_cast<std::size_t>(id)];
-        switch (def.kind) {
-            case Kind::line:
-                paint_line(p, it, def);
-                break;
-            case Kind::shape:
-                paint_shape(p, it, def);
-                break;
-            case Kind::label:
-                paint_label(p, it, def);
-                break;
-            case Kind::picture:
-                paint_picture(p, it, def);
-                break;
-            default:
-                break;
-        }
-    }
+    Painter painter(p);
+    for (const Primitive& primitive : drawing) std::visit(painter, primitive);
     p.restore();
+}
+
+void paint_bench(QPainter& p, const Window& w) {
+    paint_drawing(p, draw_bench(w));
 }
 
 }  // namespace korru::view

@@ -1,17 +1,19 @@
 // SPDX-License-Identifier: MIT
-// Painting the bench: the background and the 75 bench items, from the last in the stacking order
-// to the first, so the first ends on top. The bench widget, the window picture of the snapshot
-// tool and its vector drawing all paint with this one function.
+// Painting the bench drawing with QPainter, in device-independent pixels with the bench's origin
+// at (0, 0). The bench widget, the window picture of the snapshot tool and its vector drawing all
+// paint with these functions.
 #pragma once
 
 #include <QPainter>
 #include <QSize>
 
-#include "window/window.h"
+#include "bench/drawing.h"
 
 namespace korru::view {
 
-// Paints in device-independent pixels, the bench's origin at (0, 0). Hidden items are skipped.
+void paint_drawing(QPainter& p, const Drawing& drawing);
+
+// The bench as the model stands.
 void paint_bench(QPainter& p, const Window& w);
 
 // The whole bench coordinate space, `work`'s width and height.

@@ -44,13 +44,6 @@ QString text(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-std::optional<Click> click_on(int id) {
-    for (int c = 0; c <= static_cast<int>(Click::owari); ++c) {
-        if (click_target(static_cast<Click>(c)) == id) return static_cast<Click>(c);
-    }
-    return std::nullopt;
-}
-
 void set_text_colour(QLabel* label, Rgb rgb) {
     if (rgb == kStandard) return;
     QPalette palette = label->palette();

@@ -4,25 +4,19 @@
 #include "view/pictures.h"
 
 #include <QPixmap>
+#include <stdexcept>
+#include <string>
 
 #include "assets/candle.xpm"
 #include "assets/icon.xpm"
 
 namespace korru::view {
 
-const QImage& picture(PictureId id) {
+const QImage& picture(std::string_view name, bool turned) {
     static const QImage candle(candle_xpm);
-    static const QImage turned = candle.mirrored(true, true);
-    static const QImage none;
-    switch (id) {
-        case PictureId::candle:
-            return candle;
-        case PictureId::candle_turned:
-            return turned;
-        case PictureId::none:
-            break;
-    }
-    return none;
+    static const QImage candle_turned = candle.mirrored(true, true);
+    if (name != "candle") throw std::invalid_argument("no picture named " + std::string(name));
+    return turned ? candle_turned : candle;
 }
 
 QIcon window_icon() {

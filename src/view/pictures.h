@@ -6,12 +6,13 @@
 #include <QIcon>
 #include <QImage>
 
-#include "window/definition.h"
+#include <string_view>
 
 namespace korru::view {
 
-// The bitmap of a picture item; a null image for PictureId::none.
-const QImage& picture(PictureId id);
+// The bitmap of a picture by its name in assets/, upright or given a half turn. Throws
+// std::invalid_argument for a name that is not one of them.
+const QImage& picture(std::string_view name, bool turned);
 
 QIcon window_icon();
 

@@ -18,8 +18,7 @@ void use_window_style() {
 
 ScreenSize primary_screen() {
     const QSize size = QGuiApplication::primaryScreen()->size();
-    return {static_cast<float>(size.width() * kTwipsPerPixel),
-            static_cast<float>(size.height() * kTwipsPerPixel)};
+    return ScreenSize::from_pixels(size.width(), size.height());
 }
 
 int run_program(Window& model, ScreenSize screen) {

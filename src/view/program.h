@@ -3,7 +3,7 @@
 // failure path (a run-time error of the model, shown in a message box, then a non-zero exit).
 #pragma once
 
-#include "window/startup.h"
+#include "commands/startup.h"
 
 namespace korru::view {
 

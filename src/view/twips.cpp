@@ -18,11 +18,15 @@ int px(double twips) {
     return static_cast<int>(std::clamp(p, -kLimit, kLimit));
 }
 
-QRect px_rect(const Item& it) {
-    const int left = px(it.left), top = px(it.top);
-    const int right = px(static_cast<double>(it.left) + it.width);
-    const int bottom = px(static_cast<double>(it.top) + it.height);
+QRect px_rect(const Box& box) {
+    const int left = px(box.left), top = px(box.top);
+    const int right = px(static_cast<double>(box.left) + box.width);
+    const int bottom = px(static_cast<double>(box.top) + box.height);
     return {left, top, right - left, bottom - top};
+}
+
+QRect px_rect(const Item& it) {
+    return px_rect(Box{it.left, it.top, it.width, it.height});
 }
 
 QPoint px_point(float x, float y) {

@@ -6,11 +6,11 @@
 #include <QPoint>
 #include <QRect>
 
+#include "bench/drawing.h"
+#include "window/screen.h"
 #include "window/window.h"
 
 namespace korru::view {
-
-inline constexpr double kTwipsPerPixel = 15;
 
 // The nearest whole pixel. A coordinate that is not finite or runs far off the window (only a
 // broken model produces one) is held to a range the painter handles, instead of overflowing.
@@ -18,6 +18,7 @@ int px(double twips);
 
 // An item's box, its four edges rounded separately so that boxes that touch in twips touch on
 // the screen.
+QRect px_rect(const Box& box);
 QRect px_rect(const Item& it);
 QPoint px_point(float x, float y);
 

@@ -2,6 +2,31 @@
 // The window definition: every item of the one window, as data.
 // Rows are grouped by container and, within a container, listed in stacking order (the first row
 // on top). Geometry is the design geometry in twips; start-up replaces most of it.
+//
+// The item names are the keys of the command line, the JSON and the widgets; the C++ reaches
+// the items through Window's accessors named in brackets.
+//   main             the window                                  (Window::main)
+//   title ver cr     title, version and copyright labels         (version_label, copyright_label)
+//   cont             panel "光源の移動": moving the light source  (move_panel)
+//   ml mr mu md      arrows: away from / towards the lens, up, down (ids::move_away ...)
+//   sset smove(i)    panel and options of the step: 0 large, 1 small (step_panel, step_option)
+//   fset fmove(i)    panel and options of the focal length: 0 long, 1 short
+//                                                                (focal_panel, focal_option)
+//   vset             panel "表示設定": what the bench shows        (display_panel)
+//   sukurin kosen    check boxes: screen, rays                   (screen_box, rays_box)
+//   syoten hogan     check boxes: focal points, grid             (focal_box, grid_box)
+//   owari            the end button                              (end_button)
+//   work             the bench area, a dark drawing surface      (bench_area)
+//   yoko tate        the optical axis and the lens line          (axis, lens_line)
+//   korru            the lens outline, an oval                   (lens)
+//   scrn             the screen card a real image falls on       (screen_card)
+//   source source_t  the candle and its label "光源"              (source, source_label)
+//   image1 image2    the real (turned) and the virtual image     (real_image, virtual_image)
+//   image_t          the image's label "像" or "虚像"             (image_label)
+//   rl(0..3)         the principal rays                          (ray)
+//   fl(0..3) ft(i)   the focal-point crosses and their labels    (focal_mark, focal_label)
+//   LYU LYD (0..8)   grid lines above and below the axis         (grid_above, grid_below)
+//   LXL LXR (0..18)  grid lines left and right of the lens       (grid_left, grid_right)
 #pragma once
 
 #include <array>

@@ -51,58 +51,62 @@ class Window {
     Item& operator[](int id) { return items[static_cast<std::size_t>(id)]; }
     const Item& operator[](int id) const { return items[static_cast<std::size_t>(id)]; }
 
-    // Items by name, for the routines that read and write them.
-    Item& work() { return (*this)[ids::work]; }
-    Item& cont() { return (*this)[ids::cont]; }
-    Item& vset() { return (*this)[ids::vset]; }
-    Item& sset() { return (*this)[ids::sset]; }
-    Item& fset() { return (*this)[ids::fset]; }
-    Item& owari() { return (*this)[ids::owari]; }
-    Item& ver() { return (*this)[ids::ver]; }
-    Item& cr() { return (*this)[ids::cr]; }
-    Item& yoko() { return (*this)[ids::yoko]; }
-    Item& tate() { return (*this)[ids::tate]; }
-    Item& korru() { return (*this)[ids::korru]; }
-    Item& scrn() { return (*this)[ids::scrn]; }
+    // The items by what they are. The table's names stay the keys everywhere outside the C++
+    // (the command line, the JSON, the widgets' object names).
+    Item& bench_area() { return (*this)[ids::bench_area]; }
+    Item& move_panel() { return (*this)[ids::move_panel]; }
+    Item& display_panel() { return (*this)[ids::display_panel]; }
+    Item& step_panel() { return (*this)[ids::step_panel]; }
+    Item& focal_panel() { return (*this)[ids::focal_panel]; }
+    Item& end_button() { return (*this)[ids::end_button]; }
+    Item& version_label() { return (*this)[ids::version_label]; }
+    Item& copyright_label() { return (*this)[ids::copyright_label]; }
+    Item& axis() { return (*this)[ids::axis]; }
+    Item& lens_line() { return (*this)[ids::lens_line]; }
+    Item& lens() { return (*this)[ids::lens]; }
+    Item& screen_card() { return (*this)[ids::screen_card]; }
     Item& source() { return (*this)[ids::source]; }
-    Item& source_t() { return (*this)[ids::source_t]; }
-    Item& image1() { return (*this)[ids::image1]; }
-    Item& image2() { return (*this)[ids::image2]; }
-    Item& image_t() { return (*this)[ids::image_t]; }
-    Item& sukurin() { return (*this)[ids::sukurin]; }
-    Item& kosen() { return (*this)[ids::kosen]; }
-    Item& syoten() { return (*this)[ids::syoten]; }
-    Item& hogan() { return (*this)[ids::hogan]; }
-    Item& rl(int i) { return (*this)[ids::rl.at(static_cast<std::size_t>(i))]; }
-    Item& fl(int i) { return (*this)[ids::fl.at(static_cast<std::size_t>(i))]; }
-    Item& ft(int i) { return (*this)[ids::ft.at(static_cast<std::size_t>(i))]; }
-    Item& fmove(int i) { return (*this)[ids::fmove.at(static_cast<std::size_t>(i))]; }
-    Item& smove(int i) { return (*this)[ids::smove.at(static_cast<std::size_t>(i))]; }
-    Item& LYU(int i) { return (*this)[ids::LYU.at(static_cast<std::size_t>(i))]; }
-    Item& LYD(int i) { return (*this)[ids::LYD.at(static_cast<std::size_t>(i))]; }
-    Item& LXL(int i) { return (*this)[ids::LXL.at(static_cast<std::size_t>(i))]; }
-    Item& LXR(int i) { return (*this)[ids::LXR.at(static_cast<std::size_t>(i))]; }
+    Item& source_label() { return (*this)[ids::source_label]; }
+    Item& real_image() { return (*this)[ids::real_image]; }
+    Item& virtual_image() { return (*this)[ids::virtual_image]; }
+    Item& image_label() { return (*this)[ids::image_label]; }
+    Item& screen_box() { return (*this)[ids::screen_box]; }
+    Item& rays_box() { return (*this)[ids::rays_box]; }
+    Item& focal_box() { return (*this)[ids::focal_box]; }
+    Item& grid_box() { return (*this)[ids::grid_box]; }
+    Item& ray(int i) { return element(ids::rays, i); }
+    Item& focal_mark(int i) { return element(ids::focal_marks, i); }
+    Item& focal_label(int i) { return element(ids::focal_labels, i); }
+    Item& focal_option(int i) { return element(ids::focal_options, i); }
+    Item& step_option(int i) { return element(ids::step_options, i); }
+    Item& grid_above(int i) { return element(ids::grid_above, i); }
+    Item& grid_below(int i) { return element(ids::grid_below, i); }
+    Item& grid_left(int i) { return element(ids::grid_left, i); }
+    Item& grid_right(int i) { return element(ids::grid_right, i); }
 
     struct ids {
-        static constexpr int work = item_id("work"), cont = item_id("cont"), vset = item_id("vset"),
-                             sset = item_id("sset"), fset = item_id("fset"),
-                             owari = item_id("owari"), ver = item_id("ver"), cr = item_id("cr"),
-                             yoko = item_id("yoko"), tate = item_id("tate"),
-                             korru = item_id("korru"), scrn = item_id("scrn"),
-                             source = item_id("source"), source_t = item_id("source_t"),
-                             image1 = item_id("image1"), image2 = item_id("image2"),
-                             image_t = item_id("image_t"), sukurin = item_id("sukurin"),
-                             kosen = item_id("kosen"), syoten = item_id("syoten"),
-                             hogan = item_id("hogan");
-        static constexpr auto rl = array_ids<4>("rl");
-        static constexpr auto fl = array_ids<4>("fl");
-        static constexpr auto ft = array_ids<2>("ft");
-        static constexpr auto fmove = array_ids<2>("fmove");
-        static constexpr auto smove = array_ids<2>("smove");
-        static constexpr auto LYU = array_ids<9>("LYU");
-        static constexpr auto LYD = array_ids<9>("LYD");
-        static constexpr auto LXL = array_ids<19>("LXL");
-        static constexpr auto LXR = array_ids<19>("LXR");
+        static constexpr int bench_area = item_id("work"), move_panel = item_id("cont"),
+                             display_panel = item_id("vset"), step_panel = item_id("sset"),
+                             focal_panel = item_id("fset"), end_button = item_id("owari"),
+                             version_label = item_id("ver"), copyright_label = item_id("cr"),
+                             title = item_id("title"), axis = item_id("yoko"),
+                             lens_line = item_id("tate"), lens = item_id("korru"),
+                             screen_card = item_id("scrn"), source = item_id("source"),
+                             source_label = item_id("source_t"), real_image = item_id("image1"),
+                             virtual_image = item_id("image2"), image_label = item_id("image_t"),
+                             screen_box = item_id("sukurin"), rays_box = item_id("kosen"),
+                             focal_box = item_id("syoten"), grid_box = item_id("hogan"),
+                             move_away = item_id("ml"), move_closer = item_id("mr"),
+                             move_up = item_id("mu"), move_down = item_id("md");
+        static constexpr auto rays = array_ids<4>("rl");
+        static constexpr auto focal_marks = array_ids<4>("fl");
+        static constexpr auto focal_labels = array_ids<2>("ft");
+        static constexpr auto focal_options = array_ids<2>("fmove");
+        static constexpr auto step_options = array_ids<2>("smove");
+        static constexpr auto grid_above = array_ids<9>("LYU");
+        static constexpr auto grid_below = array_ids<9>("LYD");
+        static constexpr auto grid_left = array_ids<19>("LXL");
+        static constexpr auto grid_right = array_ids<19>("LXR");
     };
 
     // Raises RuntimeError, naming `routine`, if any number of the window is not finite.
@@ -111,6 +115,12 @@ class Window {
 
     // Checks one intermediate result that no item keeps.
     static float checked(float value, std::string_view routine, std::string_view what);
+
+  private:
+    template <std::size_t N>
+    Item& element(const std::array<int, N>& array, int i) {
+        return (*this)[array.at(static_cast<std::size_t>(i))];
+    }
 };
 
 }  // namespace korru

@@ -40,7 +40,7 @@ TEST_F(Commands, RightArrowStopsAtHalfAUnitByStrictComparison) {
     EXPECT_EQ(b.sdist, 0.5f * u);
     clicks(w, Click::mr, 5);
     EXPECT_EQ(b.sdist, 0.5f * u);
-    EXPECT_TRUE(w.image2().visible);  // well inside the focal length
+    EXPECT_TRUE(w.virtual_image().visible);  // well inside the focal length
 }
 
 TEST_F(Commands, VerticalArrowsStopAtTwoUpAndSixDown) {
@@ -74,13 +74,13 @@ TEST_F(Commands, LongFocalLengthNarrowsTheLensAndMovesTheMarks) {
     click(w, Click::fmove_long);
     EXPECT_EQ(b.flen, 6 * u);
     EXPECT_EQ(b.sdist, 16 * u);
-    EXPECT_EQ(w.korru().width, 174);
-    EXPECT_EQ(w.korru().left, 5133);
-    EXPECT_EQ(w.korru().left + w.korru().width / 2, b.lensx);
-    EXPECT_EQ(w.korru().top, start.items[Window::ids::korru].top);
-    EXPECT_EQ((w.fl(2).x1 + w.fl(2).x2) / 2, b.lensx + 6 * u);
-    EXPECT_EQ(w.ft(0).left, start.items[Window::ids::ft[0]].left - 2 * u);
-    EXPECT_FALSE(w.fl(0).visible);  // moved while hidden
+    EXPECT_EQ(w.lens().width, 174);
+    EXPECT_EQ(w.lens().left, 5133);
+    EXPECT_EQ(w.lens().left + w.lens().width / 2, b.lensx);
+    EXPECT_EQ(w.lens().top, start.items[Window::ids::lens].top);
+    EXPECT_EQ((w.focal_mark(2).x1 + w.focal_mark(2).x2) / 2, b.lensx + 6 * u);
+    EXPECT_EQ(w.focal_label(0).left, start.items[Window::ids::focal_labels[0]].left - 2 * u);
+    EXPECT_FALSE(w.focal_mark(0).visible);  // moved while hidden
 
     click(w, Click::fmove_short);
     for (std::size_t i = 0; i < kItemCount; ++i) {
@@ -94,19 +94,19 @@ TEST_F(Commands, FocalLengthSwitchTurnsARealImageVirtualWithoutMovingTheScreen) 
     b.sdist = 5 * u;
     click(w, Click::ml);  // re-forms the image at 5.25 units
     click(w, Click::mr);
-    ASSERT_TRUE(w.image1().visible);
-    const float screen = w.scrn().left;
+    ASSERT_TRUE(w.real_image().visible);
+    const float screen = w.screen_card().left;
     click(w, Click::fmove_long);
     EXPECT_EQ(b.sdist, 5 * u);
-    EXPECT_FALSE(w.image1().visible);
-    EXPECT_TRUE(w.image2().visible);
-    EXPECT_EQ(w.image_t().caption, "虚像");
-    EXPECT_EQ(w.scrn().left, screen);
+    EXPECT_FALSE(w.real_image().visible);
+    EXPECT_TRUE(w.virtual_image().visible);
+    EXPECT_EQ(w.image_label().caption, "虚像");
+    EXPECT_EQ(w.screen_card().left, screen);
     click(w, Click::fmove_short);
-    EXPECT_TRUE(w.image1().visible);
-    EXPECT_EQ(w.scrn().left, screen);  // same real image again
+    EXPECT_TRUE(w.real_image().visible);
+    EXPECT_EQ(w.screen_card().left, screen);  // same real image again
     click(w, Click::ml);
-    EXPECT_NE(w.scrn().left, screen);
+    EXPECT_NE(w.screen_card().left, screen);
 }
 
 TEST_F(Commands, OptionClickSelectsOneAndClearsItsPartner) {
@@ -182,27 +182,27 @@ TEST_F(Commands, ShownRaysAndMarksFollowChangesMadeWhileHidden) {
     click(w, Click::fmove_long);
     click(w, Click::kosen);
     click(w, Click::syoten);
-    EXPECT_TRUE(w.rl(0).visible);
-    EXPECT_EQ(w.rl(1).y1, w.source().top);
-    EXPECT_EQ((w.fl(0).x1 + w.fl(0).x2) / 2, b.lensx - 6 * u);
+    EXPECT_TRUE(w.ray(0).visible);
+    EXPECT_EQ(w.ray(1).y1, w.source().top);
+    EXPECT_EQ((w.focal_mark(0).x1 + w.focal_mark(0).x2) / 2, b.lensx - 6 * u);
 }
 
 TEST_F(Commands, HiddenScreenStaysHiddenAndReturnsWhereTheLastImagePutIt) {
     click(w, Click::sukurin);
-    EXPECT_FALSE(w.scrn().visible);
+    EXPECT_FALSE(w.screen_card().visible);
     clicks(w, Click::mr, 4);
     click(w, Click::fmove_long);
-    EXPECT_FALSE(w.scrn().visible);
+    EXPECT_FALSE(w.screen_card().visible);
     click(w, Click::sukurin);
-    EXPECT_TRUE(w.scrn().visible);
-    const Item& im = w.image1();
-    EXPECT_NEAR(w.scrn().left + w.scrn().width / 2, im.left + im.width / 2, 0.01f);
+    EXPECT_TRUE(w.screen_card().visible);
+    const Item& im = w.real_image();
+    EXPECT_NEAR(w.screen_card().left + w.screen_card().width / 2, im.left + im.width / 2, 0.01f);
 }
 
 TEST_F(Commands, GridToggleLeavesAxisLensLineAndOutlineShown) {
     click(w, Click::hogan);
     click(w, Click::hogan);
-    EXPECT_TRUE(w.yoko().visible && w.tate().visible && w.korru().visible);
+    EXPECT_TRUE(w.axis().visible && w.lens_line().visible && w.lens().visible);
 }
 
 TEST_F(Commands, EndButtonUnloadsTheWindow) {

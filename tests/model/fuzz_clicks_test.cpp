@@ -43,7 +43,7 @@ TEST(FuzzClicks, AMillionClicksKeepEveryInvariant) {
     for (const Screen& s : kScreens) {
         Window w;
         try {
-            start_up(w, test::pixels(s.w, s.h));
+            start_up(w, ScreenSize::from_pixels(s.w, s.h));
             usable.push_back(s);
         } catch (const RuntimeError&) {
             // Too low for the window: refused at start, as the start-up tests check.
@@ -53,7 +53,7 @@ TEST(FuzzClicks, AMillionClicksKeepEveryInvariant) {
     const unsigned long per_screen = total / usable.size() + 1;
     for (const Screen& s : usable) {
         Window w;
-        start_up(w, test::pixels(s.w, s.h));
+        start_up(w, ScreenSize::from_pixels(s.w, s.h));
         ++started;
         const Window start = w;
         // Each run of the same button is long enough to reach the limits; the mix changes
@@ -67,7 +67,7 @@ TEST(FuzzClicks, AMillionClicksKeepEveryInvariant) {
             const auto c = static_cast<Click>(pick(rng));
             click(w, c);
             const BenchState& b = w.bench;
-            ++seen[w.image1().visible ? real : w.image2().visible ? virt : none];
+            ++seen[w.real_image().visible ? real : w.virtual_image().visible ? virt : none];
             seen[far] += b.sdist == b.unit * 20;
             seen[near] += b.sdist == b.unit / 2;
             seen[top] += b.slift == b.unit + b.unit;

@@ -29,7 +29,7 @@ inline std::string broken_invariant(const Window& w, const Window& start) {
         }
     }
     // The items fixed at start-up never move.
-    for (int id : {Window::ids::yoko, Window::ids::tate}) {
+    for (int id : {Window::ids::axis, Window::ids::lens_line}) {
         const Item &a = w.items[std::size_t(id)], &z = start.items[std::size_t(id)];
         if (a.x1 != z.x1 || a.y1 != z.y1 || a.x2 != z.x2 || a.y2 != z.y2) return "axis moved";
     }
@@ -42,36 +42,36 @@ inline std::string broken_invariant(const Window& w, const Window& start) {
     }
     // Options, check boxes and what they control agree.
     const auto value = [&](int id) { return w.items[std::size_t(id)].value; };
-    const bool long_lens = value(Window::ids::fmove[0]) == 1;
-    if (value(Window::ids::fmove[0]) + value(Window::ids::fmove[1]) != 1) return "fmove pair";
-    if (value(Window::ids::smove[0]) + value(Window::ids::smove[1]) != 1) return "smove pair";
+    const bool long_lens = value(Window::ids::focal_options[0]) == 1;
+    if (value(Window::ids::focal_options[0]) + value(Window::ids::focal_options[1]) != 1) return "fmove pair";
+    if (value(Window::ids::step_options[0]) + value(Window::ids::step_options[1]) != 1) return "smove pair";
     if (b.flen != (long_lens ? u * 6 : u * 4)) return "flen disagrees with fmove";
-    if (b.step != (value(Window::ids::smove[0]) == 1 ? u / 2 : u / 4)) return "step disagrees";
+    if (b.step != (value(Window::ids::step_options[0]) == 1 ? u / 2 : u / 4)) return "step disagrees";
     const auto group_is = [&](int box, auto ids) {
         for (int id : ids)
             if (w.items[std::size_t(id)].visible != (value(box) == 1)) return false;
         return true;
     };
-    if (!group_is(Window::ids::kosen, Window::ids::rl)) return "rays visibility";
-    if (!group_is(Window::ids::syoten, Window::ids::fl) ||
-        !group_is(Window::ids::syoten, Window::ids::ft))
+    if (!group_is(Window::ids::rays_box, Window::ids::rays)) return "rays visibility";
+    if (!group_is(Window::ids::focal_box, Window::ids::focal_marks) ||
+        !group_is(Window::ids::focal_box, Window::ids::focal_labels))
         return "focal marks visibility";
-    if (!group_is(Window::ids::hogan, Window::ids::LXR) ||
-        !group_is(Window::ids::hogan, Window::ids::LYU))
+    if (!group_is(Window::ids::grid_box, Window::ids::grid_right) ||
+        !group_is(Window::ids::grid_box, Window::ids::grid_above))
         return "grid visibility";
-    if (w.items[std::size_t(Window::ids::scrn)].visible != (value(Window::ids::sukurin) == 1))
+    if (w.items[std::size_t(Window::ids::screen_card)].visible != (value(Window::ids::screen_box) == 1))
         return "screen visibility";
     // The image case agrees with s - f, and the rays meet at the image.
-    const Item& im1 = w.items[std::size_t(Window::ids::image1)];
-    const Item& im2 = w.items[std::size_t(Window::ids::image2)];
+    const Item& im1 = w.items[std::size_t(Window::ids::real_image)];
+    const Item& im2 = w.items[std::size_t(Window::ids::virtual_image)];
     const bool real = b.sdist - b.flen > u / 8, virt = b.flen - b.sdist > u / 8;
     if (im1.visible != real || im2.visible != virt) return "image case disagrees with s - f";
-    if (w.items[std::size_t(Window::ids::image_t)].visible != (real || virt)) return "label";
+    if (w.items[std::size_t(Window::ids::image_label)].visible != (real || virt)) return "label";
     if (!real && !virt) return {};
     const Item& im = real ? im1 : im2;
-    const Item& r0 = w.items[std::size_t(Window::ids::rl[0])];
-    const Item& r2 = w.items[std::size_t(Window::ids::rl[2])];
-    const Item& r3 = w.items[std::size_t(Window::ids::rl[3])];
+    const Item& r0 = w.items[std::size_t(Window::ids::rays[0])];
+    const Item& r2 = w.items[std::size_t(Window::ids::rays[2])];
+    const Item& r3 = w.items[std::size_t(Window::ids::rays[3])];
     const float x = im.left + im.width / 2;
     const float flame = real ? im.top + im.height : im.top;
     const float foot = real ? im.top : im.top + im.height;

@@ -20,7 +20,7 @@ TEST(RandomClicks, KeepTheBenchConsistentOnEveryScreen) {
         for (int hp : {480, 600, 768, 1080, 1440, 2160}) {
             Window w;
             try {
-                start_up(w, test::pixels(wp, hp));
+                start_up(w, ScreenSize::from_pixels(wp, hp));
             } catch (const RuntimeError&) {
                 continue;  // a screen too low for the window
             }

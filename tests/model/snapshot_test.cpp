@@ -156,7 +156,7 @@ TEST(Snapshot, JsonHoldsEveryItemAndReadsBackToTheSameFloats) {
     EXPECT_EQ(items["fmove(1)"]["value"].text(), "false");
     EXPECT_EQ(items["rl(0)"]["visible"].text(), "true");
     EXPECT_EQ(items["LXL(18)"]["visible"].text(), "false");
-    EXPECT_EQ(items["image_t"]["caption"].text(), w.image_t().caption);
+    EXPECT_EQ(items["image_t"]["caption"].text(), w.image_label().caption);
     EXPECT_EQ(items["work"]["kind"].text(), "bench");
     EXPECT_EQ(items["ver"]["caption"].text(), "ver.1.0.1");
 }

@@ -11,7 +11,6 @@
 namespace korru {
 namespace {
 
-using test::pixels;
 using test::started;
 
 struct Fitted {
@@ -29,11 +28,11 @@ TEST_P(Fitting, GivesTheWindowAndBench) {
     EXPECT_FLOAT_EQ(w.main.top, f.top);
     EXPECT_FLOAT_EQ(w.main.width, f.width);
     EXPECT_FLOAT_EQ(w.main.height, f.height);
-    EXPECT_EQ(w.work().left, 120);
-    EXPECT_EQ(w.work().top, 600);
-    EXPECT_FLOAT_EQ(w.work().width, f.work_width);
-    EXPECT_FLOAT_EQ(w.work().height, f.work_height);
-    EXPECT_EQ(w.work().width, 2 * w.work().height);
+    EXPECT_EQ(w.bench_area().left, 120);
+    EXPECT_EQ(w.bench_area().top, 600);
+    EXPECT_FLOAT_EQ(w.bench_area().width, f.work_width);
+    EXPECT_FLOAT_EQ(w.bench_area().height, f.work_height);
+    EXPECT_EQ(w.bench_area().width, 2 * w.bench_area().height);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -58,23 +57,23 @@ TEST(Fitting, PlacesThePanelRowFromTheRight) {
         EXPECT_FLOAT_EQ(it.left, left);
         EXPECT_FLOAT_EQ(it.top, top);
     };
-    at(w.owari(), 12729, 8532);
-    at(w.sset(), 10794, 7452);
-    at(w.fset(), 10794, 8307);
-    at(w.vset(), 9099, 7452);
-    at(w.cont(), 6324, 7452);
+    at(w.end_button(), 12729, 8532);
+    at(w.step_panel(), 10794, 7452);
+    at(w.focal_panel(), 10794, 8307);
+    at(w.display_panel(), 9099, 7452);
+    at(w.move_panel(), 6324, 7452);
     // Sizes and the fixed labels keep their design values.
-    EXPECT_EQ(w.cont().width, 2655);
-    EXPECT_EQ(w.cont().height, 1455);
-    EXPECT_EQ(w.owari().width, 855);
+    EXPECT_EQ(w.move_panel().width, 2655);
+    EXPECT_EQ(w.move_panel().height, 1455);
+    EXPECT_EQ(w.end_button().width, 855);
     EXPECT_EQ(w[item_id("title")].left, 240);
-    EXPECT_EQ(w.ver().left, 5400);
-    EXPECT_EQ(w.cr().top, 360);
+    EXPECT_EQ(w.version_label().left, 5400);
+    EXPECT_EQ(w.copyright_label().top, 360);
 }
 
 TEST(Fitting, SmallScreenLetsTheLeftPanelStickOut) {
     Window w = started(ScreenSize{9600, 7200});
-    EXPECT_FLOAT_EQ(w.cont().left, -501.6f);
+    EXPECT_FLOAT_EQ(w.move_panel().left, -501.6f);
 }
 
 TEST(Fitting, TodaysScreensKeepTheWholeWindowOnScreen) {
@@ -86,7 +85,7 @@ TEST(Fitting, TodaysScreensKeepTheWholeWindowOnScreen) {
                           {1280, 1024},
                           {3440, 1440},
                           {800, 600}}) {
-        const ScreenSize s = pixels(wp, hp);
+        const ScreenSize s = ScreenSize::from_pixels(wp, hp);
         Window w = started(s);
         EXPECT_GE(w.main.top, 0) << wp << "x" << hp;
         EXPECT_LE(w.main.top + w.main.height, s.height) << wp << "x" << hp;
@@ -116,15 +115,15 @@ TEST(Fitting, LimitEqualToTheHeightEndsTheFitting) {
 TEST(Fitting, DegenerateScreensAreRefusedOrGiveASoundBench) {
     int refused = 0, built = 0;
     for (ScreenSize s :
-         {ScreenSize{0, 0}, pixels(1, 1), pixels(100, 100), pixels(320, 200), pixels(65535, 1),
-          pixels(1, 65535), ScreenSize{4229, 100000}, pixels(320, 240), pixels(100000, 100000)}) {
+         {ScreenSize{0, 0}, ScreenSize::from_pixels(1, 1), ScreenSize::from_pixels(100, 100), ScreenSize::from_pixels(320, 200), ScreenSize::from_pixels(65535, 1),
+          ScreenSize::from_pixels(1, 65535), ScreenSize{4229, 100000}, ScreenSize::from_pixels(320, 240), ScreenSize::from_pixels(100000, 100000)}) {
         SCOPED_TRACE(testing::Message() << s.width << " x " << s.height << " twips");
         const auto t0 = std::chrono::steady_clock::now();
         Window w;
         try {
             start_up(w, s);
             ++built;
-            for (const Item* it : {&w.main, &w.work(), &w.scrn(), &w.source(), &w.korru()}) {
+            for (const Item* it : {&w.main, &w.bench_area(), &w.screen_card(), &w.source(), &w.lens()}) {
                 EXPECT_TRUE(std::isfinite(it->width) && it->width > 0);
                 EXPECT_TRUE(std::isfinite(it->height) && it->height > 0);
             }
@@ -144,14 +143,14 @@ TEST(Fitting, DegenerateScreensAreRefusedOrGiveASoundBench) {
 
 TEST(Captions, VersionAndCopyrightComeFromTheVersionInformation) {
     Window w = started();
-    EXPECT_EQ(w.ver().caption, "ver.1.0.1");
-    EXPECT_EQ(w.cr().caption, program_version().legal_copyright);
-    EXPECT_FALSE(w.cr().caption.empty());
+    EXPECT_EQ(w.version_label().caption, "ver.1.0.1");
+    EXPECT_EQ(w.copyright_label().caption, program_version().legal_copyright);
+    EXPECT_FALSE(w.copyright_label().caption.empty());
 
     Window other;
-    start_up(other, pixels(1024, 768), VersionInfo{2, 10, 0, "(c) someone"});
-    EXPECT_EQ(other.ver().caption, "ver.2.10.0");
-    EXPECT_EQ(other.cr().caption, "(c) someone");
+    start_up(other, ScreenSize::from_pixels(1024, 768), VersionInfo{2, 10, 0, "(c) someone"});
+    EXPECT_EQ(other.version_label().caption, "ver.2.10.0");
+    EXPECT_EQ(other.copyright_label().caption, "(c) someone");
 }
 
 TEST(BenchSetUp, DerivesTheBenchFromItsSize) {
@@ -165,10 +164,10 @@ TEST(BenchSetUp, DerivesTheBenchFromItsSize) {
     EXPECT_EQ(b.sdist, 4176);
     EXPECT_EQ(b.slift, 0);
 
-    EXPECT_EQ(w.korru().top, 1827);
-    EXPECT_EQ(w.korru().height, 1566);
-    EXPECT_EQ(w.korru().left, 5089.5f);
-    EXPECT_EQ(w.korru().width, 261);
+    EXPECT_EQ(w.lens().top, 1827);
+    EXPECT_EQ(w.lens().height, 1566);
+    EXPECT_EQ(w.lens().left, 5089.5f);
+    EXPECT_EQ(w.lens().width, 261);
 
     const auto line = [](const Item& l, float x1, float y1, float x2, float y2) {
         EXPECT_EQ(l.x1, x1);
@@ -176,32 +175,32 @@ TEST(BenchSetUp, DerivesTheBenchFromItsSize) {
         EXPECT_EQ(l.x2, x2);
         EXPECT_EQ(l.y2, y2);
     };
-    line(w.yoko(), 0, 2610, 10440, 2610);
-    line(w.tate(), 5220, 0, 5220, 5220);
-    line(w.LYU(0), 0, 2349, 10440, 2349);
-    line(w.LYU(8), 0, 261, 10440, 261);
-    line(w.LYD(0), 0, 2871, 10440, 2871);
-    line(w.LYD(8), 0, 4959, 10440, 4959);
-    line(w.LXL(0), 4959, 0, 4959, 5220);
-    line(w.LXL(18), 261, 0, 261, 5220);
-    line(w.LXR(0), 5481, 0, 5481, 5220);
-    line(w.LXR(18), 10179, 0, 10179, 5220);
+    line(w.axis(), 0, 2610, 10440, 2610);
+    line(w.lens_line(), 5220, 0, 5220, 5220);
+    line(w.grid_above(0), 0, 2349, 10440, 2349);
+    line(w.grid_above(8), 0, 261, 10440, 261);
+    line(w.grid_below(0), 0, 2871, 10440, 2871);
+    line(w.grid_below(8), 0, 4959, 10440, 4959);
+    line(w.grid_left(0), 4959, 0, 4959, 5220);
+    line(w.grid_left(18), 261, 0, 261, 5220);
+    line(w.grid_right(0), 5481, 0, 5481, 5220);
+    line(w.grid_right(18), 10179, 0, 10179, 5220);
 
-    EXPECT_EQ(w.scrn().width, 522);
-    EXPECT_EQ(w.scrn().height, 783);
+    EXPECT_EQ(w.screen_card().width, 522);
+    EXPECT_EQ(w.screen_card().height, 783);
     EXPECT_EQ(w.source().width, 65.25f);
     EXPECT_EQ(w.source().height, 522);
 }
 
 TEST(BenchSetUp, LeavesGridRaysAndMarksHiddenButPlaced) {
     Window w = test::started_12000();
-    for (int i = 0; i < 9; ++i) EXPECT_FALSE(w.LYU(i).visible || w.LYD(i).visible);
-    for (int i = 0; i < 19; ++i) EXPECT_FALSE(w.LXL(i).visible || w.LXR(i).visible);
-    for (int i = 0; i < 4; ++i) EXPECT_FALSE(w.rl(i).visible || w.fl(i).visible);
-    EXPECT_FALSE(w.ft(0).visible || w.ft(1).visible);
-    EXPECT_TRUE(w.scrn().visible);
+    for (int i = 0; i < 9; ++i) EXPECT_FALSE(w.grid_above(i).visible || w.grid_below(i).visible);
+    for (int i = 0; i < 19; ++i) EXPECT_FALSE(w.grid_left(i).visible || w.grid_right(i).visible);
+    for (int i = 0; i < 4; ++i) EXPECT_FALSE(w.ray(i).visible || w.focal_mark(i).visible);
+    EXPECT_FALSE(w.focal_label(0).visible || w.focal_label(1).visible);
+    EXPECT_TRUE(w.screen_card().visible);
     EXPECT_TRUE(w.source().visible);
-    EXPECT_EQ(w.fl(0).x1, 5220 - 1044 - 60);  // placed although hidden
+    EXPECT_EQ(w.focal_mark(0).x1, 5220 - 1044 - 60);  // placed although hidden
 }
 
 }  // namespace

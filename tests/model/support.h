@@ -3,13 +3,9 @@
 #pragma once
 
 #include "commands/commands.h"
-#include "window/startup.h"
+#include "commands/startup.h"
 
 namespace korru::test {
-
-inline ScreenSize pixels(int w, int h) {
-    return {static_cast<float>(w) * 15, static_cast<float>(h) * 15};
-}
 
 inline Window started(ScreenSize screen) {
     Window w;
@@ -18,7 +14,7 @@ inline Window started(ScreenSize screen) {
 }
 
 inline Window started(int w_px = 1024, int h_px = 768) {
-    return started(pixels(w_px, h_px));
+    return started(ScreenSize::from_pixels(w_px, h_px));
 }
 
 // The screen whose bench is 10440 x 5220 twips, with a unit of 261.

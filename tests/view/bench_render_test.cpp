@@ -133,7 +133,7 @@ TEST_P(BenchWidget, ShowsTheModelsItemsWhereTheModelPutsThem) {
     const double u = b.unit;
 
     // The ray through the lens centre, on top of everything, lies on the axis while slift is 0.
-    const bool ray_on_axis = model.rl(3).visible && model.rl(3).y1 == b.axisy;
+    const bool ray_on_axis = model.ray(3).visible && model.ray(3).y1 == b.axisy;
     EXPECT_EQ(rgb_at(image, at(b.lensx - 10.5 * u, b.axisy)), ray_on_axis ? kTooltip : kWhite);
     EXPECT_EQ(rgb_at(image, at(b.lensx, b.axisy) + QPoint(-3, 2)), kLensFill) << "lens";
 
@@ -148,17 +148,17 @@ TEST_P(BenchWidget, ShowsTheModelsItemsWhereTheModelPutsThem) {
 
     // Between two grid lines in the lower half of the screen, away from the image and label,
     // unless a ray may cross it or the screen stands off the bench.
-    const Item& screen = model.scrn();
+    const Item& screen = model.screen_card();
     const double gap = std::ceil((screen.left - b.lensx) / u) + 0.5;
     const QPoint on_screen = at(b.lensx + gap * u, b.axisy + 2.5 * u);
-    if (!model.rl(0).visible && surface.contains(on_screen)) {
+    if (!model.ray(0).visible && surface.contains(on_screen)) {
         EXPECT_EQ(rgb_at(image, on_screen) == kScreen, screen.visible) << "screen";
     }
 
-    const QRgb grid = rgb_at(image, at(b.lensx + 15.5 * u, model.LYU(3).y1));
-    EXPECT_EQ(grid, model.LYU(3).visible ? kGrid : kBench) << "grid";
+    const QRgb grid = rgb_at(image, at(b.lensx + 15.5 * u, model.grid_above(3).y1));
+    EXPECT_EQ(grid, model.grid_above(3).visible ? kGrid : kBench) << "grid";
     const QRgb ray = rgb_at(image, at(b.lensx - 2.5 * u, source.top));
-    EXPECT_EQ(ray == kRay, model.rl(1).visible) << "ray rl(1)";
+    EXPECT_EQ(ray == kRay, model.ray(1).visible) << "ray rl(1)";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -205,7 +205,7 @@ TEST_P(Crisp, LinesAndOutlinesCoverWholeDevicePixels) {
     }
 
     // The screen's left edge: d columns of outline between the bench and the fill.
-    const int sx = device(model.scrn().left), sy = device(model.scrn().top + 2.5 * u);
+    const int sx = device(model.screen_card().left), sy = device(model.screen_card().top + 2.5 * u);
     EXPECT_EQ(rgb_at(image, {sx - 1, sy}), kBench);
     for (int i = 0; i < d; ++i) EXPECT_EQ(rgb_at(image, {sx + i, sy}), kScreenEdge);
     EXPECT_EQ(rgb_at(image, {sx + d, sy}), kScreen);

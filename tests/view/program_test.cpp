@@ -66,7 +66,7 @@ TEST(RunTimeError, OnAClickIsShownInAMessageBoxAndEndsTheRunWithAFailure) {
         }
     });
     MessageBoxWatch watch;
-    EXPECT_EQ(view::run_program(model, test::pixels(1024, 768)), 1);
+    EXPECT_EQ(view::run_program(model, ScreenSize::from_pixels(1024, 768)), 1);
     EXPECT_EQ(expected.rfind("run-time error in update_bench", 0), 0u) << expected;
     EXPECT_EQ(watch.text, expected);
 }
@@ -166,8 +166,8 @@ TEST_F(Snapshot, SvgIsTheBenchAlone) {
         return test::rgb_at(image, {test::pixel_of(x), test::pixel_of(y)});
     };
     EXPECT_EQ(at(b.lensx - 10.5 * b.unit, b.axisy), 0xFFFFFFu) << "axis";
-    EXPECT_EQ(at(b.lensx + 15.5 * b.unit, model.LYU(3).y1), 0xC0C0C0u) << "grid";
-    EXPECT_EQ(at(b.lensx + 15.5 * b.unit, model.LYU(3).y1 + b.unit / 2), 0x404040u) << "bench";
+    EXPECT_EQ(at(b.lensx + 15.5 * b.unit, model.grid_above(3).y1), 0xC0C0C0u) << "grid";
+    EXPECT_EQ(at(b.lensx + 15.5 * b.unit, model.grid_above(3).y1 + b.unit / 2), 0x404040u) << "bench";
 }
 
 struct BadCall {

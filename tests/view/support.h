@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Shared set-up for the view tests: a started model, the window showing it, its widgets found by
-// name, and pixels.
+// Shared set-up for the view tests, beside the model tests' own: the window showing a started
+// model, its widgets found by name, and pixels.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,25 +11,15 @@
 #include <cmath>
 #include <memory>
 
+#include "model/support.h"
 #include "app/scene_json.h"
-#include "commands/commands.h"
 #include "view/main_window.h"
 
 namespace korru::test {
 
-inline ScreenSize pixels(int w, int h) {
-    return {static_cast<float>(w) * 15, static_cast<float>(h) * 15};
-}
-
-inline Window started(int w_px = 1024, int h_px = 768) {
-    Window w;
-    start_up(w, pixels(w_px, h_px));
-    return w;
-}
-
 // Whole pixels of a twip coordinate, worked out here rather than taken from the view.
 inline int pixel_of(double twips) {
-    return static_cast<int>(std::floor(twips / 15 + 0.5));
+    return static_cast<int>(std::floor(twips / kTwipsPerPixel + 0.5));
 }
 
 inline QRgb rgb_at(const QImage& image, QPoint p) {

@@ -161,7 +161,7 @@ TEST_F(TheWindow, EveryCaptionHasItsGlyphsInItsFont) {
                   name);
         }
     }
-    check(view::item_font(kItems[Window::ids::image_t]), QStringLiteral("虚像"), "image_t");
+    check(view::item_font(kItems[Window::ids::image_label]), QStringLiteral("虚像"), "image_t");
 }
 
 // Captions are not clipped: each fits the room its item gives it.

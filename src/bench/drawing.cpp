@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: MIT
+// The bench drawing from the window: the background, then the bench items from the last in the
+// stacking order to the first, each by its kind and look.
+#include "bench/drawing.h"
+
+namespace korru {
+
+namespace {
+
+// The bench items, lowest first.
+constexpr auto kPaintOrder = [] {
+    std::array<int, 75> ids{};
+    std::size_t n = 0;
+    for (int i = static_cast<int>(kItemCount) - 1; i >= 0; --i) {
+        if (kItems[static_cast<std::size_t>(i)].container == "work") ids.at(n++) = i;
+    }
+    if (n != ids.size()) throw std::logic_error("the bench holds 75 items");
+    return ids;
+}();
+
+Box box_of(const Item& it) {
+    return {it.left, it.top, it.width, it.height};
+}
+
+}  // namespace
+
+void draw_bench(const Window& w, Drawing& out) {
+    out.clear();
+    const Item& area = w[Window::ids::bench_area];
+    out.push_back(FilledRect{{0, 0, area.width, area.height},
+                             kItems[Window::ids::bench_area].look.back});
+    for (int id : kPaintOrder) {
+        const Item& it = w[id];
+        if (!it.visible) continue;
+        const ItemDef& def = kItems[static_cast<std::size_t>(id)];
+        switch (def.kind) {
+            case Kind::line:
+                out.push_back(Line{id, it.x1, it.y1, it.x2, it.y2, def.look.fore});
+                break;
+            case Kind::shape:
+                out.push_back(Shape{id, box_of(it), def.look.shape, def.look.fore, def.look.back});
+                break;
+            case Kind::picture:
+                out.push_back(Picture{id, box_of(it), "candle",
+                                      def.look.picture == PictureId::candle_turned});
+                break;
+            case Kind::label:
+                out.push_back(Text{id, box_of(it), it.caption, def.look.fore, def.look.font});
+                break;
+            default:
+                throw std::logic_error("not a kind of bench item");
+        }
+    }
+}
+
+Drawing draw_bench(const Window& w) {
+    Drawing out;
+    out.reserve(kPaintOrder.size() + 1);
+    draw_bench(w, out);
+    return out;
+}
+
+}  // namespace korru

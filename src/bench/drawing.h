@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+// The bench as a drawing: an ordered list of plain primitives in twips of the bench area (origin
+// at its top-left corner, y downward), painted first to last, so the last lies on top. Hidden
+// items are left out. Every face that shows the bench (the window, its pictures, the page's
+// canvas) paints this list as it stands and computes no position of its own.
+#pragma once
+
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "window/window.h"
+
+namespace korru {
+
+struct Box {
+    float left = 0, top = 0, width = 0, height = 0;  // twips
+};
+
+// The bench's background, filling the whole bench area.
+struct FilledRect {
+    Box box;
+    Rgb colour;
+};
+
+struct Line {
+    int item;                // the item drawn, in kItems
+    float x1, y1, x2, y2;  // twips
+    Rgb colour;
+};
+
+// A rectangle or an oval, filled and outlined.
+struct Shape {
+    int item;
+    Box box;
+    ShapeKind kind;
+    Rgb outline, fill;
+};
+
+// A bitmap stretched over its box; transparent pixels show what lies beneath.
+struct Picture {
+    int item;
+    Box box;
+    std::string_view name;  // the picture in assets/: "candle"
+    bool turned;            // given a half turn: mirrored left to right and top to bottom
+};
+
+// Text on a transparent background, from the top-left of its box and clipped to it.
+struct Text {
+    int item;
+    Box box;
+    std::string_view text;  // UTF-8, valid while the window is unchanged
+    Rgb colour;
+    Font font;  // an empty face: the window's default font
+};
+
+using Primitive = std::variant<FilledRect, Line, Shape, Picture, Text>;
+using Drawing = std::vector<Primitive>;
+
+// What the bench shows now.
+Drawing draw_bench(const Window& w);
+
+// The same, into `out`, reusing its storage.
+void draw_bench(const Window& w, Drawing& out);
+
+}  // namespace korru
