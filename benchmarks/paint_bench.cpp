@@ -29,8 +29,8 @@ QImage surface(const Window& model) {
 }
 
 void PaintBench(benchmark::State& state) {
-    const Window model = everything_shown(static_cast<int>(state.range(0)),
-                                          static_cast<int>(state.range(1)));
+    const Window model =
+        everything_shown(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     QImage image = surface(model);
     for (auto _ : state) {
         QPainter p(&image);
@@ -41,8 +41,8 @@ void PaintBench(benchmark::State& state) {
 }
 
 void PlainFill(benchmark::State& state) {
-    const Window model = everything_shown(static_cast<int>(state.range(0)),
-                                          static_cast<int>(state.range(1)));
+    const Window model =
+        everything_shown(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     QImage image = surface(model);
     for (auto _ : state) {
         QPainter p(&image);

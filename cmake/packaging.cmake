@@ -1,20 +1,20 @@
 # SPDX-License-Identifier: MIT
 # Installing korru as a desktop application (programs, menu entry, icons, AppStream entry, manual
-# pages) and packing it as a Debian package with CPack. The application id and the URLs are set
-# here once; the version is the project version. configure_file carries them into every file.
+# pages, copyright file) and packing it as a Debian package with CPack. The version is the project
+# version and the application id is KORRU_APP_ID, both set with the project; configure_file
+# carries them into every file. The checks of all this are registered in tests/packaging.
 
 include(GNUInstallDirs)
 
-# KORRU_APP_ID (set with the project) is the reverse of the project's home on GitHub
-# (organisation and repository "korru"); the desktop entry, the icons and the AppStream entry are
-# all named after it.
-set(KORRU_HOMEPAGE "https://github.com/korru/korru")
-set(KORRU_SCREENSHOT_URL "https://raw.githubusercontent.com/korru/korru/main/docs/screenshot.png")
 # The date of the release that PROJECT_VERSION names, for the AppStream entry and the manual pages.
 set(KORRU_RELEASE_DATE "2026-12-07")
-set(KORRU_MAINTAINER "The korru authors <korru@users.noreply.github.com>")
+# Who answers for the package. There is no mailing address to give, so it is the authors' name.
+set(KORRU_MAINTAINER "The korru authors")
 
 set(_pkg_out ${CMAKE_BINARY_DIR}/packaging)
+# Where the raster icons are drawn (below), in the hicolor theme's layout; the icon checks read
+# them there.
+set(KORRU_ICON_DIR ${_pkg_out}/icons/hicolor)
 
 # --- programs, and the desktop entry and AppStream entry that come with the window --------------
 install(TARGETS korru-snapshot RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -75,6 +75,34 @@ if(TARGET korru)
           RENAME ${KORRU_APP_ID}.svg)
 endif()
 
+# --- copyright: LICENSE as a machine-readable Debian copyright file -------------------------------
+# With the programs whether or not there is a window, so every installation carries its licence.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/LICENSE)
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE _license)
+if(NOT _license MATCHES "^MIT License\n" OR NOT _license MATCHES "\nCopyright \\(c\\) ([^\n]+)\n")
+  message(FATAL_ERROR "LICENSE is not the MIT licence with one copyright line")
+endif()
+set(KORRU_COPYRIGHT_HOLDERS "${CMAKE_MATCH_1}")
+string(FIND "${_license}" "Permission is hereby granted" _start)
+string(SUBSTRING "${_license}" ${_start} -1 _license)
+string(STRIP "${_license}" _license)
+# In the copyright file the text continues the License field: each line indented by one space,
+# and each empty line written as a lone full stop.
+while(_license MATCHES "\n\n")
+  string(REPLACE "\n\n" "\n.\n" _license "${_license}")
+endwhile()
+string(REPLACE "\n" "\n " KORRU_LICENSE_TEXT " ${_license}")
+file(CONFIGURE OUTPUT ${_pkg_out}/copyright @ONLY CONTENT
+"Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/
+Upstream-Name: korru
+
+Files: *
+Copyright: @KORRU_COPYRIGHT_HOLDERS@
+License: MIT
+@KORRU_LICENSE_TEXT@
+")
+install(FILES ${_pkg_out}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
 # --- Debian package ------------------------------------------------------------------------------
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME korru)
@@ -97,7 +125,6 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${KORRU_HOMEPAGE})
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The libraries come from dpkg-shlibdeps; the window's Japanese font is no library, so it is named.
@@ -105,45 +132,3 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
 set(CPACK_SOURCE_GENERATOR "")
 include(CPack)
-
-# --- checks --------------------------------------------------------------------------------------
-# The icons against the pixel art; the installed tree against the validators; the package file; and
-# a real apt-get install, run and remove (root only, so it holds the dpkg lock and runs alone).
-find_package(Qt6 QUIET COMPONENTS Svg)
-if(KORRU_BUILD_TESTS AND TARGET Qt6::Gui AND TARGET Qt6::Svg)
-  find_package(GTest REQUIRED)
-  include(GoogleTest)
-  add_executable(packaging_tests tests/packaging/icon_test.cpp)
-  target_include_directories(packaging_tests PRIVATE ${PROJECT_SOURCE_DIR})
-  target_link_libraries(packaging_tests PRIVATE Qt6::Gui Qt6::Svg GTest::gtest_main)
-  target_compile_definitions(packaging_tests PRIVATE
-    KORRU_APP_ID="${KORRU_APP_ID}"
-    KORRU_ICON_DIR="${_pkg_out}/icons/hicolor"
-    KORRU_ICON_SVG="${PROJECT_SOURCE_DIR}/assets/icon.svg")
-  add_dependencies(packaging_tests korru_icons)
-  gtest_discover_tests(packaging_tests DISCOVERY_TIMEOUT 60
-    PROPERTIES LABELS packaging)
-
-  set(_check bash ${PROJECT_SOURCE_DIR}/tests/packaging/check_package.sh)
-  set(_deb_dir ${CMAKE_BINARY_DIR}/package-check)
-  if(TARGET korru)
-    set(_with_window 1)
-  else()
-    set(_with_window 0)
-  endif()
-  set(_facts ${PROJECT_VERSION} ${KORRU_APP_ID} ${_with_window})
-  add_test(NAME packaging.installed_tree COMMAND ${_check} tree ${CMAKE_BINARY_DIR} ${_facts})
-  add_test(NAME packaging.version_source
-    COMMAND ${_check} version ${PROJECT_SOURCE_DIR} ${KORRU_APP_ID})
-  add_test(NAME packaging.deb_build COMMAND ${_check} build ${CMAKE_BINARY_DIR} ${_deb_dir})
-  add_test(NAME packaging.deb_file COMMAND ${_check} deb ${_deb_dir} ${_facts})
-  add_test(NAME packaging.deb_roundtrip COMMAND ${_check} roundtrip ${_deb_dir} ${_facts})
-  set_tests_properties(packaging.installed_tree packaging.version_source packaging.deb_build
-    packaging.deb_file packaging.deb_roundtrip PROPERTIES LABELS "packaging;package")
-  set_tests_properties(packaging.deb_build PROPERTIES FIXTURES_SETUP korru_deb TIMEOUT 300)
-  set_tests_properties(packaging.deb_file PROPERTIES FIXTURES_REQUIRED korru_deb)
-  set_tests_properties(packaging.deb_roundtrip PROPERTIES FIXTURES_REQUIRED korru_deb
-    RUN_SERIAL ON RESOURCE_LOCK dpkg SKIP_RETURN_CODE 77 TIMEOUT 600)
-elseif(KORRU_BUILD_TESTS)
-  message(STATUS "Qt 6 Gui and Svg not found: the packaging checks are not registered")
-endif()

@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev
           fonts-ipafont-gothic xvfb xauth dpkg-dev file)
 if [ "${1:-}" = "--test" ]; then
-    packages+=(valgrind desktop-file-utils appstream man-db)
+    packages+=(valgrind desktop-file-utils appstream man-db clang-format)
 fi
 
 missing=()

@@ -3,7 +3,7 @@
 # Runs korru-snapshot under valgrind's memcheck with a script of 10,000 clicks and a PNG of the
 # window: fails on any memory error and on any definite or indirect leak outside the system
 # libraries named in tests/valgrind.supp.
-#   scripts/memcheck.sh [BUILD_DIR]      installs what is missing, builds (default: build), runs
+#   scripts/memcheck.sh                  installs what is missing, builds (preset default), runs
 #   scripts/memcheck.sh --run SNAPSHOT   runs an already built korru-snapshot (as CTest does)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,16 +11,14 @@ cd "$(dirname "$0")/.."
 if [ "${1:-}" = "--run" ]; then
     snapshot=$2
 else
-    build=${1:-build}
     scripts/deps.sh --test
-    if [ ! -f "$build/build.ninja" ]; then
-        cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    fi
-    cmake --build "$build" --target korru-snapshot
-    snapshot=$build/korru-snapshot
+    cmake --preset default
+    cmake --build --preset default --target korru-snapshot
+    snapshot=build/korru-snapshot
 fi
 
-names=(ml mr mu md 'fmove(0)' 'fmove(1)' 'smove(0)' 'smove(1)' sukurin kosen syoten hogan)
+mapfile -t names < <("$snapshot" --list-clicks)
+[ ${#names[@]} -gt 0 ] || { echo "memcheck: $snapshot lists no clicks"; exit 1; }
 RANDOM=2026
 clicks=()
 for _ in $(seq 10000); do clicks+=("${names[RANDOM % ${#names[@]}]}"); done

@@ -27,8 +27,8 @@ Box box_of(const Item& it) {
 void draw_bench(const Window& w, Drawing& out) {
     out.clear();
     const Item& area = w[Window::ids::bench_area];
-    out.push_back(FilledRect{{0, 0, area.width, area.height},
-                             kItems[Window::ids::bench_area].look.back});
+    out.push_back(
+        FilledRect{{0, 0, area.width, area.height}, kItems[Window::ids::bench_area].look.back});
     for (int id : kPaintOrder) {
         const Item& it = w[id];
         if (!it.visible) continue;

@@ -24,7 +24,7 @@ struct FilledRect {
 };
 
 struct Line {
-    int item;                // the item drawn, in kItems
+    int item;              // the item drawn, in kItems
     float x1, y1, x2, y2;  // twips
     Rgb colour;
 };

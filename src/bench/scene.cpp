@@ -33,7 +33,7 @@ float image_distance(const BenchState& b) {
     return Window::checked(v, kRoutine, "image distance v");
 }
 
-void real_image(Window& w) {
+void form_real_image(Window& w) {
     const BenchState& b = w.bench;
     const float s = b.sdist, f = b.flen;
     Item& image = w.real_image();
@@ -56,7 +56,7 @@ void real_image(Window& w) {
     label.left = image.width + image.left + 20;
 }
 
-void virtual_image(Window& w) {
+void form_virtual_image(Window& w) {
     const BenchState& b = w.bench;
     const float s = b.sdist, f = b.flen;
     Item& image = w.virtual_image();
@@ -83,9 +83,9 @@ void update_bench(Window& w) {
     place_common_rays(w);
     // The case is decided on whole twips before any division by s - f or f - s.
     if (std::floor(b.sdist - b.flen) > 0) {
-        real_image(w);
+        form_real_image(w);
     } else if (std::floor(b.flen - b.sdist) > 0) {
-        virtual_image(w);
+        form_virtual_image(w);
     } else {
         w.real_image().visible = false;
         w.virtual_image().visible = false;

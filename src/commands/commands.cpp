@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The click handlers. Run-time errors name each handler as the window's event map does
-// ("ml_click", "fmove_click"). Limits are recomputed from the unit on every click and enforced after the
-// move, by strict comparison. Each handler checks the numbers it computes itself; the routines
-// it calls check theirs.
+// ("ml_click", "fmove_click"). Limits are recomputed from the unit on every click and enforced
+// after the move, by strict comparison. Each handler checks the numbers it computes itself; the
+// routines it calls check theirs.
 #include "commands/commands.h"
 
 #include <array>
@@ -88,7 +88,8 @@ void show_rays(Window& w) {
 
 void show_focal_points(Window& w) {
     show_group(w, Window::ids::focal_box,
-               {&w.focal_mark(0), &w.focal_mark(1), &w.focal_mark(2), &w.focal_mark(3), &w.focal_label(0), &w.focal_label(1)});
+               {&w.focal_mark(0), &w.focal_mark(1), &w.focal_mark(2), &w.focal_mark(3),
+                &w.focal_label(0), &w.focal_label(1)});
 }
 
 void show_grid(Window& w) {

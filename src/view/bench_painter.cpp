@@ -49,8 +49,7 @@ class Painter {
         if (box.width() <= 0 || box.height() <= 0) return;
         p_.setPen(thin_pen(s.outline));
         p_.setBrush(colour(s.fill));
-        const QRectF outline(box.left() + 0.5, box.top() + 0.5, box.width() - 1,
-                             box.height() - 1);
+        const QRectF outline(box.left() + 0.5, box.top() + 0.5, box.width() - 1, box.height() - 1);
         if (s.kind == ShapeKind::oval) {
             p_.drawEllipse(outline);
         } else {

@@ -10,6 +10,8 @@
 namespace korru::view {
 
 class BenchWidget : public QFrame {
+    Q_OBJECT
+
   public:
     BenchWidget(const Window& model, QWidget* parent);
 

@@ -15,6 +15,8 @@ namespace korru::view {
 class BenchWidget;
 
 class MainWindow : public QWidget {
+    Q_OBJECT
+
   public:
     // Shows `model`, which must have been started up and must outlive the window.
     explicit MainWindow(Window& model);

@@ -8,6 +8,8 @@
 namespace korru::view {
 
 class Panel : public QGroupBox {
+    Q_OBJECT
+
   public:
     // An invalid colour: the palette's window-text colour.
     Panel(const QString& caption, QColor caption_colour, QWidget* parent);

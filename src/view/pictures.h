@@ -5,7 +5,6 @@
 
 #include <QIcon>
 #include <QImage>
-
 #include <string_view>
 
 namespace korru::view {

@@ -77,8 +77,9 @@ void place_panels(Window& w) {
 void lay_out_window(Window& w, ScreenSize screen, const VersionInfo& version) {
     fit_window(w, screen);
     place_panels(w);
-    w.version_label().caption = "ver." + std::to_string(version.major) + "." + std::to_string(version.minor) +
-                      "." + std::to_string(version.revision);
+    w.version_label().caption = "ver." + std::to_string(version.major) + "." +
+                                std::to_string(version.minor) + "." +
+                                std::to_string(version.revision);
     w.copyright_label().caption = version.legal_copyright;
     w.verify("start-up");
 }

@@ -134,6 +134,10 @@ struct Group {
     int start;
 };
 
+void PrintTo(const Group& g, std::ostream* os) {
+    *os << click_name(g.box) << " and its " << g.members.size() << " items";
+}
+
 class Toggles : public Commands, public testing::WithParamInterface<Group> {};
 
 TEST_P(Toggles, ShowAndHideExactlyTheirGroup) {

@@ -80,25 +80,5 @@ TEST(Definition, WindowOpensWithScreenShownAndShortSmallSelected) {
     EXPECT_EQ(w[item_id("sukurin")].caption, "ｽｸﾘｰﾝ表示");
 }
 
-TEST(Definition, ModelIncludesNoToolkitHeader) {
-    const std::filesystem::path root = KORRU_SOURCE_DIR;
-    int files = 0;
-    for (const char* dir : {"src/window", "src/bench", "src/commands"}) {
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(root / dir)) {
-            if (!entry.is_regular_file()) continue;
-            ++files;
-            std::ifstream in(entry.path());
-            std::string line;
-            while (std::getline(in, line)) {
-                const auto hash = line.find_first_not_of(" \t");
-                if (hash == std::string::npos || line[hash] != '#') continue;
-                EXPECT_EQ(line.find("<Q"), std::string::npos) << entry.path() << ": " << line;
-                EXPECT_EQ(line.find("\"Q"), std::string::npos) << entry.path() << ": " << line;
-            }
-        }
-    }
-    EXPECT_GE(files, 8);
-}
-
 }  // namespace
 }  // namespace korru

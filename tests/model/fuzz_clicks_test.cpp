@@ -58,7 +58,7 @@ TEST(FuzzClicks, AMillionClicksKeepEveryInvariant) {
         const Window start = w;
         // Each run of the same button is long enough to reach the limits; the mix changes
         // every few hundred clicks so every region of the bench is visited.
-        std::vector<double> weights(12);
+        std::vector<double> weights(kLessonClicks);
         for (unsigned long n = 0; n < per_screen; ++n, ++done) {
             if (n % 400 == 0) {
                 for (double& x : weights) x = std::uniform_real_distribution<double>(0, 1)(rng);

@@ -43,10 +43,13 @@ inline std::string broken_invariant(const Window& w, const Window& start) {
     // Options, check boxes and what they control agree.
     const auto value = [&](int id) { return w.items[std::size_t(id)].value; };
     const bool long_lens = value(Window::ids::focal_options[0]) == 1;
-    if (value(Window::ids::focal_options[0]) + value(Window::ids::focal_options[1]) != 1) return "fmove pair";
-    if (value(Window::ids::step_options[0]) + value(Window::ids::step_options[1]) != 1) return "smove pair";
+    if (value(Window::ids::focal_options[0]) + value(Window::ids::focal_options[1]) != 1)
+        return "fmove pair";
+    if (value(Window::ids::step_options[0]) + value(Window::ids::step_options[1]) != 1)
+        return "smove pair";
     if (b.flen != (long_lens ? u * 6 : u * 4)) return "flen disagrees with fmove";
-    if (b.step != (value(Window::ids::step_options[0]) == 1 ? u / 2 : u / 4)) return "step disagrees";
+    if (b.step != (value(Window::ids::step_options[0]) == 1 ? u / 2 : u / 4))
+        return "step disagrees";
     const auto group_is = [&](int box, auto ids) {
         for (int id : ids)
             if (w.items[std::size_t(id)].visible != (value(box) == 1)) return false;
@@ -59,7 +62,8 @@ inline std::string broken_invariant(const Window& w, const Window& start) {
     if (!group_is(Window::ids::grid_box, Window::ids::grid_right) ||
         !group_is(Window::ids::grid_box, Window::ids::grid_above))
         return "grid visibility";
-    if (w.items[std::size_t(Window::ids::screen_card)].visible != (value(Window::ids::screen_box) == 1))
+    if (w.items[std::size_t(Window::ids::screen_card)].visible !=
+        (value(Window::ids::screen_box) == 1))
         return "screen visibility";
     // The image case agrees with s - f, and the rays meet at the image.
     const Item& im1 = w.items[std::size_t(Window::ids::real_image)];

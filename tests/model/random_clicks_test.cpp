@@ -14,6 +14,7 @@ TEST(RandomClicks, KeepTheBenchConsistentOnEveryScreen) {
     const std::uint32_t seed = 20261207;
     std::mt19937 rng(seed);
     // Movement clicks are most of a lesson; make them likelier so the limits are reached.
+    static_assert(kLessonClicks == 12, "one weight for each click but the end button's");
     std::discrete_distribution<int> pick({6, 6, 6, 6, 1, 1, 1, 1, 1, 1, 1, 1});
     int screens = 0;
     for (int wp : {640, 800, 1024, 1280, 1366, 1600, 1920, 2560, 3840}) {

@@ -90,7 +90,8 @@ TEST_F(Scene, VirtualImageIsMagnifiedUprightAndLabelled) {
 TEST_F(Scene, NearestSourceGivesASmallVirtualImageCloseToTheLens) {
     put(0.5f, 4);
     EXPECT_NEAR(w.virtual_image().height, 2 * u * 8 / 7, tol(u));
-    EXPECT_NEAR(w.virtual_image().left + w.virtual_image().width / 2, lensx - 4 * u / 7, tol(lensx));
+    EXPECT_NEAR(w.virtual_image().left + w.virtual_image().width / 2, lensx - 4 * u / 7,
+                tol(lensx));
 }
 
 TEST_F(Scene, RaisedSourceIsImagedBelowTheAxisAndLoweredAbove) {

@@ -19,6 +19,10 @@ struct Fitted {
     float work_width, work_height;
 };
 
+void PrintTo(const Fitted& f, std::ostream* os) {
+    PrintTo(f.screen, os);
+}
+
 class Fitting : public testing::TestWithParam<Fitted> {};
 
 TEST_P(Fitting, GivesTheWindowAndBench) {
@@ -115,15 +119,18 @@ TEST(Fitting, LimitEqualToTheHeightEndsTheFitting) {
 TEST(Fitting, DegenerateScreensAreRefusedOrGiveASoundBench) {
     int refused = 0, built = 0;
     for (ScreenSize s :
-         {ScreenSize{0, 0}, ScreenSize::from_pixels(1, 1), ScreenSize::from_pixels(100, 100), ScreenSize::from_pixels(320, 200), ScreenSize::from_pixels(65535, 1),
-          ScreenSize::from_pixels(1, 65535), ScreenSize{4229, 100000}, ScreenSize::from_pixels(320, 240), ScreenSize::from_pixels(100000, 100000)}) {
+         {ScreenSize{0, 0}, ScreenSize::from_pixels(1, 1), ScreenSize::from_pixels(100, 100),
+          ScreenSize::from_pixels(320, 200), ScreenSize::from_pixels(65535, 1),
+          ScreenSize::from_pixels(1, 65535), ScreenSize{4229, 100000},
+          ScreenSize::from_pixels(320, 240), ScreenSize::from_pixels(100000, 100000)}) {
         SCOPED_TRACE(testing::Message() << s.width << " x " << s.height << " twips");
         const auto t0 = std::chrono::steady_clock::now();
         Window w;
         try {
             start_up(w, s);
             ++built;
-            for (const Item* it : {&w.main, &w.bench_area(), &w.screen_card(), &w.source(), &w.lens()}) {
+            for (const Item* it :
+                 {&w.main, &w.bench_area(), &w.screen_card(), &w.source(), &w.lens()}) {
                 EXPECT_TRUE(std::isfinite(it->width) && it->width > 0);
                 EXPECT_TRUE(std::isfinite(it->height) && it->height > 0);
             }

@@ -2,8 +2,22 @@
 // Shared set-up for the model tests: a window started on a screen given in pixels.
 #pragma once
 
+#include <ostream>
+
 #include "commands/commands.h"
 #include "commands/startup.h"
+
+namespace korru {
+
+// Readable parameters in test output: "fmove(0)", "1024x768 px".
+inline void PrintTo(Click c, std::ostream* os) {
+    *os << click_name(c);
+}
+inline void PrintTo(ScreenSize s, std::ostream* os) {
+    *os << s.width / kTwipsPerPixel << "x" << s.height / kTwipsPerPixel << " px";
+}
+
+}  // namespace korru
 
 namespace korru::test {
 

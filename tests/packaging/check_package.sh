@@ -9,6 +9,9 @@
 # WITH_WINDOW is 1 when the build has the window program `korru`, else 0.
 set -euo pipefail
 
+# The source tree this script belongs to, for the LICENSE the copyright file must carry.
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+
 fail() {
     echo "FAIL: $*" >&2
     exit 1
@@ -25,12 +28,14 @@ new_scratch() {
 }
 
 # Every file a complete installation puts under the prefix, one a line, sorted. Without the
-# window program there is only the snapshot tool: no menu entry, icon or AppStream entry.
+# window program there is only the snapshot tool (and the copyright file): no menu entry, icon or
+# AppStream entry.
 expected_files() {
     local id=$1 with_window=$2
     {
         echo "bin/korru-snapshot"
         echo "share/man/man1/korru-snapshot.1.gz"
+        echo "share/doc/korru/copyright"
         if [ "$with_window" = 1 ]; then
             echo "bin/korru"
             echo "share/man/man1/korru.1.gz"
@@ -63,6 +68,32 @@ check_snapshot_runs() {
         fail "$tool shows no version label $(ver_caption "$version")"
 }
 
+# The Debian copyright file at $1 in the machine-readable format: one paragraph for all files,
+# with LICENSE's copyright holders, and LICENSE's text word for word as the MIT licence's text.
+check_copyright() {
+    local file=$1 license=$source_dir/LICENSE
+    local format="Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/"
+    [ -f "$file" ] || fail "no copyright file $file"
+    [ "$(head -n1 "$file")" = "$format" ] || fail "$file does not start with the line $format"
+    grep -qx 'Upstream-Name: korru' "$file" || fail "$file names no Upstream-Name korru"
+    local holders
+    holders=$(sed -n 's/^Copyright (c) //p' "$license")
+    [ -n "$holders" ] || fail "LICENSE has no copyright line"
+    # The paragraph after the first empty line: Files, Copyright, License, then the text.
+    sed -n '/^$/,$p' "$file" | sed -n '2,4p' |
+        diff -u <(printf 'Files: *\nCopyright: %s\nLicense: MIT\n' "$holders") - ||
+        fail "$file: the files paragraph is not Files: * under the MIT licence"
+    # The licence text continues the License field: every line one space in and not blank, with
+    # " ." for an empty line.
+    local text
+    text=$(sed -n '/^License: MIT$/,$p' "$file" | sed 1d)
+    if grep -qv '^ .*[^[:space:]]' <<<"$text"; then
+        fail "$file: a line of the licence text is blank or not indented"
+    fi
+    diff -u <(sed -n '/^Permission is hereby granted/,$p' "$license") \
+        <(sed 's/^ //; s/^\.$//' <<<"$text") || fail "$file: the licence text differs from LICENSE"
+}
+
 # The menu entry and the AppStream entry under prefix $1: the validators pass, and both name the
 # one application id $3 and the project version $2.
 check_desktop_files() {
@@ -84,6 +115,8 @@ check_desktop_files() {
     grep -q '^Comment=[[:alnum:]]' "$desktop" || fail "the desktop entry has no English comment"
     grep -q '^Comment\[ja\]=.' "$desktop" || fail "the desktop entry has no Japanese comment"
     grep -q "<id>$id</id>" "$metainfo" || fail "the AppStream id is not $id"
+    grep -q '<project_license>MIT</project_license>' "$metainfo" ||
+        fail "the AppStream entry does not give the MIT licence"
     grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
         fail "the AppStream entry does not launch $id.desktop"
     grep -m1 '<release ' "$metainfo" |
@@ -105,6 +138,7 @@ check_tree() {
         fail "installed files differ from the expected list (- missing, + unexpected)"
 
     if [ "$with_window" = 1 ]; then check_desktop_files "$prefix" "$version" "$id"; fi
+    check_copyright "$prefix/share/doc/korru/copyright"
     check_snapshot_runs "$prefix/bin/korru-snapshot" "$version"
 
     # Manual pages: well-formed gzip, the version in the header, no warning from man.
@@ -169,6 +203,11 @@ check_deb() {
     for f in "$unpacked"/usr/bin/*; do
         if readelf -S "$f" | grep -q '\.debug_'; then fail "$f is not stripped"; fi
     done
+    check_copyright "$unpacked/usr/share/doc/korru/copyright"
+    local owner
+    owner=$(dpkg-deb -c "$deb" | awk '$6 == "./usr/share/doc/korru/copyright" { print $1, $2 }')
+    [ "$owner" = "-rw-r--r-- root/root" ] ||
+        fail "the copyright file is '$owner', not a plain file of root's with mode 644"
     echo "$(basename "$deb"): $(stat -c %s "$deb") bytes"
 }
 

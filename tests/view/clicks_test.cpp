@@ -35,11 +35,13 @@ TEST_P(EachClick, DrivesTheModelAsTheHandlerDoes) {
     for (int i = 0; i < 3; ++i) both(GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Clicks, EachClick,
-                         testing::Values(Click::ml, Click::mr, Click::mu, Click::md,
-                                         Click::fmove_long, Click::fmove_short, Click::smove_large,
-                                         Click::smove_small, Click::sukurin, Click::kosen,
-                                         Click::syoten, Click::hogan),
+std::vector<Click> lesson_clicks() {
+    std::vector<Click> clicks;
+    for (std::size_t i = 0; i < kLessonClicks; ++i) clicks.push_back(kClicks[i].click);
+    return clicks;
+}
+
+INSTANTIATE_TEST_SUITE_P(Clicks, EachClick, testing::ValuesIn(lesson_clicks()),
                          [](const auto& info) {
                              return test::test_name(std::string(click_name(info.param)));
                          });

@@ -167,7 +167,8 @@ TEST_F(Snapshot, SvgIsTheBenchAlone) {
     };
     EXPECT_EQ(at(b.lensx - 10.5 * b.unit, b.axisy), 0xFFFFFFu) << "axis";
     EXPECT_EQ(at(b.lensx + 15.5 * b.unit, model.grid_above(3).y1), 0xC0C0C0u) << "grid";
-    EXPECT_EQ(at(b.lensx + 15.5 * b.unit, model.grid_above(3).y1 + b.unit / 2), 0x404040u) << "bench";
+    EXPECT_EQ(at(b.lensx + 15.5 * b.unit, model.grid_above(3).y1 + b.unit / 2), 0x404040u)
+        << "bench";
 }
 
 struct BadCall {
@@ -175,6 +176,10 @@ struct BadCall {
     QStringList args;  // "DIR": the test's empty directory
     int status;
 };
+
+void PrintTo(const BadCall& call, std::ostream* os) {
+    *os << "korru-snapshot " << call.args.join(QLatin1Char(' ')).toStdString();
+}
 
 class SnapshotRefuses : public Snapshot, public testing::WithParamInterface<BadCall> {};
 

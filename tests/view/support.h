@@ -11,9 +11,14 @@
 #include <cmath>
 #include <memory>
 
-#include "model/support.h"
 #include "app/scene_json.h"
+#include "model/support.h"
 #include "view/main_window.h"
+
+// Qt's sizes as "1024x768" in test output.
+inline void PrintTo(const QSize& s, std::ostream* os) {
+    *os << s.width() << "x" << s.height();
+}
 
 namespace korru::test {
 

@@ -139,7 +139,11 @@ TEST_P(ClientArea, HoldsEveryPanelTheEndButtonTheBenchAndTheLabels) {
 
 INSTANTIATE_TEST_SUITE_P(Screens, ClientArea,
                          testing::Values(QSize(1024, 768), QSize(800, 600), QSize(1280, 1024),
-                                         QSize(1366, 768), QSize(1920, 1080)));
+                                         QSize(1366, 768), QSize(1920, 1080)),
+                         [](const auto& info) {
+                             return std::to_string(info.param.width()) + "x" +
+                                    std::to_string(info.param.height());
+                         });
 
 // No caption shows a missing-glyph box: the font each caption is shown in has a glyph for every
 // one of its characters, the bench labels' captions included. The Gothic face is IPAPGothic from
