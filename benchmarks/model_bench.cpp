@@ -4,7 +4,7 @@
 // between them hold on a noisy machine.
 #include <benchmark/benchmark.h>
 
-#include "app/scene_json.h"
+#include "window/scene_json.h"
 #include "bench/scene.h"
 #include "commands/commands.h"
 #include "commands/startup.h"

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/scene_json.h"
+#include "window/scene_json.h"
 #include "app/snapshot_args.h"
 #include "commands/commands.h"
 #include "commands/startup.h"

@@ -11,7 +11,7 @@
 #include <cmath>
 #include <memory>
 
-#include "app/scene_json.h"
+#include "window/scene_json.h"
 #include "model/support.h"
 #include "view/main_window.h"
 

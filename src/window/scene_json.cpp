@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // JSON writer for the scene dump. Numbers are written in their shortest exact form, so reading
 // one back gives the same float.
-#include "app/scene_json.h"
+#include "window/scene_json.h"
 
 #include <charconv>
 
