@@ -10,10 +10,10 @@
 #include <utility>
 #include <vector>
 
-#include "window/scene_json.h"
 #include "app/snapshot_args.h"
 #include "commands/commands.h"
 #include "commands/startup.h"
+#include "window/scene_json.h"
 
 #ifdef KORRU_SNAPSHOT_PICTURES
 #include <QApplication>

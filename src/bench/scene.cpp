@@ -27,12 +27,6 @@ void place_source(Window& w) {
     label.left = source.left - 360;
 }
 
-// The image distance v = 1 / (1/f - 1/s), in exactly this form.
-float image_distance(const BenchState& b) {
-    const float v = 1.0f / (1.0f / b.flen - 1.0f / b.sdist);
-    return Window::checked(v, kRoutine, "image distance v");
-}
-
 void form_real_image(Window& w) {
     const BenchState& b = w.bench;
     const float s = b.sdist, f = b.flen;
@@ -76,6 +70,11 @@ void form_virtual_image(Window& w) {
 }
 
 }  // namespace
+
+float image_distance(const BenchState& b) {
+    const float v = 1.0f / (1.0f / b.flen - 1.0f / b.sdist);
+    return Window::checked(v, kRoutine, "image distance v");
+}
 
 void update_bench(Window& w) {
     const BenchState& b = w.bench;

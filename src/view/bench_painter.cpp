@@ -11,6 +11,7 @@
 
 #include "view/colour.h"
 #include "view/fonts.h"
+#include "view/language.h"
 #include "view/pictures.h"
 #include "view/twips.h"
 
@@ -66,8 +67,7 @@ class Painter {
     void operator()(const Text& t) {
         p_.setPen(colour(t.colour));
         p_.setFont(item_font(kItems[static_cast<std::size_t>(t.item)]));
-        p_.drawText(px_rect(t.box), Qt::AlignLeft | Qt::AlignTop,
-                    QString::fromUtf8(t.text.data(), static_cast<qsizetype>(t.text.size())));
+        p_.drawText(px_rect(t.box), Qt::AlignLeft | Qt::AlignTop, translated(t.text));
     }
 
   private:

@@ -2,27 +2,37 @@
 // The window's widgets, built from the window definition and placed from the model.
 #include "view/main_window.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QWindow>
 #include <algorithm>
 #include <optional>
 #include <stdexcept>
 #include <vector>
 
+#include "bench/description.h"
+#include "view/accessible.h"
 #include "view/bench_widget.h"
 #include "view/colour.h"
 #include "view/fonts.h"
+#include "view/language.h"
 #include "view/panel.h"
 #include "view/pictures.h"
+#include "view/snapshot.h"
 #include "view/twips.h"
+#include "view/worksheet.h"
 
 namespace korru::view {
 
@@ -58,12 +68,15 @@ void report_error(QWidget* parent, const RuntimeError& e) {
 }
 
 MainWindow::MainWindow(Window& model) : QWidget(nullptr, kWindowFlags), model_(model) {
+    install_accessibility();
     setObjectName(text(kMainDef.name));
     setWindowTitle(text(model_.main.caption));
     setWindowIcon(window_icon());
     setFont(window_font());
     build_items();
     set_tab_order();
+    add_keys();
+    add_picture_actions();
     show_model();
     place_window();
     widgets_[static_cast<std::size_t>(item_id("ml"))]->setFocus();
@@ -90,7 +103,7 @@ void MainWindow::build_items() {
 
 QWidget* MainWindow::make_widget(int id, QWidget* parent) {
     const ItemDef& def = kItems[static_cast<std::size_t>(id)];
-    const QString caption = text(model_[id].caption);
+    const QString caption = translated(model_[id].caption);
     QWidget* w = nullptr;
     switch (def.kind) {
         case Kind::panel:
@@ -129,6 +142,8 @@ QWidget* MainWindow::make_widget(int id, QWidget* parent) {
             throw std::logic_error("no widget for a bench item");
     }
     w->setObjectName(text(item_label(def)));
+    if (!def.speech.empty()) w->setAccessibleName(translated(def.speech));
+    if (!def.hint.empty()) w->setAccessibleDescription(translated(def.hint));
     if (!def.look.font.face.empty()) w->setFont(item_font(def));
     if (const auto c = click_on(id)) {
         connect(static_cast<QAbstractButton*>(w), &QAbstractButton::clicked, this,
@@ -177,10 +192,85 @@ void MainWindow::show_model() {
             const QSignalBlocker quiet(button);
             button->setChecked(it.value == 1);
         } else if (auto* label = qobject_cast<QLabel*>(w)) {
-            label->setText(text(it.caption));
+            label->setText(translated(it.caption));
         }
     }
     bench_->update();
+    describe_bench();
+}
+
+// The bench tells a screen reader the scene; a changed description is announced as such.
+void MainWindow::describe_bench() {
+    // Setting the description announces it, so only a new one is set.
+    const QString scene = QString::fromStdString(describe_scene(model_, translated_utf8));
+    if (scene != bench_->accessibleDescription()) bench_->setAccessibleDescription(scene);
+}
+
+// The arrow keys do what the arrow buttons do, wherever the focus is in the window, and repeat
+// while held. As shortcuts they reach the window before an option button or a check box could
+// take them for moving the focus.
+void MainWindow::add_keys() {
+    const std::pair<Qt::Key, Click> keys[] = {{Qt::Key_Left, Click::ml},
+                                              {Qt::Key_Right, Click::mr},
+                                              {Qt::Key_Up, Click::mu},
+                                              {Qt::Key_Down, Click::md}};
+    for (const auto& [key, c] : keys) {
+        auto* shortcut = new QShortcut(QKeySequence(key), this);
+        shortcut->setAutoRepeat(true);
+        connect(shortcut, &QShortcut::activated, this, [this, c = c] { deliver(c); });
+    }
+}
+
+// Copy and save, from the keyboard anywhere in the window and from the bench's menu.
+void MainWindow::add_picture_actions() {
+    auto* copy = new QAction(translated(QT_TRANSLATE_NOOP("korru", "絵をコピー")), bench_);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WindowShortcut);
+    connect(copy, &QAction::triggered, this, &MainWindow::copy_bench);
+    auto* save = new QAction(translated(QT_TRANSLATE_NOOP("korru", "絵を保存…")), bench_);
+    save->setShortcut(QKeySequence::Save);
+    save->setShortcutContext(Qt::WindowShortcut);
+    connect(save, &QAction::triggered, this, &MainWindow::save_bench);
+    bench_->addAction(copy);
+    bench_->addAction(save);
+    bench_->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+// Cut from the whole window as it renders, so that every line falls on the same pixels as in
+// the snapshot tool's window picture.
+QImage MainWindow::bench_picture() {
+    QImage whole(size(), QImage::Format_RGB32);
+    whole.setDevicePixelRatio(1);
+    render(&whole);
+    return whole.copy(bench_->contentsRect().translated(bench_->pos()));
+}
+
+void MainWindow::copy_bench() {
+    QGuiApplication::clipboard()->setMimeData(
+        pictures_mime_data(bench_picture(), bench_svg(model_)));
+}
+
+void MainWindow::save_bench() {
+    const QString png = translated(QT_TRANSLATE_NOOP("korru", "PNG 画像 (*.png)")),
+                  svg = translated(QT_TRANSLATE_NOOP("korru", "SVG 図 (*.svg)"));
+    QString filter = png;
+    const QString file =
+        QFileDialog::getSaveFileName(this, translated(QT_TRANSLATE_NOOP("korru", "絵を保存")),
+                                     last_save_.isEmpty() ? QStringLiteral("lens.png") : last_save_,
+                                     png + QStringLiteral(";;") + svg, &filter);
+    if (file.isEmpty()) return;
+    QString name = file;
+    if (QFileInfo(name).suffix().isEmpty()) {
+        name += filter == svg ? QStringLiteral(".svg") : QStringLiteral(".png");
+    }
+    QString error;
+    if (!save_picture(bench_picture(), bench_svg(model_), name, error)) {
+        QMessageBox::warning(this, text(kMainDef.caption),
+                             translated(QT_TRANSLATE_NOOP("korru", "絵を保存できませんでした: %1"))
+                                 .arg(name + QStringLiteral(": ") + error));
+        return;
+    }
+    last_save_ = name;
 }
 
 void MainWindow::deliver(Click c) {

@@ -4,6 +4,7 @@
 // widgets' states and the bench are then read back from the model.
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 #include <array>
 
@@ -21,11 +22,19 @@ class MainWindow : public QWidget {
     // Shows `model`, which must have been started up and must outlive the window.
     explicit MainWindow(Window& model);
 
+    // The bench's surface as the window shows it, one pixel to a device-independent pixel.
+    QImage bench_picture();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
     void build_items();
+    void add_keys();
+    void add_picture_actions();
+    void copy_bench();
+    void save_bench();
+    void describe_bench();
     QWidget* make_widget(int id, QWidget* parent);
     void set_tab_order();
     void place_window();
@@ -36,6 +45,7 @@ class MainWindow : public QWidget {
     std::array<QWidget*, kItemCount> widgets_{};  // null for the bench items, which are painted
     BenchWidget* bench_ = nullptr;
     bool failed_ = false;
+    QString last_save_;  // where the last picture was saved, offered again
 };
 
 // Shows a run-time error of the model in a message box.

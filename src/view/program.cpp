@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QStyle>
 
+#include "view/language.h"
 #include "view/main_window.h"
 #include "view/twips.h"
 
@@ -23,6 +24,7 @@ ScreenSize primary_screen() {
 
 int run_program(Window& model, ScreenSize screen) {
     use_window_style();
+    use_system_language();
     try {
         start_up(model, screen);
     } catch (const RuntimeError& e) {

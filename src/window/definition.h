@@ -73,6 +73,10 @@ struct ItemDef {
     int tab_index = -1;  // -1: the item has no place in the focus order
     Look look{};
     int value = 0;  // check box: 0 or 1; option button: 1 when selected
+    // What a screen reader says: the item's name where its caption is no word, and a longer
+    // description where the caption alone leaves the effect unsaid.
+    std::string_view speech{};
+    std::string_view hint{};
 };
 
 namespace def {
@@ -167,7 +171,7 @@ inline constexpr std::array<ItemDef, kItemCount> kItems = [] {
          .left = 7440, .top = 6000, .width = 855, .height = 375, .tab_index = 7},
         {.name = "work", .kind = Kind::bench, .container = "main",
          .left = 120, .top = 600, .width = 8280, .height = 4275, .tab_index = 5,
-         .look = {.back = 0x404040}},
+         .look = {.back = 0x404040}, .speech = "光学台"},
         {.name = "cr", .kind = Kind::label, .container = "main",
          .left = 5400, .top = 360, .width = 3015, .height = 255, .tab_index = 10,
          .look = {.fore = kGreyText}},
@@ -181,16 +185,16 @@ inline constexpr std::array<ItemDef, kItemCount> kItems = [] {
         // Moving the light source.
         {.name = "md", .kind = Kind::button, .container = "cont", .caption = "↓",
          .left = 1080, .top = 1080, .width = 495, .height = 255, .tab_index = 4,
-         .look = {.font = arrow_small}},
+         .look = {.font = arrow_small}, .speech = "光源を下へ動かす"},
         {.name = "mu", .kind = Kind::button, .container = "cont", .caption = "↑",
          .left = 1080, .top = 240, .width = 495, .height = 255, .tab_index = 3,
-         .look = {.font = arrow_small}},
+         .look = {.font = arrow_small}, .speech = "光源を上へ動かす"},
         {.name = "mr", .kind = Kind::button, .container = "cont", .caption = "→",
          .left = 1440, .top = 600, .width = 735, .height = 375, .tab_index = 2,
-         .look = {.font = arrow_large}},
+         .look = {.font = arrow_large}, .speech = "光源をレンズに近づける"},
         {.name = "ml", .kind = Kind::button, .container = "cont", .caption = "←",
          .left = 480, .top = 600, .width = 735, .height = 375, .tab_index = 1,
-         .look = {.font = arrow_large}},
+         .look = {.font = arrow_large}, .speech = "光源をレンズから遠ざける"},
 
         // Display settings.
         {.name = "sukurin", .kind = Kind::checkbox, .container = "vset", .caption = "ｽｸﾘｰﾝ表示",
@@ -205,18 +209,18 @@ inline constexpr std::array<ItemDef, kItemCount> kItems = [] {
         // Step of one arrow click.
         {.name = "smove", .index = 1, .kind = Kind::option, .container = "sset",
          .caption = "少ない", .left = 840, .top = 240, .width = 855, .height = 255,
-         .tab_index = 12, .value = 1},
+         .tab_index = 12, .value = 1, .hint = "1 回に 4 分の 1 マス動かす"},
         {.name = "smove", .index = 0, .kind = Kind::option, .container = "sset",
          .caption = "多い", .left = 120, .top = 240, .width = 735, .height = 255,
-         .tab_index = 11},
+         .tab_index = 11, .hint = "1 回に 2 分の 1 マス動かす"},
 
         // Focal length.
         {.name = "fmove", .index = 1, .kind = Kind::option, .container = "fset",
          .caption = "短い", .left = 960, .top = 240, .width = 735, .height = 255,
-         .tab_index = 17, .value = 1},
+         .tab_index = 17, .value = 1, .hint = "焦点距離 4 マス"},
         {.name = "fmove", .index = 0, .kind = Kind::option, .container = "fset",
          .caption = "長い", .left = 120, .top = 240, .width = 735, .height = 255,
-         .tab_index = 16},
+         .tab_index = 16, .hint = "焦点距離 6 マス"},
 
         // The bench.
         line("rl", 3, 8040, 1920, 5880, 1920, kTooltip),

@@ -5,6 +5,7 @@
 #include "view/program.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPainter>
 #include <QProcess>
@@ -93,10 +94,11 @@ struct Finished {
 // Runs a program of the build. Qt's note on a missing runtime directory is kept off stderr, which
 // then holds only the program's own words.
 Finished run(const QString& program, const QStringList& args, const QStringList& unset = {},
-             const QString& platform = {}) {
+             const QString& platform = {}, const QStringList& set = {}) {
     static const QTemporaryDir runtime;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const QString& name : unset) env.remove(name);
+    for (const QString& pair : set) env.insert(pair.section('=', 0, 0), pair.section('=', 1));
     env.insert("XDG_RUNTIME_DIR", runtime.path());
     if (!platform.isEmpty()) env.insert("QT_QPA_PLATFORM", platform);
     QProcess p;
@@ -114,6 +116,23 @@ TEST(Korru, WithoutADisplaySaysSoInOneLineAndFails) {
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.startsWith("korru: no display")) << r.err.toStdString();
     EXPECT_EQ(r.err.count('\n'), 1);
+}
+
+// A display that is set but answers no one, or a platform that cannot be used: one line naming
+// it and status 1 at once, where the toolkit alone would abort.
+TEST(Korru, WithADisplayItCannotUseSaysWhichInOneLineAndFails) {
+    for (const QString& set :
+         {QStringLiteral("DISPLAY=:987"), QStringLiteral("QT_QPA_PLATFORM=nosuch")}) {
+        QElapsedTimer clock;
+        clock.start();
+        const Finished r =
+            run(kKorru, {}, {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}, {}, {set});
+        EXPECT_LT(clock.elapsed(), 2000) << set.toStdString();
+        EXPECT_EQ(r.status, 1) << set.toStdString();
+        EXPECT_TRUE(r.err.startsWith("korru: cannot show the window on ")) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains("'" + set.section('=', 1) + "'")) << r.err.toStdString();
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+    }
 }
 
 // The toolkit's own options are taken; anything left over is refused before a window opens.

@@ -11,13 +11,20 @@
 #include <cmath>
 #include <memory>
 
-#include "window/scene_json.h"
 #include "model/support.h"
+#include "view/language.h"
 #include "view/main_window.h"
+#include "window/scene_json.h"
 
-// Qt's sizes as "1024x768" in test output.
+// Qt's sizes, pictures and bytes in test output, without their raw bytes.
 inline void PrintTo(const QSize& s, std::ostream* os) {
     *os << s.width() << "x" << s.height();
+}
+inline void PrintTo(const QImage& image, std::ostream* os) {
+    *os << "a " << image.width() << "x" << image.height() << " picture";
+}
+inline void PrintTo(const QByteArray& bytes, std::ostream* os) {
+    *os << bytes.size() << " bytes";
 }
 
 namespace korru::test {
@@ -48,6 +55,14 @@ inline void expect_same(const Window& a, const Window& b) {
     EXPECT_EQ(scene_json(a, {}), scene_json(b, {}));
     EXPECT_EQ(a.unloaded, b.unloaded);
 }
+
+// Runs a test in a language of the window, set before the window is made: a base class to put
+// first, for tests parameterised by the language.
+class InLanguage : public testing::WithParamInterface<QLocale::Language> {
+  protected:
+    InLanguage() { view::use_language(GetParam()); }
+    ~InLanguage() { view::use_language(QLocale::Japanese); }
+};
 
 // The window showing a started model, shown and active, as the user meets it.
 class ViewTest : public testing::Test {

@@ -12,6 +12,7 @@
 
 #include "support.h"
 #include "view/fonts.h"
+#include "view/language.h"
 
 namespace korru {
 namespace {
@@ -145,10 +146,13 @@ INSTANTIATE_TEST_SUITE_P(Screens, ClientArea,
                                     std::to_string(info.param.height());
                          });
 
+// The window in each of its languages: Japanese as written, and English.
+class Captions : public test::InLanguage, public test::ViewTest {};
+
 // No caption shows a missing-glyph box: the font each caption is shown in has a glyph for every
 // one of its characters, the bench labels' captions included. The Gothic face is IPAPGothic from
 // fonts-ipafont-gothic.
-TEST_F(TheWindow, EveryCaptionHasItsGlyphsInItsFont) {
+TEST_P(Captions, EveryCaptionHasItsGlyphsInItsFont) {
     EXPECT_EQ(view::gothic_family(), QStringLiteral("IPAPGothic"));
     const auto check = [](const QFont& font, const QString& caption, const std::string& item) {
         const QRawFont raw = QRawFont::fromFont(font);
@@ -161,15 +165,14 @@ TEST_F(TheWindow, EveryCaptionHasItsGlyphsInItsFont) {
         if (const QWidget* w = widget(static_cast<int>(id))) {
             check(w->font(), caption_of(w), name);
         } else if (kItems[id].kind == Kind::label) {
-            check(view::item_font(kItems[id]), QString::fromStdString(model.items[id].caption),
-                  name);
+            check(view::item_font(kItems[id]), view::translated(model.items[id].caption), name);
         }
     }
-    check(view::item_font(kItems[Window::ids::image_label]), QStringLiteral("虚像"), "image_t");
+    check(view::item_font(kItems[Window::ids::image_label]), view::translated("虚像"), "image_t");
 }
 
 // Captions are not clipped: each fits the room its item gives it.
-TEST_F(TheWindow, EveryCaptionFitsItsBox) {
+TEST_P(Captions, EveryCaptionFitsItsBox) {
     for (const int id : widget_items()) {
         const QWidget* w = widget(id);
         const Kind kind = kItems[static_cast<std::size_t>(id)].kind;
@@ -195,6 +198,11 @@ TEST_F(TheWindow, EveryCaptionFitsItsBox) {
         EXPECT_LE(needed.height(), kind == Kind::button ? room.height() : w->height()) << name;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, Captions, testing::Values(QLocale::Japanese, QLocale::English),
+                         [](const auto& info) {
+                             return QLocale::languageToString(info.param).toStdString();
+                         });
 
 }  // namespace
 }  // namespace korru

@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: MIT
+// The scene in words. Every number comes from the model: the bench state for the candle and the
+// lens, the image distance of the scene update, and the heights of the image and the candle.
+#include "bench/description.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+#include "bench/scene.h"
+
+namespace korru {
+
+namespace {
+
+// The texts as written; %1 and %2 stand for the numbers.
+constexpr std::string_view kRealImage = "実像ができています。上下が逆さまです。";
+constexpr std::string_view kVirtualImage = "虚像が見えます。向きは光源と同じです。";
+constexpr std::string_view kNoImage = "光源が焦点の上にあり、像はできません。";
+constexpr std::string_view kSourceAbove = "光源はレンズの左 %1、光軸より %2 上にあります。";
+constexpr std::string_view kSourceBelow = "光源はレンズの左 %1、光軸より %2 下にあります。";
+constexpr std::string_view kSourceOnAxis = "光源はレンズの左 %1、光軸の上に立っています。";
+constexpr std::string_view kFocalLength = "焦点距離は %1 です。";
+constexpr std::string_view kRealImageAt = "像はレンズの右 %1 にでき、大きさは光源の %2 です。";
+constexpr std::string_view kVirtualImageAt = "像はレンズの左 %1 に見え、大きさは光源の %2 です。";
+constexpr std::string_view kSquares = "%1 マス";
+constexpr std::string_view kOneSquare = "1 マス";
+constexpr std::string_view kTimes = "%1 倍";
+// The image label's caption for a virtual image, set by the scene update.
+constexpr std::string_view kVirtualLabel = "虚像";
+
+constexpr std::array kSceneTexts{kRealImage,      kVirtualImage, kNoImage,     kSourceAbove,
+                                 kSourceBelow,    kSourceOnAxis, kFocalLength, kRealImageAt,
+                                 kVirtualImageAt, kSquares,      kOneSquare,   kTimes,
+                                 kVirtualLabel};
+
+// `text` with %1 and %2 replaced.
+std::string with_numbers(std::string text, std::string_view one, std::string_view two = {}) {
+    for (const auto& [mark, value] : {std::pair{"%1", one}, std::pair{"%2", two}}) {
+        if (const auto at = text.find(mark); at != std::string::npos) {
+            text.replace(at, 2, value);
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string spoken_number(float value) {
+    char digits[64];
+    std::snprintf(digits, sizeof digits, "%.2f", static_cast<double>(value));
+    std::string s = digits;
+    while (s.back() == '0') s.pop_back();
+    if (s.back() == '.') s.pop_back();
+    return s == "-0" ? "0" : s;
+}
+
+SceneFacts scene_facts(const Window& w) {
+    const BenchState& b = w.bench;
+    SceneFacts facts;
+    facts.source_distance = b.sdist / b.unit;
+    facts.source_lift = b.slift / b.unit;
+    facts.focal_length = b.flen / b.unit;
+    const Item& real = w[Window::ids::real_image];
+    const Item& virt = w[Window::ids::virtual_image];
+    if (!real.visible && !virt.visible) return facts;
+    facts.image = real.visible ? ImageCase::real : ImageCase::virtual_image;
+    facts.image_distance = std::fabs(image_distance(b)) / b.unit;
+    facts.magnification = (real.visible ? real : virt).height / w[Window::ids::source].height;
+    return facts;
+}
+
+std::string describe_scene(const Window& w, const Translate& translate) {
+    const SceneFacts f = scene_facts(w);
+    const auto squares = [&](float n) {
+        const std::string number = spoken_number(std::fabs(n));
+        return number == "1" ? translate(kOneSquare) : with_numbers(translate(kSquares), number);
+    };
+    const auto times = [&](float n) { return with_numbers(translate(kTimes), spoken_number(n)); };
+
+    std::string text = translate(f.image == ImageCase::real            ? kRealImage
+                                 : f.image == ImageCase::virtual_image ? kVirtualImage
+                                                                       : kNoImage);
+    const std::string distance = squares(f.source_distance);
+    text += ' ';
+    if (spoken_number(f.source_lift) == "0") {
+        text += with_numbers(translate(kSourceOnAxis), distance);
+    } else {
+        text += with_numbers(translate(f.source_lift > 0 ? kSourceAbove : kSourceBelow), distance,
+                             squares(f.source_lift));
+    }
+    text += ' ';
+    text += with_numbers(translate(kFocalLength), squares(f.focal_length));
+    if (f.image != ImageCase::none) {
+        text += ' ';
+        text += with_numbers(translate(f.image == ImageCase::real ? kRealImageAt : kVirtualImageAt),
+                             squares(f.image_distance), times(f.magnification));
+    }
+    return text;
+}
+
+std::vector<std::string_view> translatable_texts() {
+    std::vector<std::string_view> texts;
+    const auto add = [&](std::string_view t) {
+        if (t.empty() || std::find(texts.begin(), texts.end(), t) != texts.end()) return;
+        texts.push_back(t);
+    };
+    for (const ItemDef& def : kItems) {
+        // The title is the program's name, and the arrows speak through their names.
+        if (def.name == "title" || !def.speech.empty()) {
+            add(def.speech);
+        } else {
+            add(def.caption);
+        }
+        add(def.hint);
+    }
+    for (std::string_view t : kSceneTexts) add(t);
+    return texts;
+}
+
+}  // namespace korru

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+// Pictures of the bench for the clipboard and for files.
+#include "view/worksheet.h"
+
+#include <QBuffer>
+#include <QSaveFile>
+
+namespace korru::view {
+
+namespace {
+
+QByteArray png_bytes(const QImage& image) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png;
+}
+
+}  // namespace
+
+QMimeData* pictures_mime_data(const QImage& bench, const QByteArray& svg) {
+    auto* data = new QMimeData;
+    data->setImageData(bench);
+    data->setData(QStringLiteral("image/png"), png_bytes(bench));
+    data->setData(QStringLiteral("image/svg+xml"), svg);
+    return data;
+}
+
+bool save_picture(const QImage& bench, const QByteArray& svg, const QString& file, QString& error) {
+    const bool as_svg = file.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
+    const QByteArray bytes = as_svg ? svg : png_bytes(bench);
+    QSaveFile out(file);
+    if (out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit()) {
+        return true;
+    }
+    error = out.errorString();
+    return false;
+}
+
+}  // namespace korru::view
