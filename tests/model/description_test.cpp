@@ -94,7 +94,9 @@ TEST(Description, ListsEveryTextToTranslate) {
         } else if (!def.caption.empty()) {
             EXPECT_TRUE(has(def.caption)) << item_label(def);
         }
-        if (!def.hint.empty()) EXPECT_TRUE(has(def.hint)) << item_label(def);
+        if (!def.hint.empty()) {
+            EXPECT_TRUE(has(def.hint)) << item_label(def);
+        }
     }
     EXPECT_TRUE(has("虚像"));
     EXPECT_FALSE(has("Tavensu"));
