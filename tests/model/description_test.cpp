@@ -17,21 +17,19 @@ std::string as_written(std::string_view text) {
 }
 
 struct Told {
-    const char* name;
-    std::vector<std::pair<Click, int>> clicks;
+    test::Lesson lesson;
     ImageCase image;
     const char* said;
 };
 
 void PrintTo(const Told& t, std::ostream* os) {
-    *os << t.name;
+    PrintTo(t.lesson, os);
 }
 
 class Description : public testing::TestWithParam<Told> {};
 
 TEST_P(Description, SaysTheCaseAndTheModelsNumbers) {
-    Window w = test::started();
-    for (auto [c, n] : GetParam().clicks) test::clicks(w, c, n);
+    const Window w = test::after(GetParam().lesson);
     EXPECT_EQ(scene_facts(w).image, GetParam().image);
     EXPECT_EQ(describe_scene(w, as_written), GetParam().said);
 }
@@ -40,25 +38,22 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, Description,
     testing::Values(
         // Four focal lengths away: v = 16 * 4 / 12 = 5.33 squares, a third of the candle's size.
-        Told{"real",
-             {},
+        Told{{"real", {}},
              ImageCase::real,
              "実像ができています。上下が逆さまです。 光源はレンズの左 16 マス、光軸の上に立って"
              "います。 焦点距離は 4 マス です。 像はレンズの右 5.33 マス にでき、大きさは光源の "
              "0.33 倍 です。"},
         // Three squares away with the candle's foot a square up: v = -12, four times as large.
-        Told{"virtual",
-             {{Click::smove_large, 1}, {Click::mr, 26}, {Click::mu, 2}},
+        Told{{"virtual", {{Click::smove_large, 1}, {Click::mr, 26}, {Click::mu, 2}}},
              ImageCase::virtual_image,
              "虚像が見えます。向きは光源と同じです。 光源はレンズの左 3 マス、光軸より 1 マス "
              "上にあります。 焦点距離は 4 マス です。 像はレンズの左 12 マス に見え、大きさは光源"
              "の 4 倍 です。"},
-        Told{"no_image",
-             {{Click::smove_large, 1}, {Click::mr, 24}, {Click::md, 5}},
+        Told{{"no_image", {{Click::smove_large, 1}, {Click::mr, 24}, {Click::md, 5}}},
              ImageCase::none,
              "光源が焦点の上にあり、像はできません。 光源はレンズの左 4 マス、光軸より 2.5 マス "
              "下にあります。 焦点距離は 4 マス です。"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::lesson_name);
 
 TEST(Description, ReachesTheFaceThroughItsCatalogue) {
     const Window w = test::started();

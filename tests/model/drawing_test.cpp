@@ -43,14 +43,13 @@ void expect_box(const Box& box, const Item& it) {
 }
 
 struct Case {
-    const char* name;
-    std::vector<std::pair<Click, int>> clicks;
+    test::Lesson lesson;
     int image;  // the picture of the image, -1 for none
     const char* label;
 };
 
 void PrintTo(const Case& c, std::ostream* os) {
-    *os << c.name;
+    PrintTo(c.lesson, os);
 }
 
 class DrawnImage : public testing::TestWithParam<Case> {};
@@ -58,8 +57,7 @@ class DrawnImage : public testing::TestWithParam<Case> {};
 // The candle, the image as a picture of the candle (turned for a real image) with its label in
 // red, and the background first; nothing of the other case.
 TEST_P(DrawnImage, ShowsTheCaseInForceAndNothingOfTheOthers) {
-    Window w = test::started();
-    for (auto [c, n] : GetParam().clicks) test::clicks(w, c, n);
+    Window w = test::after(GetParam().lesson);
     const Drawing d = draw_bench(w);
 
     const auto* background = std::get_if<FilledRect>(&d.front());
@@ -94,10 +92,10 @@ TEST_P(DrawnImage, ShowsTheCaseInForceAndNothingOfTheOthers) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, DrawnImage,
     testing::Values(
-        Case{"real", {}, ids::real_image, "像"},
-        Case{"virtual", {{Click::smove_large, 1}, {Click::mr, 25}}, ids::virtual_image, "虚像"},
-        Case{"no_image", {{Click::smove_large, 1}, {Click::mr, 24}}, -1, nullptr}),
-    [](const auto& info) { return std::string(info.param.name); });
+        Case{{"real", {}}, ids::real_image, "像"},
+        Case{{"virtual", {{Click::smove_large, 1}, {Click::mr, 25}}}, ids::virtual_image, "虚像"},
+        Case{{"no_image", {{Click::smove_large, 1}, {Click::mr, 24}}}, -1, nullptr}),
+    test::lesson_name);
 
 // With every overlay shown every bench item but the image of the other case is drawn, from the
 // last row of the table to the first, so the first lies on top; each in its kind, look and

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "commands/commands.h"
 #include "commands/startup.h"
@@ -39,5 +42,25 @@ inline Window started_12000() {
 inline void clicks(Window& w, Click c, int n) {
     for (int i = 0; i < n; ++i) click(w, c);
 }
+
+// A named run of clicks, each with how often it is clicked in a row; named in test output.
+struct Lesson {
+    const char* name;
+    std::vector<std::pair<Click, int>> clicks;
+};
+
+inline void PrintTo(const Lesson& l, std::ostream* os) {
+    *os << l.name;
+}
+
+// The window after the lesson's clicks.
+inline Window after(const Lesson& lesson) {
+    Window w = started();
+    for (auto [c, n] : lesson.clicks) clicks(w, c, n);
+    return w;
+}
+
+// For INSTANTIATE_TEST_SUITE_P: parameters that hold a lesson are named after it.
+inline auto lesson_name = [](const auto& info) { return std::string(info.param.lesson.name); };
 
 }  // namespace korru::test
