@@ -4,10 +4,10 @@
 // between them hold on a noisy machine.
 #include <benchmark/benchmark.h>
 
-#include "window/scene_json.h"
 #include "bench/scene.h"
 #include "commands/commands.h"
 #include "commands/startup.h"
+#include "window/scene_json.h"
 
 namespace {
 

@@ -3,7 +3,8 @@
 # Installs what is missing, checks the layout of the C++ sources, builds korru and runs every test
 # through CTest: once in an optimised build, then again built with AddressSanitizer and
 # UndefinedBehaviorSanitizer (halting on the first error). The builds are the presets `default`
-# and `asan` of CMakePresets.json.
+# and `asan` of CMakePresets.json; the web page is built first (scripts/web.sh), and its tests in
+# a browser run with the first build only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,6 +28,9 @@ if [ ${#unformatted[@]} -ne 0 ]; then
     exit 1
 fi
 echo "layout: ${#sources[@]} C++ files as .clang-format lays them out"
+
+# The web page in build-web/, which the tests labelled "web" open in headless Chromium.
+scripts/web.sh
 
 cmake --preset default
 cmake --build --preset default

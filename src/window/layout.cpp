@@ -6,16 +6,19 @@
 #include "window/layout.h"
 
 #include <algorithm>
-#include <sstream>
+#include <cstdio>
 
 namespace korru {
 
 namespace {
 
+// The numbers as a stream writes a float by default, which is printf's "%g"; printf keeps the
+// streams out of the browser build, where they would be a large part of the page.
 std::string screen_text(ScreenSize s) {
-    std::ostringstream os;
-    os << "screen " << s.width << " x " << s.height << " twips";
-    return os.str();
+    char text[96];
+    std::snprintf(text, sizeof text, "screen %g x %g twips", static_cast<double>(s.width),
+                  static_cast<double>(s.height));
+    return text;
 }
 
 // Sizes the window and the bench from a trial width until the window is no higher than the

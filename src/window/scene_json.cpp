@@ -4,8 +4,118 @@
 #include "window/scene_json.h"
 
 #include <charconv>
+#include <cinttypes>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <version>
 
 namespace korru {
+
+namespace {
+
+// A decimal number: digits x 10^exponent, the digits at most nine places long.
+struct Decimal {
+    std::uint64_t digits = 0;
+    int exponent = 0;
+};
+
+bool reads_back(Decimal d, float magnitude) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%" PRIu64 "e%d", d.digits, d.exponent);
+    return std::strtof(text, nullptr) == magnitude;
+}
+
+std::uint64_t power_of_ten(int n) {
+    std::uint64_t p = 1;
+    while (n-- > 0) p *= 10;
+    return p;
+}
+
+// The decimal of `places` significant digits that reads back as `magnitude`, if there is one;
+// among several, the nearest. printf rounds correctly, so its nearest decimal is the answer
+// unless the float sits just above a power of two, where the gap below is half the gap above
+// and only the decimal next above may read back.
+bool decimal_of(float magnitude, int places, Decimal& found) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%.*e", places - 1, static_cast<double>(magnitude));
+    Decimal nearest;
+    const char* c = text;
+    for (; *c != 'e'; ++c) {
+        if (*c != '.') nearest.digits = nearest.digits * 10 + static_cast<unsigned>(*c - '0');
+    }
+    nearest.exponent = std::atoi(c + 1) - (places - 1);
+    if (reads_back(nearest, magnitude)) {
+        found = nearest;
+        return true;
+    }
+    Decimal above{nearest.digits + 1, nearest.exponent};
+    if (above.digits == power_of_ten(places))
+        above = {power_of_ten(places - 1), above.exponent + 1};
+    Decimal below{nearest.digits - 1, nearest.exponent};
+    if (nearest.digits == power_of_ten(places - 1)) {
+        below = {power_of_ten(places) - 1, nearest.exponent - 1};
+    }
+    for (const Decimal& d : {above, below}) {
+        if (reads_back(d, magnitude)) {
+            found = d;
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+std::string shortest_text(float v) {
+    if (std::isnan(v)) return std::signbit(v) ? "-nan" : "nan";
+    std::string out = std::signbit(v) ? "-" : "";
+    const float magnitude = std::fabs(v);
+    if (std::isinf(magnitude)) return out + "inf";
+    if (magnitude == 0) return out + "0";
+
+    // Nine significant digits always read back; find the fewest that do.
+    Decimal d;
+    int low = 1, high = 9;
+    while (low < high) {
+        const int mid = (low + high) / 2;
+        if (decimal_of(magnitude, mid, d)) {
+            high = mid;
+        } else {
+            low = mid + 1;
+        }
+    }
+    decimal_of(magnitude, low, d);
+    while (d.digits % 10 == 0) {
+        d.digits /= 10;
+        ++d.exponent;
+    }
+
+    // Plain or scientific notation, whichever is shorter; plain on a tie.
+    const std::string digits = std::to_string(d.digits);
+    const int n = static_cast<int>(digits.size());
+    const int point = n + d.exponent;  // digits before the decimal point
+    std::string plain;
+    if (d.exponent >= 0) {
+        // A whole number: the float is exactly one, and its exact digits are as short as the
+        // shortest digits padded with zeros, and nearer.
+        char whole[48];
+        std::snprintf(whole, sizeof whole, "%.0f", static_cast<double>(magnitude));
+        plain = whole;
+    } else if (point > 0) {
+        plain = digits.substr(0, static_cast<std::size_t>(point)) + "." +
+                digits.substr(static_cast<std::size_t>(point));
+    } else {
+        plain = "0." + std::string(static_cast<std::size_t>(-point), '0') + digits;
+    }
+    std::string scientific = digits.substr(0, 1);
+    if (n > 1) scientific += "." + digits.substr(1);
+    const int x = point - 1;
+    char exponent[16];
+    std::snprintf(exponent, sizeof exponent, "e%c%02d", x < 0 ? '-' : '+', x < 0 ? -x : x);
+    scientific += exponent;
+    return out + (plain.size() <= scientific.size() ? plain : scientific);
+}
 
 namespace {
 
@@ -40,9 +150,13 @@ class Writer {
     std::string out;
 
     void number(float v) {
+#if defined(__cpp_lib_to_chars)
         char buf[32];
         const auto r = std::to_chars(buf, buf + sizeof buf, v);
         out.append(buf, r.ptr);
+#else
+        out += shortest_text(v);
+#endif
     }
     void string(std::string_view s) {
         out += '"';

@@ -11,4 +11,9 @@ namespace korru {
 
 std::string scene_json(const Window& w, ScreenSize screen);
 
+// The shortest text that reads back as `v`, laid out as std::to_chars(first, last, v) lays it
+// out, found with printf and strtof alone. The JSON uses it where the standard library has no
+// floating-point to_chars (the browser build).
+std::string shortest_text(float v);
+
 }  // namespace korru

@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: MIT
+// The bench drawing painted on a 2D canvas, snapped as the desktop snaps it: positions become
+// whole CSS pixels first, as there, and then device pixels. Level and upright lines and the
+// outline of a rectangle are filled device-pixel rectangles, an oval is a bitmap of whole pixels,
+// and slanting lines are strokes one pixel wide through pixel centres, which the browser smooths.
+// Pictures are stretched without smoothing; text starts at the top left of its box and is
+// clipped to it.
+#include "web/bench_canvas.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "web/colour.h"
+#include "web/fonts.h"
+#include "web/pictures.h"
+
+namespace korru::web {
+
+using emscripten::val;
+
+struct BenchCanvas::Painter {
+    BenchCanvas& canvas;
+    val& c;
+    double ratio;
+    std::string fill{}, stroke{};
+
+    // One CSS pixel of line in device pixels: at least one.
+    int thickness() const { return std::max(1, static_cast<int>(std::lround(ratio))); }
+
+    void fill_style(Rgb rgb) {
+        std::string colour = css_colour(rgb);
+        if (colour == fill) return;
+        c.set("fillStyle", colour);
+        fill = std::move(colour);
+    }
+    void stroke_style(Rgb rgb) {
+        std::string colour = css_colour(rgb);
+        if (colour == stroke) return;
+        c.set("strokeStyle", colour);
+        stroke = std::move(colour);
+    }
+    void fill_rect(const Rect& r) { c.call<void>("fillRect", r.left, r.top, r.width, r.height); }
+
+    void operator()(const FilledRect& r) {
+        fill_style(r.colour);
+        fill_rect(device(px_rect(r.box), ratio));
+    }
+
+    void operator()(const Line& l) {
+        const int ax = px(l.x1), ay = px(l.y1), bx = px(l.x2), by = px(l.y2);
+        if (ax == bx || ay == by) {
+            // Whole pixels from one end up to the other, as on the desktop.
+            const Rect css{std::min(ax, bx), std::min(ay, by), std::max(std::abs(bx - ax), 1),
+                           std::max(std::abs(by - ay), 1)};
+            fill_style(l.colour);
+            fill_rect(device(css, ratio));
+            return;
+        }
+        stroke_style(l.colour);
+        c.set("lineWidth", thickness());
+        c.call<void>("beginPath");
+        c.call<void>("moveTo", (ax + 0.5) * ratio, (ay + 0.5) * ratio);
+        c.call<void>("lineTo", (bx + 0.5) * ratio, (by + 0.5) * ratio);
+        c.call<void>("stroke");
+    }
+
+    // Fill, and a one-pixel outline on the box's outermost pixels.
+    void operator()(const Shape& s) {
+        const Rect css = px_rect(s.box);
+        if (css.width <= 0 || css.height <= 0) return;
+        const Rect box = device(css, ratio);
+        const int t = thickness();
+        if (s.kind == ShapeKind::oval) {
+            // Whole pixels, as the desktop draws it, from a bitmap made when the oval changes.
+            Oval& o = canvas.oval_;
+            if (o.width != box.width || o.height != box.height || o.thickness != t ||
+                o.outline != s.outline || o.fill != s.fill) {
+                o = {box.width, box.height,
+                     t,         s.outline,
+                     s.fill,    canvas_of(oval(box.width, box.height, t, s.outline, s.fill))};
+            }
+            c.call<void>("drawImage", o.canvas, box.left, box.top);
+            return;
+        }
+        fill_style(s.fill);
+        fill_rect(box);
+        fill_style(s.outline);
+        fill_rect({box.left, box.top, box.width, std::min(t, box.height)});
+        fill_rect({box.left, box.top + box.height - t, box.width, std::min(t, box.height)});
+        fill_rect({box.left, box.top, std::min(t, box.width), box.height});
+        fill_rect({box.left + box.width - t, box.top, std::min(t, box.width), box.height});
+    }
+
+    void operator()(const Picture& pic) {
+        const Rect css = px_rect(pic.box);
+        if (css.width <= 0 || css.height <= 0) return;
+        const Rect box = device(css, ratio);
+        c.call<void>("drawImage", picture(pic.name, pic.turned), box.left, box.top, box.width,
+                     box.height);
+    }
+
+    void operator()(const Text& t) {
+        const Rect box = device(px_rect(t.box), ratio);
+        if (box.width <= 0 || box.height <= 0) return;
+        const ItemDef& def = kItems[static_cast<std::size_t>(t.item)];
+        c.call<void>("save");
+        c.call<void>("beginPath");
+        c.call<void>("rect", box.left, box.top, box.width, box.height);
+        c.call<void>("clip");
+        c.set("font", css_font(font_pixels(def) * ratio, def.look.font.bold));
+        fill_style(t.colour);
+        c.call<void>("fillText", val(std::string(t.text)), box.left, box.top);
+        c.call<void>("restore");
+        fill.clear();  // restore brought back the fill style saved with the clip
+    }
+};
+
+BenchCanvas::BenchCanvas(val canvas)
+    : canvas_(std::move(canvas)), context_(canvas_.call<val>("getContext", val("2d"))) {}
+
+void BenchCanvas::resize(int css_width, int css_height) {
+    ratio_ = val::global("devicePixelRatio").as<double>();
+    if (!(ratio_ > 0)) ratio_ = 1;
+    if (css_width != css_width_ || css_height != css_height_) {
+        canvas_["style"].set("width", std::to_string(css_width) + "px");
+        canvas_["style"].set("height", std::to_string(css_height) + "px");
+        css_width_ = css_width;
+        css_height_ = css_height;
+    }
+    const Rect backing = device(Rect{0, 0, css_width, css_height}, ratio_);
+    if (backing.width != width_ || backing.height != height_) {
+        width_ = backing.width;
+        height_ = backing.height;
+        canvas_.set("width", width_);
+        canvas_.set("height", height_);
+    }
+}
+
+void BenchCanvas::paint(const Drawing& drawing) {
+    // Resizing the backing store resets the context, so its settings are made on every paint.
+    context_.set("imageSmoothingEnabled", false);
+    context_.set("textBaseline", "top");
+    Painter painter{*this, context_, ratio_};
+    for (const Primitive& p : drawing) std::visit(painter, p);
+}
+
+}  // namespace korru::web

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+// The bench on the page: a canvas painted from the shared bench drawing, the way the desktop's
+// painter paints it, in device pixels so that it stays crisp at any devicePixelRatio.
+#pragma once
+
+#include <emscripten/val.h>
+
+#include <string>
+
+#include "bench/drawing.h"
+#include "web/pixels.h"
+
+namespace korru::web {
+
+class BenchCanvas {
+  public:
+    explicit BenchCanvas(emscripten::val canvas);
+
+    // Gives the canvas this size in CSS pixels and a backing store of as many device pixels.
+    void resize(int css_width, int css_height);
+
+    void paint(const Drawing& drawing);
+
+  private:
+    struct Painter;
+
+    emscripten::val canvas_, context_;
+    double ratio_ = 1;            // device pixels to a CSS pixel
+    int width_ = 0, height_ = 0;  // device pixels
+    int css_width_ = -1, css_height_ = -1;
+    // The lens's oval as last drawn: it changes only with the focal length and the screen.
+    struct Oval {
+        int width = -1, height = -1, thickness = -1;
+        Rgb outline = 0, fill = 0;
+        emscripten::val canvas = emscripten::val::undefined();
+    } oval_;
+};
+
+}  // namespace korru::web

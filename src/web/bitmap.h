@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+// RGBA bitmaps that the page makes in C++ for its canvas, with no browser and no conversion step
+// in the build: the pictures of assets/, which are XPM grids (C arrays of strings), and the
+// lens's oval, which the desktop draws without smoothing and a canvas cannot.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace korru::web {
+
+struct Bitmap {
+    int width = 0, height = 0;
+    std::vector<std::uint8_t> rgba;  // rows top to bottom, 4 bytes a pixel, "None" fully clear
+};
+
+// Throws std::invalid_argument for a grid that is not a well-formed XPM of "#RRGGBB" and
+// "None" colours.
+Bitmap decode_xpm(const char* const* xpm);
+
+// The bitmap given a half turn: mirrored left to right and top to bottom.
+Bitmap turned(const Bitmap& b);
+
+// An oval filling a box of width x height pixels, with an outline `thickness` pixels wide on its
+// outermost pixels; clear outside it. Colours are 0xRRGGBB.
+Bitmap oval(int width, int height, int thickness, std::uint32_t outline, std::uint32_t fill);
+
+}  // namespace korru::web

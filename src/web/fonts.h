@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+// The page's fonts. The desktop's Japanese Gothic face is stood in for by the system's Japanese
+// UI fonts, IPAPGothic first as on the desktop; no font travels with the page. Sizes are CSS
+// pixels, as the desktop sets them in pixels.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "window/definition.h"
+
+namespace korru::web {
+
+// What the page asks for, first found first used: the desktop's choices on Linux, then the
+// Japanese UI fonts of ChromeOS, Windows, macOS and iPadOS.
+inline constexpr std::string_view kFontFamilies =
+    "IPAPGothic, IPAexGothic, 'Noto Sans CJK JP', 'Source Han Sans JP', 'VL PGothic', "
+    "TakaoPGothic, 'Noto Sans JP', 'Hiragino Sans', 'Hiragino Kaku Gothic ProN', 'Yu Gothic UI', "
+    "Meiryo, 'MS PGothic', sans-serif";
+
+// One line of text in a 255-twip row: the window's default size.
+inline constexpr int kDefaultPixels = 12;
+
+// A CSS font shorthand: "bold 27px IPAPGothic, ...".
+std::string css_font(double pixels, bool bold = false);
+
+// The size of an item's font: its own size from the definition, made smaller where its caption
+// would not fit the item's box, as the desktop fits it; the default size if it has none.
+int font_pixels(const ItemDef& def);
+
+}  // namespace korru::web

@@ -1,0 +1,171 @@
+// SPDX-License-Identifier: MIT
+// The page's run: start-up on the viewport, clicks, replays on a new viewport, the end and
+// run-time errors.
+#include "web/page.h"
+
+#include <utility>
+
+#include "commands/startup.h"
+#include "web/fonts.h"
+#include "window/scene_json.h"
+
+namespace korru::web {
+
+using emscripten::val;
+
+namespace {
+
+// The page's own words, in one place. They reach the page as std::string, which the bindings
+// pass on as UTF-8 (a bare char pointer would be taken for Latin-1).
+const std::string kEnded = "おわりました。このタブは閉じてかまいません。";
+const std::string kFailed = "実行時エラーのため、おわりました。";
+const std::string kAgain = "もう一度始めるには、ページを読み込み直してください。";
+
+// How long the viewport keeps one size before the window starts up again on it: a tablet's
+// rotation or a dragged window edge sends many resize events in a row.
+constexpr int kSettleMilliseconds = 150;
+
+// The desktop's window frame where the platform tells none: 60 twips at the sides and the
+// bottom, a title bar of 345. The client area lies inside it.
+constexpr float kFrameSide = 60, kFrameTitle = 345;
+
+val by_id(const char* id) {
+    return val::global("document").call<val>("getElementById", val(id));
+}
+
+}  // namespace
+
+ScreenSize Page::viewport() const {
+    const val root = val::global("document")["documentElement"];
+    return ScreenSize::from_pixels(root["clientWidth"].as<int>(), root["clientHeight"].as<int>());
+}
+
+void Page::start() {
+    val document = val::global("document");
+    document.set("title", model_.main.caption);
+    document["documentElement"]["style"].set("font", css_font(kDefaultPixels));
+    // The page's icon waits until the first frame is shown: the bench comes first.
+    val window = val::global("window");
+    window.call<void>(
+        "requestAnimationFrame",
+        window["setTimeout"].call<val>("bind", window, val::module_property("icon"), 0));
+    controls_.emplace(by_id("client"), val::module_property("press"), val::module_property("key"));
+    bench_.emplace(controls_->bench());
+    window.call<void>("addEventListener", val("resize"), val::module_property("resized"));
+    try {
+        start_on(viewport());
+    } catch (const RuntimeError& e) {
+        fail(e.what());
+        return;
+    }
+    state_ = State::running;
+    by_id("client").set("hidden", false);
+    controls_->control(Window::ids::move_away).call<void>("focus");
+}
+
+void Page::start_on(ScreenSize screen) {
+    Window w;
+    start_up(w, screen);
+    for (Click c : clicks_) click(w, c);
+    model_ = std::move(w);
+    screen_ = screen;
+    show();
+}
+
+void Page::show() {
+    // Down the viewport the window stands where start-up puts it, a little above the middle;
+    // across it, in the middle, where start-up puts it only on a 4:3 screen.
+    Rect outer = px_rect(model_.main);
+    outer.left = (px(screen_.width) - outer.width) / 2;
+    const int side = px(kFrameSide), title = px(kFrameTitle);
+    const Rect client{outer.left + side, outer.top + title, outer.width - 2 * side,
+                      outer.height - title - side};
+    if (client.left != client_shown_.left || client.top != client_shown_.top ||
+        client.width != client_shown_.width || client.height != client_shown_.height) {
+        val style = by_id("client")["style"];
+        style.set("left", std::to_string(client.left) + "px");
+        style.set("top", std::to_string(client.top) + "px");
+        style.set("width", std::to_string(client.width) + "px");
+        style.set("height", std::to_string(client.height) + "px");
+        client_shown_ = client;
+    }
+    controls_->show(model_);
+    const Rect bench = px_rect(model_[Window::ids::bench_area]);
+    bench_->resize(bench.width - 4, bench.height - 4);
+    draw_bench(model_, drawing_);
+    bench_->paint(drawing_);
+}
+
+void Page::deliver(Click c) {
+    if (state_ != State::running) return;
+    try {
+        click(model_, c);
+    } catch (const RuntimeError& e) {
+        // The model is left as the failing routine left it; nothing more reaches it.
+        fail(e.what());
+        return;
+    }
+    clicks_.push_back(c);
+    show();
+    if (model_.unloaded) stop(State::ended, "");
+}
+
+void Page::viewport_changed() {
+    if (state_ != State::running) return;
+    val window = val::global("window");
+    if (!settle_timer_.isUndefined()) window.call<void>("clearTimeout", settle_timer_);
+    settle_timer_ =
+        window.call<val>("setTimeout", val::module_property("settled"), kSettleMilliseconds);
+}
+
+void Page::viewport_settled() {
+    settle_timer_ = val::undefined();
+    if (state_ != State::running) return;
+    const ScreenSize screen = viewport();
+    try {
+        if (screen.width == screen_.width && screen.height == screen_.height) {
+            show();  // the same screen, perhaps at another devicePixelRatio
+        } else {
+            start_on(screen);
+        }
+    } catch (const RuntimeError& e) {
+        fail(e.what());
+    }
+}
+
+std::optional<std::string> Page::snapshot() const {
+    if (state_ == State::running || state_ == State::ended) return scene_json(model_, screen_);
+    return std::nullopt;
+}
+
+void Page::fail(const std::string& message) {
+    if (state_ == State::failed) return;
+    failure_ = message;
+    stop(State::failed, message);
+    by_id("error-title").set("textContent", model_.main.caption);
+    by_id("error-text").set("textContent", message);
+    val dialog = by_id("error");
+    if (dialog["showModal"].isUndefined()) {
+        dialog.call<void>("setAttribute", val("open"), val(""));
+    } else {
+        dialog.call<void>("showModal");
+    }
+}
+
+// The window goes as the desktop's closes; the page says that the program has ended, and why
+// if a run-time error ended it.
+void Page::stop(State why, const std::string& error) {
+    state_ = why;
+    if (!settle_timer_.isUndefined()) {
+        val::global("window").call<void>("clearTimeout", settle_timer_);
+        settle_timer_ = val::undefined();
+    }
+    if (controls_) controls_->disable();
+    by_id("client").set("hidden", true);
+    by_id("ended-text").set("textContent", why == State::failed ? kFailed : kEnded);
+    by_id("ended-error").set("textContent", error);
+    by_id("ended-again").set("textContent", kAgain);
+    by_id("ended").set("hidden", false);
+}
+
+}  // namespace korru::web

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+// The page: the one window model, started up on the browser's viewport as on a screen, the
+// clicks made so far, and what shows them (the controls and the bench's canvas). Every click
+// goes through deliver(), which runs the model's own handlers and then shows everything again.
+#pragma once
+
+#include <emscripten/val.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "bench/drawing.h"
+#include "commands/commands.h"
+#include "web/bench_canvas.h"
+#include "web/controls.h"
+#include "window/screen.h"
+#include "window/window.h"
+
+namespace korru::web {
+
+class Page {
+  public:
+    // Builds the page's items and starts the window up on the viewport. A viewport that
+    // start-up refuses ends the page with the run-time error shown.
+    void start();
+
+    // One click: through the model's handlers, kept for a replay, then everything shown again.
+    // Does nothing once the page has stopped.
+    void deliver(Click c);
+
+    // The viewport changed size; once it has kept one size for a moment, the window starts up
+    // again on it and the clicks made so far are replayed.
+    void viewport_changed();
+    void viewport_settled();
+
+    // The model as `korru-snapshot --json` writes it; nothing once a run-time error or a fault
+    // has stopped the page, whose message is then failure().
+    std::optional<std::string> snapshot() const;
+    const std::string& failure() const { return failure_; }
+
+    // Shows the message of a run-time error (or of a fault of the page itself) as the desktop
+    // does, in a dialog, and stops the page.
+    void fail(const std::string& message);
+
+  private:
+    enum class State { starting, running, ended, failed };
+
+    ScreenSize viewport() const;
+    void start_on(ScreenSize screen);
+    void show();
+    void stop(State why, const std::string& error);
+
+    State state_ = State::starting;
+    Window model_;
+    ScreenSize screen_{};
+    std::vector<Click> clicks_;
+    std::optional<Controls> controls_;
+    std::optional<BenchCanvas> bench_;
+    Drawing drawing_;
+    Rect client_shown_{-1, -1, -1, -1};
+    emscripten::val settle_timer_ = emscripten::val::undefined();
+    std::string failure_;
+};
+
+}  // namespace korru::web

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+// Pictures from the XPM grids. The turned candle is the upright one given a half turn, so the two
+// always match, as on the desktop.
+#include "web/pictures.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "assets/candle.xpm"
+#include "assets/icon.xpm"
+#include "web/bitmap.h"
+
+namespace korru::web {
+
+using emscripten::val;
+
+val canvas_of(const Bitmap& b) {
+    val canvas = val::global("document").call<val>("createElement", val("canvas"));
+    canvas.set("width", b.width);
+    canvas.set("height", b.height);
+    val context = canvas.call<val>("getContext", val("2d"));
+    val image = context.call<val>("createImageData", b.width, b.height);
+    image["data"].call<void>("set",
+                             val(emscripten::typed_memory_view(b.rgba.size(), b.rgba.data())));
+    context.call<void>("putImageData", image, 0, 0);
+    return canvas;
+}
+
+const val& picture(std::string_view name, bool turned) {
+    static const Bitmap candle = decode_xpm(candle_xpm);
+    static const val upright = canvas_of(candle);
+    static const val half_turned = canvas_of(web::turned(candle));
+    if (name != "candle") throw std::invalid_argument("no picture named " + std::string(name));
+    return turned ? half_turned : upright;
+}
+
+void show_page_icon() {
+    val document = val::global("document");
+    val link = document.call<val>("createElement", val("link"));
+    link.set("rel", "icon");
+    link.set("type", "image/png");
+    link.set("href", canvas_of(decode_xpm(icon_xpm)).call<val>("toDataURL", val("image/png")));
+    document["head"].call<void>("appendChild", link);
+}
+
+}  // namespace korru::web

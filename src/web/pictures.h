@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+// The program's pictures on the page: the candle, upright and turned, as canvases to draw from,
+// and the window icon as the page's icon, all made once from the XPM grids in assets/; and any
+// bitmap as a canvas.
+#pragma once
+
+#include <emscripten/val.h>
+
+#include <string_view>
+
+#include "web/bitmap.h"
+
+namespace korru::web {
+
+// A canvas of the bitmap's size holding its pixels.
+emscripten::val canvas_of(const Bitmap& b);
+
+// A canvas holding the picture of that name in assets/, upright or given a half turn. Throws
+// std::invalid_argument for a name that is not one of them.
+const emscripten::val& picture(std::string_view name, bool turned);
+
+// Makes the window icon the page's icon.
+void show_page_icon();
+
+}  // namespace korru::web
