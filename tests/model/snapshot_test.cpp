@@ -187,6 +187,21 @@ TEST(Snapshot, RefusedScreenExitsOneWithTheModelsMessage) {
     EXPECT_TRUE(r.out.empty());
 }
 
+// The clicks a script may replay, one a line, each of them taken back by the tool; the end
+// button is not among them.
+TEST(Snapshot, ListsTheClicksItTakes) {
+    const ToolRun r = run_snapshot("--list-clicks");
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::string expected;
+    for (std::size_t i = 0; i < kLessonClicks; ++i) expected += std::string(kClicks[i].name) + "\n";
+    EXPECT_EQ(r.out, expected);
+    EXPECT_EQ(r.out.find("owari"), std::string::npos);
+    std::string every;
+    for (std::size_t i = 0; i < kLessonClicks; ++i)
+        every += " '" + std::string(kClicks[i].name) + "'";
+    EXPECT_EQ(run_snapshot("--json /dev/null" + every).status, 0);
+}
+
 TEST(SnapshotArgs, ReadsScreenOutputsAndClicksInOrder) {
     const std::string_view args[] = {"--screen", "800x600", "--json=-", "mu", "smove(0)", "md"};
     const SnapshotArgs a = parse_snapshot_args(args);
