@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Timing of the web page in headless Chromium (not a test): how soon after navigation the bench
 # is first painted, and how long a click takes to the painted bench at a 1920x1080 viewport.
-# Usage: benchmarks/web_bench.py [PAGE] [--loads N] [--clicks N]  (PAGE: build-web/korru.html)
+# Usage: benchmarks/web_bench.py [PAGE] [--loads N] [--clicks N] [--lang ja|en-US]
+# (PAGE: build-web/korru.html; the browser's language chooses the page's, Japanese by default)
 # Needs Debian's chromium, chromium-driver and python3-selenium; run with /usr/bin/python3.
 import argparse
 import os
@@ -18,6 +19,7 @@ ap = argparse.ArgumentParser()
 ap.add_argument("page", nargs="?", default=os.path.join(here, "..", "build-web", "korru.html"))
 ap.add_argument("--loads", type=int, default=20)
 ap.add_argument("--clicks", type=int, default=1000)
+ap.add_argument("--lang", default="ja")
 a = ap.parse_args()
 url = "file://" + os.path.abspath(a.page)
 
@@ -27,8 +29,9 @@ def browser():
     o = webdriver.ChromeOptions()
     for arg in ["--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                "--user-data-dir=" + profile, "--window-size=1024,768"]:
+                "--user-data-dir=" + profile, "--window-size=1024,768", "--lang=" + a.lang]:
         o.add_argument(arg)
+    o.add_experimental_option("prefs", {"intl.accept_languages": a.lang})
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=o), profile
 
 
@@ -92,7 +95,8 @@ def ms(values):
         statistics.median(values), statistics.quantiles(values, n=10)[-1], max(values))
 
 
-print("page: %s, %d bytes (%.0f KB)" % (a.page, os.path.getsize(a.page), os.path.getsize(a.page) / 1024))
+print("page: %s, %d bytes (%.0f KB), in %s" % (a.page, os.path.getsize(a.page),
+                                              os.path.getsize(a.page) / 1024, a.lang))
 print("first bench painted after navigation, %d loads: %s" % (a.loads, ms(firsts)))
 print("DOMContentLoaded after navigation, %d loads: %s" % (a.loads, ms(ready)))
 print("a click to the painted bench at %dx%d, %d clicks: %s" % (*viewport, a.clicks, ms(times[1])))

@@ -179,5 +179,33 @@
         <source>絵を保存できませんでした: %1</source>
         <translation>The picture could not be saved: %1</translation>
     </message>
+    <message>
+        <source>おわりました。このタブは閉じてかまいません。</source>
+        <translation>The program has ended. You may close this tab.</translation>
+    </message>
+    <message>
+        <source>実行時エラーのため、おわりました。</source>
+        <translation>The program ended because of a run-time error.</translation>
+    </message>
+    <message>
+        <source>もう一度始めるには、ページを読み込み直してください。</source>
+        <translation>To start again, reload the page.</translation>
+    </message>
+    <message>
+        <source>このブラウザーでは Tavensu を動かせませんでした。</source>
+        <translation>Tavensu could not run in this browser.</translation>
+    </message>
+    <message>
+        <source>PNG 画像として保存</source>
+        <translation>Save as PNG picture</translation>
+    </message>
+    <message>
+        <source>SVG 図として保存</source>
+        <translation>Save as SVG drawing</translation>
+    </message>
+    <message>
+        <source>ブラウザーがクリップボードを使わせないため、絵をコピーできませんでした。Ctrl+S で保存はできます。</source>
+        <translation>The browser would not let the picture onto the clipboard, so it was not copied. Ctrl+S saves it.</translation>
+    </message>
 </context>
 </TS>

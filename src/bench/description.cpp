@@ -3,6 +3,7 @@
 // lens, the image distance of the scene update, and the heights of the image and the candle.
 #include "bench/description.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>

@@ -13,6 +13,7 @@
 
 #include "web/colour.h"
 #include "web/fonts.h"
+#include "web/language.h"
 #include "web/pictures.h"
 
 namespace korru::web {
@@ -110,7 +111,7 @@ struct BenchCanvas::Painter {
         c.call<void>("clip");
         c.set("font", css_font(font_pixels(def) * ratio, def.look.font.bold));
         fill_style(t.colour);
-        c.call<void>("fillText", val(std::string(t.text)), box.left, box.top);
+        c.call<void>("fillText", val(translated(t.text)), box.left, box.top);
         c.call<void>("restore");
         fill.clear();  // restore brought back the fill style saved with the clip
     }
@@ -119,9 +120,8 @@ struct BenchCanvas::Painter {
 BenchCanvas::BenchCanvas(val canvas)
     : canvas_(std::move(canvas)), context_(canvas_.call<val>("getContext", val("2d"))) {}
 
-void BenchCanvas::resize(int css_width, int css_height) {
-    ratio_ = val::global("devicePixelRatio").as<double>();
-    if (!(ratio_ > 0)) ratio_ = 1;
+void BenchCanvas::resize(int css_width, int css_height, double ratio) {
+    ratio_ = ratio > 0 ? ratio : 1;
     if (css_width != css_width_ || css_height != css_height_) {
         canvas_["style"].set("width", std::to_string(css_width) + "px");
         canvas_["style"].set("height", std::to_string(css_height) + "px");

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The bench on the page: a canvas painted from the shared bench drawing, the way the desktop's
-// painter paints it, in device pixels so that it stays crisp at any devicePixelRatio.
+// painter paints it, in device pixels so that it stays crisp at any devicePixelRatio. The
+// worksheet's picture is another one, painted one pixel to a CSS pixel.
 #pragma once
 
 #include <emscripten/val.h>
@@ -16,10 +17,14 @@ class BenchCanvas {
   public:
     explicit BenchCanvas(emscripten::val canvas);
 
-    // Gives the canvas this size in CSS pixels and a backing store of as many device pixels.
-    void resize(int css_width, int css_height);
+    // Gives the canvas this size in CSS pixels and a backing store of `ratio` device pixels to
+    // a CSS pixel.
+    void resize(int css_width, int css_height, double ratio);
 
+    // Paints the drawing, its labels in the reader's language.
     void paint(const Drawing& drawing);
+
+    const emscripten::val& canvas() const { return canvas_; }
 
   private:
     struct Painter;

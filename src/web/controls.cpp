@@ -10,6 +10,7 @@
 #include "commands/commands.h"
 #include "web/colour.h"
 #include "web/fonts.h"
+#include "web/language.h"
 
 namespace korru::web {
 
@@ -102,8 +103,10 @@ void Controls::make(int id, const val& parent) {
             box.set("className", "label");
             break;
         case Kind::bench:
+            // A picture whose description is the scene in words, the live region's text.
             box = control = element("canvas");
             box.call<void>("setAttribute", val("role"), val("img"));
+            box.call<void>("setAttribute", val("aria-describedby"), val("scene"));
             break;
         default:
             throw std::logic_error("no element for a bench item");
@@ -111,9 +114,19 @@ void Controls::make(int id, const val& parent) {
     val named = control.isUndefined() ? box : control;
     named.call<void>("setAttribute", val("data-item"), val(item_label(def)));
     if (const int rank = focus_rank(id); rank > 0) named.set("tabIndex", rank);
-    // A name in words where the caption is none ("←") or there is no caption (the bench).
+    // A name in words where the caption is none ("←") or there is no caption (the bench), and
+    // what the caption leaves unsaid (an option's focal length or step) as its description.
     if (!def.speech.empty()) {
-        named.call<void>("setAttribute", val("aria-label"), val(std::string(def.speech)));
+        named.call<void>("setAttribute", val("aria-label"), val(translated(def.speech)));
+    }
+    if (!def.hint.empty()) {
+        val hint = element("span");
+        const std::string hint_id = "hint-" + std::to_string(id);
+        hint.set("id", hint_id);
+        hint.set("hidden", true);
+        hint.set("textContent", translated(def.hint));
+        parent.call<void>("appendChild", hint);
+        named.call<void>("setAttribute", val("aria-describedby"), val(hint_id));
     }
     if (def.look.fore != kStandard && def.kind == Kind::label) {
         box["style"].set("color", css_colour(def.look.fore));
@@ -159,13 +172,13 @@ void Controls::show(const Window& w) {
     show_captions(w);
 }
 
-// The one place where the items' captions reach the page.
+// The one place where the items' captions reach the page, in the reader's language.
 void Controls::show_captions(const Window& w) {
     for (std::size_t id = 0; id < kItemCount; ++id) {
         if (caption_[id].isUndefined()) continue;
         const std::string& caption = w.items[id].caption;
         if (caption == shown_[id].caption) continue;
-        caption_[id].set("textContent", caption);
+        caption_[id].set("textContent", translated(caption));
         shown_[id].caption = caption;
     }
 }

@@ -66,4 +66,15 @@ int font_pixels(const ItemDef& def) {
     }
 }
 
+double baseline_below_top(double pixels, bool bold) {
+    val& context = measuring_context();
+    context.set("font", css_font(pixels, bold));
+    context.set("textBaseline", "top");
+    const val m = context.call<val>("measureText", val("Ag"));
+    context.set("textBaseline", "alphabetic");
+    const val baseline = m["alphabeticBaseline"];
+    // A browser without the baseline metrics: where most fonts put it.
+    return baseline.isNumber() ? -baseline.as<double>() : 0.88 * pixels;
+}
+
 }  // namespace korru::web

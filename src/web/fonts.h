@@ -28,4 +28,8 @@ std::string css_font(double pixels, bool bold = false);
 // would not fit the item's box, as the desktop fits it; the default size if it has none.
 int font_pixels(const ItemDef& def);
 
+// How far below the top of a line of text, as the canvas sets it (textBaseline "top"), its
+// baseline lies, in CSS pixels.
+double baseline_below_top(double pixels, bool bold);
+
 }  // namespace korru::web

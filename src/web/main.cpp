@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The page's entry points, called by the page's script, its event listeners and its timers:
-// start-up once the runtime is ready, the page's icon, a click or a key on an item, a change of
-// the viewport, and window.korru.snapshot().
+// start-up once the runtime is ready, the page's icon, a click or a key on an item, a key
+// anywhere, the bench's menu and pictures, a change of the viewport, and
+// window.korru.snapshot().
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
@@ -56,6 +57,56 @@ void key(int item, val event) {
     event["target"].call<void>("click");
 }
 
+void key_anywhere(val event) {
+    guarded([&event] { page().key_anywhere(event); });
+}
+
+void bench_menu(val event) {
+    guarded([&event] {
+        event.call<void>("preventDefault");  // the browser's own menu would offer the canvas
+        if (!page().running()) return;
+        page().worksheet().open_menu(event["clientX"].as<double>(), event["clientY"].as<double>());
+    });
+}
+
+void bench_pointer(val event) {
+    guarded([&event] { page().worksheet().bench_pointer(event); });
+}
+
+void long_press() {
+    guarded([] { page().worksheet().long_press(); });
+}
+
+void menu_key(val event) {
+    guarded([&event] { page().worksheet().menu_key(event); });
+}
+
+void menu_focusout(val event) {
+    guarded([&event] { page().worksheet().menu_focusout(event); });
+}
+
+void menu_choice(int choice, val /*event*/) {
+    guarded([choice] { page().menu_choice(choice); });
+}
+
+// The executor of the promise of the copied PNG.
+void png_blob(val resolve, val /*reject*/) {
+    guarded([&resolve] { page().worksheet().png_blob(resolve); });
+}
+
+// The browser would not take the pictures: said briefly rather than left unnoticed.
+void copy_refused(val error) {
+    guarded([&error] {
+        val::global("console").call<void>("warn", val("korru: the clipboard refused the picture:"),
+                                          error);
+        page().worksheet().refused();
+    });
+}
+
+void notice_done() {
+    guarded([] { page().worksheet().notice_done(); });
+}
+
 void icon(val /*time*/) {
     guarded([] { korru::web::show_page_icon(); });
 }
@@ -84,6 +135,16 @@ EMSCRIPTEN_BINDINGS(korru_page) {
     emscripten::function("start", &start);
     emscripten::function("press", &press);
     emscripten::function("key", &key);
+    emscripten::function("key_anywhere", &key_anywhere);
+    emscripten::function("bench_menu", &bench_menu);
+    emscripten::function("bench_pointer", &bench_pointer);
+    emscripten::function("long_press", &long_press);
+    emscripten::function("menu_key", &menu_key);
+    emscripten::function("menu_focusout", &menu_focusout);
+    emscripten::function("menu_choice", &menu_choice);
+    emscripten::function("png_blob", &png_blob);
+    emscripten::function("copy_refused", &copy_refused);
+    emscripten::function("notice_done", &notice_done);
     emscripten::function("icon", &icon);
     emscripten::function("resized", &resized);
     emscripten::function("settled", &settled);

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
-// The page's run: start-up on the viewport, clicks, replays on a new viewport, the end and
+// The page's run: start-up on the viewport, clicks, keys, replays on a new viewport, the end and
 // run-time errors.
 #include "web/page.h"
 
 #include <utility>
 
+#include "bench/description.h"
 #include "commands/startup.h"
 #include "web/fonts.h"
+#include "web/language.h"
 #include "window/scene_json.h"
 
 namespace korru::web {
@@ -15,11 +17,16 @@ using emscripten::val;
 
 namespace {
 
-// The page's own words, in one place. They reach the page as std::string, which the bindings
-// pass on as UTF-8 (a bare char pointer would be taken for Latin-1).
-const std::string kEnded = "おわりました。このタブは閉じてかまいません。";
-const std::string kFailed = "実行時エラーのため、おわりました。";
-const std::string kAgain = "もう一度始めるには、ページを読み込み直してください。";
+// The page's own words, in one place, translated where they are shown. They reach the page as
+// std::string, which the bindings pass on as UTF-8 (a bare char pointer would be taken for
+// Latin-1).
+const std::string kEnded =
+    QT_TRANSLATE_NOOP("korru", "おわりました。このタブは閉じてかまいません。");
+const std::string kFailed = QT_TRANSLATE_NOOP("korru", "実行時エラーのため、おわりました。");
+const std::string kAgain =
+    QT_TRANSLATE_NOOP("korru", "もう一度始めるには、ページを読み込み直してください。");
+const std::string kAborted =
+    QT_TRANSLATE_NOOP("korru", "このブラウザーでは Tavensu を動かせませんでした。");
 
 // How long the viewport keeps one size before the window starts up again on it: a tablet's
 // rotation or a dragged window edge sends many resize events in a row.
@@ -33,6 +40,34 @@ val by_id(const char* id) {
     return val::global("document").call<val>("getElementById", val(id));
 }
 
+// The click of an arrow key without a modifier: Alt+← and the like stay the browser's.
+std::optional<Click> arrow_click(const val& event) {
+    for (const char* modifier : {"altKey", "ctrlKey", "metaKey", "shiftKey", "isComposing"}) {
+        if (event[modifier].isTrue()) return std::nullopt;
+    }
+    const std::string key = event["key"].as<std::string>();
+    if (key == "ArrowLeft") return Click::ml;
+    if (key == "ArrowRight") return Click::mr;
+    if (key == "ArrowUp") return Click::mu;
+    if (key == "ArrowDown") return Click::md;
+    return std::nullopt;
+}
+
+// Ctrl (⌘ on a Mac) with a letter alone: the letter as typed, or the key's place on a keyboard
+// whose letters are not Latin.
+bool shortcut(const val& event, char letter) {
+    if (!(event["ctrlKey"].isTrue() || event["metaKey"].isTrue()) || event["altKey"].isTrue() ||
+        event["shiftKey"].isTrue()) {
+        return false;
+    }
+    const std::string key = event["key"].as<std::string>();
+    if (key.size() == 1 && ((key[0] | 0x20) >= 'a' && (key[0] | 0x20) <= 'z')) {
+        return (key[0] | 0x20) == letter;
+    }
+    const val code = event["code"];
+    return code.isString() && code.as<std::string>() == std::string("Key") + char(letter - 0x20);
+}
+
 }  // namespace
 
 ScreenSize Page::viewport() const {
@@ -42,6 +77,8 @@ ScreenSize Page::viewport() const {
 
 void Page::start() {
     val document = val::global("document");
+    use_browser_language();
+    by_id("ended-text")["dataset"].set("aborted", translated(kAborted));
     document.set("title", model_.main.caption);
     document["documentElement"]["style"].set("font", css_font(kDefaultPixels));
     // The page's icon waits until the first frame is shown: the bench comes first.
@@ -51,7 +88,11 @@ void Page::start() {
         window["setTimeout"].call<val>("bind", window, val::module_property("icon"), 0));
     controls_.emplace(by_id("client"), val::module_property("press"), val::module_property("key"));
     bench_.emplace(controls_->bench());
+    worksheet_.emplace(controls_->bench());
     window.call<void>("addEventListener", val("resize"), val::module_property("resized"));
+    // Before any control sees the key, so that an option button takes no arrow for itself.
+    window.call<void>("addEventListener", val("keydown"), val::module_property("key_anywhere"),
+                      true);
     try {
         start_on(viewport());
     } catch (const RuntimeError& e) {
@@ -91,9 +132,48 @@ void Page::show() {
     }
     controls_->show(model_);
     const Rect bench = px_rect(model_[Window::ids::bench_area]);
-    bench_->resize(bench.width - 4, bench.height - 4);
+    bench_->resize(bench.width - 4, bench.height - 4, val::global("devicePixelRatio").as<double>());
     draw_bench(model_, drawing_);
     bench_->paint(drawing_);
+    describe();
+}
+
+// The scene in words, in the live region that a screen reader announces and that describes the
+// bench; only a changed text is set, so that each change is announced once.
+void Page::describe() {
+    std::string scene = describe_scene(model_, translated);
+    if (scene == scene_shown_) return;
+    by_id("scene").set("textContent", scene);
+    scene_shown_ = std::move(scene);
+}
+
+void Page::key_anywhere(const val& event) {
+    if (state_ != State::running || by_id("error")["open"].isTrue()) return;
+    if (worksheet_->in_menu(event["target"])) return;  // the menu's own keys
+    if (const auto c = arrow_click(event)) {
+        // Neither the focus nor an option moves, and the page does not scroll.
+        event.call<void>("preventDefault");
+        deliver(*c);
+    } else if (shortcut(event, 'c') || shortcut(event, 's')) {
+        event.call<void>("preventDefault");  // the browser's own copy and "save page" too
+        if (event["repeat"].isTrue()) return;
+        if (shortcut(event, 'c')) {
+            worksheet_->copy(model_, drawing_);
+        } else {
+            worksheet_->save(model_, drawing_, Worksheet::Format::png);
+        }
+    }
+}
+
+void Page::menu_choice(int choice) {
+    worksheet_->close_menu(true);
+    if (state_ != State::running) return;
+    if (choice == 0) {
+        worksheet_->copy(model_, drawing_);
+    } else {
+        worksheet_->save(model_, drawing_,
+                         choice == 1 ? Worksheet::Format::png : Worksheet::Format::svg);
+    }
 }
 
 void Page::deliver(Click c) {
@@ -161,10 +241,11 @@ void Page::stop(State why, const std::string& error) {
         settle_timer_ = val::undefined();
     }
     if (controls_) controls_->disable();
+    if (worksheet_) worksheet_->stop();
     by_id("client").set("hidden", true);
-    by_id("ended-text").set("textContent", why == State::failed ? kFailed : kEnded);
+    by_id("ended-text").set("textContent", translated(why == State::failed ? kFailed : kEnded));
     by_id("ended-error").set("textContent", error);
-    by_id("ended-again").set("textContent", kAgain);
+    by_id("ended-again").set("textContent", translated(kAgain));
     by_id("ended").set("hidden", false);
 }
 

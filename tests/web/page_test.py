@@ -1,10 +1,12 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
 # The page in a real browser (headless Chromium through Selenium), held against the native
-# snapshot tool: the same clicks on the page's own controls give the same JSON, the canvas
-# shows the desktop's bench, and a resize, the end button, a run-time error and an offline
-# file:// start behave as a pupil and a teacher expect.
-# Run: page_test.py [TestClass ...]; KORRU_PAGE and KORRU_SNAPSHOT name the page and the tool.
+# snapshot tool: the same clicks on the page's own controls and the arrow keys give the same
+# JSON, the canvas and the worksheet's pictures show the desktop's bench, a screen reader hears
+# what the desktop says in Japanese and in English, and a resize, the end button, a run-time
+# error and an offline file:// start behave as a pupil and a teacher expect.
+# Run: page_test.py [TestClass ...]; KORRU_PAGE, KORRU_SNAPSHOT and KORRU_WORDS name the page,
+# the snapshot tool and the tool that says what the desktop says.
 import base64
 import io
 import json
@@ -15,6 +17,7 @@ import sys
 import tempfile
 import time
 import unittest
+import xml.etree.ElementTree as ET
 
 from PIL import Image
 from selenium import webdriver
@@ -26,6 +29,7 @@ from selenium.webdriver.common.action_chains import ActionChains
 
 PAGE = os.environ["KORRU_PAGE"]
 SNAPSHOT = os.environ["KORRU_SNAPSHOT"]
+WORDS = os.environ.get("KORRU_WORDS")
 
 
 def px(twips):
@@ -45,18 +49,32 @@ def native(screen, clicks, *outputs):
     return run.returncode, run.stdout, run.stderr.decode()
 
 
-class Browser:
-    """One headless Chromium with a fresh profile and the page loaded."""
+def desktop_words(language, screen, clicks):
+    """What the desktop window says in that language ("en", "ja") after the clicks."""
+    run = subprocess.run([WORDS, language, "%dx%d" % screen, *clicks], capture_output=True,
+                         timeout=60, env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+    if run.returncode:
+        raise AssertionError("korru_words: " + run.stderr.decode())
+    return json.loads(run.stdout)
 
-    def __init__(self, window=(1024, 768), ratio=1, offline=False):
+
+class Browser:
+    """One headless Chromium with a fresh profile and the page loaded, in a language ("ja" for
+    the snapshot tool's pictures, which are Japanese), saving downloads in `downloads`."""
+
+    def __init__(self, window=(1024, 768), ratio=1, offline=False, lang="ja"):
         self.profile = tempfile.mkdtemp(prefix="korru-chromium-")
+        self.downloads = os.path.join(self.profile, "downloads")
         o = webdriver.ChromeOptions()
         for arg in ["--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
                     "--disable-background-networking", "--disable-component-update",
                     "--disable-sync", "--hide-scrollbars", "--force-color-profile=srgb",
                     "--user-data-dir=" + self.profile, "--window-size=%d,%d" % window,
-                    "--force-device-scale-factor=%g" % ratio]:
+                    "--force-device-scale-factor=%g" % ratio, "--lang=" + lang]:
             o.add_argument(arg)
+        o.add_experimental_option("prefs", {"intl.accept_languages": lang,
+                                            "download.default_directory": self.downloads,
+                                            "download.prompt_for_download": False})
         o.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=o)
         if offline:
@@ -88,17 +106,43 @@ class Browser:
     def snapshot(self):
         return self.js("return korru.snapshot()")
 
+    def cdp(self, command, params=None):
+        return self.driver.execute_cdp_cmd(command, params or {})
+
+    def key(self, key, code, vk, repeats=0, modifiers=0):
+        """A key pressed through the browser's input, held for `repeats` repeats, released."""
+        down = {"type": "rawKeyDown", "key": key, "code": code, "windowsVirtualKeyCode": vk,
+                "modifiers": modifiers}
+        for i in range(repeats + 1):
+            self.cdp("Input.dispatchKeyEvent", dict(down, autoRepeat=i > 0))
+        self.cdp("Input.dispatchKeyEvent", dict(down, type="keyUp"))
+
+    def downloaded(self, name, timeout=10):
+        path = os.path.join(self.downloads, name)
+        end = time.monotonic() + timeout
+        while not os.path.exists(path):
+            if time.monotonic() > end:
+                raise AssertionError("nothing downloaded as " + name)
+            time.sleep(0.05)
+        with open(path, "rb") as f:
+            return f.read()
+
     def quit(self):
         self.driver.quit()
         shutil.rmtree(self.profile, ignore_errors=True)
 
 
 class PageTest(unittest.TestCase):
-    window, ratio = (1024, 768), 1
+    window, ratio, lang = (1024, 768), 1, "ja"
 
     def setUp(self):
-        self.b = Browser(self.window, self.ratio).load()
+        self.b = Browser(self.window, self.ratio, lang=self.lang)
         self.addCleanup(self.b.quit)
+        self.before_load()
+        self.b.load()
+
+    def before_load(self):
+        pass
 
     def assertSameAsNative(self, clicks, where=""):
         status, out, err = native(self.b.viewport(), clicks, "--json", "-")
@@ -208,24 +252,71 @@ class Keyboard(PageTest):
         self.assertSameAsNative([])  # moving the focus clicks nothing
 
 
-class CanvasShowsTheDesktopsBench(PageTest):
+# The arrow keys and the clicks they stand for: key, code, Windows virtual key code.
+ARROWS = {"ml": ("ArrowLeft", 37), "mr": ("ArrowRight", 39), "mu": ("ArrowUp", 38),
+          "md": ("ArrowDown", 40)}
+
+# Records, at the end of each key's way through the page, whether the page kept it from the
+# browser's own handling (an option's change, a scroll, the browser's "save page").
+KEYS_SEEN = """
+    window.keys = [];
+    addEventListener('keydown', e => keys.push([e.key, e.repeat, e.defaultPrevented]));"""
+
+
+class ArrowKeysAnywhere(PageTest):
+    def before_load(self):
+        self.b.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": KEYS_SEEN})
+
+    def press(self, click, repeats=0):
+        key, vk = ARROWS[click]
+        self.b.key(key, key, vk, repeats)
+
+    def focus_and_choices(self):
+        return self.b.js("return [document.activeElement.dataset.item, scrollX, scrollY,"
+                         " [...document.querySelectorAll('input')].map(i => i.checked)]")
+
+    def test_the_arrows_do_what_the_arrow_buttons_do_wherever_the_focus_is(self):
+        clicks = []
+        for focus in ["fmove(1)", "hogan"]:  # an option button, then a check box
+            self.b.item(focus).click()
+            clicks.append(focus)
+            before = self.focus_and_choices()
+            for c in ["ml", "mu", "mr", "md", "ml"]:
+                self.press(c)
+                clicks.append(c)
+            self.assertEqual(self.focus_and_choices(), before, "the focus or a choice moved")
+            self.assertSameAsNative(clicks, "the arrows with the focus on " + focus)
+        # A key held down: the first press and every repeat.
+        self.press("mr", repeats=5)
+        clicks += ["mr"] * 6
+        self.assertSameAsNative(clicks, "a held key")
+        keys = self.b.js("return keys")
+        self.assertEqual([repeat for _, repeat, _ in keys].count(True), 5)
+        self.assertTrue(all(taken for *_, taken in keys), keys)
+        # Once the program has ended, the keys are the browser's again.
+        self.b.item("owari").click()
+        self.press("ml")
+        self.assertSameAsNative(clicks, "after the end")
+        self.assertFalse(self.b.js("return keys[keys.length - 1][2]"))
+
+
+def png_image(data):
+    return Image.open(io.BytesIO(data)).convert("RGB")
+
+
+class BenchPictures(PageTest):
+    """Pictures of the bench held against the bench of korru-snapshot --png."""
     clicks = ["kosen", "syoten", "hogan", "mu"]  # the candle off the axis, so no ray lies on it
 
-    def canvas(self):
-        data = self.b.js("return document.querySelector('canvas').toDataURL('image/png')")
-        return Image.open(io.BytesIO(base64.b64decode(data.split(",", 1)[1]))).convert("RGB")
-
-    def test_the_bench_matches_the_snapshot_tools_picture(self):
-        for c in self.clicks:
-            self.b.item(c).click()
-        snap = self.assertSameAsNative(self.clicks)
-        items = snap["items"]
-        status, png, err = native(self.b.viewport(), self.clicks, "--png", "-")
+    def desktops_bench(self, clicks, items):
+        status, png, err = native(self.b.viewport(), clicks, "--png", "-")
         self.assertEqual(status, 0, err)
         # The desktop's bench surface lies inside its 2-pixel sunken frame.
         wx, wy, ww, wh = px_rect(items["work"])
-        desk = Image.open(io.BytesIO(png)).convert("RGB").crop((wx + 2, wy + 2, wx + ww - 2, wy + wh - 2))
-        page = self.canvas()
+        return png_image(png).crop((wx + 2, wy + 2, wx + ww - 2, wy + wh - 2))
+
+    def assertLooksLikeTheDesktopsBench(self, page, clicks, items):
+        desk = self.desktops_bench(clicks, items)
         self.assertEqual(page.size, desk.size)
 
         def at(x, y):
@@ -269,6 +360,19 @@ class CanvasShowsTheDesktopsBench(PageTest):
                      if not mask.getpixel((x, y)) and page.getpixel((x, y)) != desk.getpixel((x, y)))
         self.assertLess(differ, 0.002 * page.width * page.height, "pixels differing")
 
+    def click_through(self):
+        for c in self.clicks:
+            self.b.item(c).click()
+        return self.assertSameAsNative(self.clicks)["items"]
+
+
+class CanvasShowsTheDesktopsBench(BenchPictures):
+    def test_the_bench_matches_the_snapshot_tools_picture(self):
+        items = self.click_through()
+        data = self.b.js("return document.querySelector('canvas').toDataURL('image/png')")
+        page = png_image(base64.b64decode(data.split(",", 1)[1]))
+        self.assertLooksLikeTheDesktopsBench(page, self.clicks, items)
+
 
 class CanvasAtTwiceTheDensity(PageTest):
     ratio = 2
@@ -283,6 +387,219 @@ class CanvasAtTwiceTheDensity(PageTest):
         axis_y, x = 2 * px(snap["items"]["yoko"]["y1"]), 2 * px(snap["items"]["yoko"]["x1"]) + 10
         column = [img.getpixel((x, y)) for y in range(axis_y - 1, axis_y + 3)]
         self.assertEqual(column, [(0x40,) * 3, (255,) * 3, (255,) * 3, (0x40,) * 3])
+
+
+class ReaderHearsJapanese(PageTest):
+    """What a screen reader hears and a pupil reads, against what the desktop says."""
+    language = "ja"
+    ended = "おわりました。"
+    menu = ["絵をコピー", "PNG 画像として保存", "SVG 図として保存"]
+
+    def before_load(self):
+        # The words the bench is painted with.
+        self.b.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": """
+            window.painted = [];
+            const fillText = CanvasRenderingContext2D.prototype.fillText;
+            CanvasRenderingContext2D.prototype.fillText = function (text, ...rest) {
+              if (this.canvas.dataset.item === 'work') painted.push(text);
+              return fillText.call(this, text, ...rest);
+            };"""})
+
+    def heard(self, selector):
+        """The role, name and description Chromium gives a screen reader."""
+        root = self.b.cdp("DOM.getDocument", {"depth": 0})["root"]["nodeId"]
+        node = self.b.cdp("DOM.querySelector", {"nodeId": root, "selector": selector})["nodeId"]
+        n = self.b.cdp("Accessibility.getPartialAXTree",
+                       {"nodeId": node, "fetchRelatives": False})["nodes"][0]
+        return (n["role"]["value"], n.get("name", {}).get("value", ""),
+                n.get("description", {}).get("value", ""))
+
+    def click(self, *names):
+        self.b.js("for (const n of arguments[0]) document.querySelector(`[data-item=\"${n}\"]`)"
+                  ".click()", list(names))
+        self.done += names
+
+    def scene(self):
+        return self.b.js("return document.getElementById('scene').textContent")
+
+    def test_every_control_the_bench_and_the_scene_in_the_pages_language(self):
+        self.done = ()
+        self.assertEqual(self.b.js("return document.documentElement.lang"), self.language)
+        said = desktop_words(self.language, self.b.viewport(), [])
+        shown = self.b.js("""return [...document.querySelectorAll('#client [data-item]')].map(e => {
+            const caption = e.tagName === 'INPUT' ? e.nextElementSibling
+                : e.tagName === 'FIELDSET' ? e.querySelector('legend') : e;
+            return [e.dataset.item, e.tagName, caption.textContent]; })""")
+        self.assertEqual(len(shown), 21)
+        for name, tag, caption in shown:
+            expected = said["items"][name]
+            if tag != "CANVAS":
+                self.assertEqual(caption, expected["caption"], name)
+            if tag in ("BUTTON", "INPUT", "FIELDSET", "CANVAS"):
+                _, heard, described = self.heard('[data-item="%s"]' % name)
+                self.assertEqual(heard, expected["name"], name)
+                self.assertEqual(described, said["scene"] if name == "work"
+                                 else expected["description"], name)
+        self.assertEqual(self.heard("#scene")[0], "status")
+        self.assertEqual([e.get_attribute("textContent") for e in
+                          self.b.driver.find_elements(By.CSS_SELECTOR, "[role=menuitem]")], self.menu)
+
+        # The live region tells the scene after a change, in each case, as the desktop does.
+        for clicks, case in [((), "real"), (("smove(0)",) + ("mr",) * 24, "none"),
+                             (("mr",), "virtual")]:
+            self.click(*clicks)
+            self.assertEqual(image_case(json.loads(self.b.snapshot())), case)
+            said = desktop_words(self.language, self.b.viewport(), self.done)
+            self.assertEqual(self.scene(), said["scene"], case)
+        # Only a new text is set, so each change is announced once.
+        self.b.js("window.changes = 0; new MutationObserver(r => changes += r.length)"
+                  ".observe(document.getElementById('scene'), {childList: true, subtree: true,"
+                  " characterData: true})")
+        self.click("hogan")  # the grid: the same scene
+        self.click("ml")
+        self.assertEqual(self.b.js("return changes"), 1)
+
+        # The bench's labels are painted in the page's language.
+        self.b.js("painted.length = 0")
+        self.click("syoten")
+        visible = json.loads(self.b.snapshot())["items"]
+        said = desktop_words(self.language, self.b.viewport(), self.done)
+        self.assertEqual(sorted(self.b.js("return painted")),
+                         sorted(said["items"][n]["caption"] for n in
+                                ("source_t", "image_t", "ft(0)", "ft(1)") if visible[n]["visible"]))
+
+        self.click("owari")
+        self.assertIn(self.ended, self.b.driver.find_element(By.ID, "ended").text)
+
+
+class ReaderHearsEnglish(ReaderHearsJapanese):
+    lang, language = "en-US", "en"
+    ended = "The program has ended."
+    menu = ["Copy picture", "Save as PNG picture", "Save as SVG drawing"]
+
+
+SVG, XLINK = "{http://www.w3.org/2000/svg}", "{http://www.w3.org/1999/xlink}href"
+
+
+def drawn(svg):
+    """What a viewer draws from an SVG, in order: each primitive with its geometry, colours,
+    pixels and words, however the writer grouped and styled them. Text keeps its left edge;
+    its baseline is the font's."""
+    out = []
+
+    def walk(el, style):
+        tag = el.tag.replace(SVG, "")
+        if tag in ("clipPath", "title", "desc", "defs"):
+            return
+        style = dict(style, **{k: el.get(k) for k in ("fill", "stroke") if el.get(k)})
+        fill = None if style["fill"] == "none" else style["fill"]
+        stroke = None if style["stroke"] in (None, "none") else style["stroke"]
+
+        def num(*names):
+            return tuple(round(float(el.get(n)), 3) for n in names)
+
+        if tag == "rect":
+            out.append(("rect", num("x", "y", "width", "height"), fill, stroke))
+        elif tag == "ellipse":
+            out.append(("ellipse", num("cx", "cy", "rx", "ry"), fill, stroke))
+        elif tag == "line":
+            out.append(("line", num("x1", "y1", "x2", "y2"), stroke))
+        elif tag == "polyline":
+            points = [float(v) for p in el.get("points").split() for v in p.split(",")]
+            out.append(("line", tuple(round(v, 3) for v in points), stroke))
+        elif tag == "image":
+            data = base64.b64decode((el.get(XLINK) or el.get("href")).split(",", 1)[1])
+            picture = Image.open(io.BytesIO(data)).convert("RGBA")
+            pixels = tuple(p if p[3] else (0, 0, 0, 0) for p in picture.getdata())
+            out.append(("image", num("x", "y", "width", "height"), picture.size, pixels))
+        elif tag == "text":
+            out.append(("text", num("x"), fill, "".join(el.itertext())))
+        for child in el:
+            walk(child, style)
+
+    walk(svg, {"fill": "black", "stroke": None})
+    return out
+
+
+class PicturesForWorksheets(BenchPictures):
+    ratio = 2  # the pictures are one pixel to a CSS pixel all the same
+
+    def before_load(self):
+        self.b.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": KEYS_SEEN})
+
+    def read_clipboard(self):
+        """The clipboard's types and contents, PNG as a data: URL, once something is there."""
+        return self.b.driver.execute_async_script("""
+            const done = arguments[arguments.length - 1];
+            const text = blob => new Promise(resolve => {
+              const r = new FileReader();
+              r.onload = () => resolve(r.result);
+              blob.type === 'image/png' ? r.readAsDataURL(blob) : r.readAsText(blob);
+            });
+            (async () => {
+              for (let tries = 0; tries < 100; ++tries) {
+                const items = await navigator.clipboard.read().catch(() => []);
+                if (items.length && items[0].types.includes('image/png')) {
+                  const out = {};
+                  for (const t of items[0].types) out[t] = await text(await items[0].getType(t));
+                  return out;
+                }
+                await new Promise(r => setTimeout(r, 50));
+              }
+              return {};
+            })().then(done, e => done({error: String(e)}));""")
+
+    def test_ctrl_s_the_menu_and_ctrl_c_give_the_desktops_pictures(self):
+        items = self.click_through()
+        ctrl = 2  # the Control modifier of the browser's input
+        self.b.key("s", "KeyS", 83, modifiers=ctrl)
+        png = png_image(self.b.downloaded("lens.png"))
+        self.assertLooksLikeTheDesktopsBench(png, self.clicks, items)
+        self.assertEqual(self.b.js("return keys.filter(k => k[0] === 's').map(k => k[2])"), [True])
+
+        # The bench's menu: the SVG, the same drawing as the desktop's.
+        ActionChains(self.b.driver).context_click(self.b.item("work")).perform()
+        menu = self.b.driver.find_element(By.ID, "bench-menu")
+        self.assertTrue(menu.is_displayed())
+        choices = menu.find_elements(By.CSS_SELECTOR, "[role=menuitem]")
+        self.assertEqual(self.b.driver.switch_to.active_element, choices[0])
+        choices[2].click()
+        self.assertFalse(menu.is_displayed())
+        ours = ET.fromstring(self.b.downloaded("lens.svg"))
+        status, theirs, err = native(self.b.viewport(), self.clicks, "--svg", "-")
+        self.assertEqual(status, 0, err)
+        theirs = ET.fromstring(theirs)
+        self.assertEqual(ours.get("viewBox"), theirs.get("viewBox"))
+        self.assertEqual(["0", "0", ours.get("width"), ours.get("height")], ours.get("viewBox").split())
+        self.assertEqual(drawn(ours), drawn(theirs))
+
+        # Ctrl+C: the PNG, and the SVG beside it where the browser takes one (Chromium does).
+        self.b.cdp("Browser.grantPermissions",
+                   {"permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+        self.b.key("c", "KeyC", 67, modifiers=ctrl)
+        copied = self.read_clipboard()
+        self.assertIn("image/png", copied, copied)
+        self.assertEqual(png_image(base64.b64decode(copied["image/png"].split(",", 1)[1])).tobytes(),
+                         png.tobytes())
+        self.assertEqual(ET.fromstring(copied["image/svg+xml"]).get("viewBox"), ours.get("viewBox"))
+        self.assertFalse(self.b.driver.find_element(By.ID, "notice").is_displayed())
+
+        # A clipboard the browser refuses is said, not passed over.
+        self.b.cdp("Browser.setPermission", {"permission": {"name": "clipboard-write"},
+                                             "setting": "denied"})
+        self.b.key("c", "KeyC", 67, modifiers=ctrl)
+        self.b.wait_for("return !document.getElementById('notice').hidden")
+        self.assertIn("Ctrl+S", self.b.driver.find_element(By.ID, "notice").text)
+
+        # On a tablet, a long press opens the menu, which stays open once the finger is lifted.
+        x, y = self.b.js("const r = document.querySelector('canvas').getBoundingClientRect();"
+                         "return [r.left + 200, r.top + 150]")
+        self.b.cdp("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 1})
+        self.b.cdp("Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": [{"x": x, "y": y}]})
+        time.sleep(0.8)
+        self.b.cdp("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
+        self.assertTrue(menu.is_displayed())
+        self.assertEqual(self.b.driver.switch_to.active_element, choices[0])
 
 
 class ResizeReplaysTheClicks(PageTest):

@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: MIT
+// Every primitive lands on the pixels the canvas gives it: level and upright lines are filled
+// rectangles of whole pixels, slanting lines and outlines are one-pixel strokes through pixel
+// centres, text starts at the top left of its box and is clipped to it.
+#include "web/svg.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <initializer_list>
+
+#include "web/colour.h"
+#include "web/pixels.h"
+
+namespace korru::web {
+
+namespace {
+
+void add(std::string& out, std::initializer_list<std::string_view> parts) {
+    for (std::string_view part : parts) out += part;
+}
+
+// Text for an attribute value or an element's content.
+std::string escaped(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            case '\'':
+                out += "&apos;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+// Whole and half pixels as they are, anything else to three decimals.
+std::string number(double n) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f", n);
+    std::string s = text;
+    while (s.back() == '0') s.pop_back();
+    if (s.back() == '.') s.pop_back();
+    return s == "-0" ? "0" : s;
+}
+
+void box(std::string& out, double x, double y, double w, double h) {
+    add(out, {"x=\"", number(x), "\" y=\"", number(y), "\" width=\"", number(w), "\" height=\"",
+              number(h), "\""});
+}
+
+struct Writer {
+    const SvgLook& look;
+    std::string& out;
+    int clips = 0;
+
+    void filled(const Rect& r, Rgb colour) {
+        out += "<rect ";
+        box(out, r.left, r.top, r.width, r.height);
+        add(out, {" fill=\"", css_colour(colour), "\"/>\n"});
+    }
+
+    void operator()(const FilledRect& r) { filled(px_rect(r.box), r.colour); }
+
+    void operator()(const Line& l) {
+        const int ax = px(l.x1), ay = px(l.y1), bx = px(l.x2), by = px(l.y2);
+        if (ax == bx || ay == by) {
+            filled({std::min(ax, bx), std::min(ay, by), std::max(std::abs(bx - ax), 1),
+                    std::max(std::abs(by - ay), 1)},
+                   l.colour);
+            return;
+        }
+        add(out, {"<line x1=\"", number(ax + 0.5), "\" y1=\"", number(ay + 0.5), "\" x2=\"",
+                  number(bx + 0.5), "\" y2=\"", number(by + 0.5), "\" stroke=\"",
+                  css_colour(l.colour), "\" stroke-width=\"1\"/>\n"});
+    }
+
+    void operator()(const Shape& s) {
+        const Rect r = px_rect(s.box);
+        if (r.width <= 0 || r.height <= 0) return;
+        if (r.width < 2 || r.height < 2) {
+            filled(r, s.outline);  // a box one pixel across is all outline
+            return;
+        }
+        if (s.kind == ShapeKind::oval) {
+            add(out, {"<ellipse cx=\"", number(r.left + r.width / 2.0), "\" cy=\"",
+                      number(r.top + r.height / 2.0), "\" rx=\"", number((r.width - 1) / 2.0),
+                      "\" ry=\"", number((r.height - 1) / 2.0), "\""});
+        } else {
+            out += "<rect ";
+            box(out, r.left + 0.5, r.top + 0.5, r.width - 1, r.height - 1);
+        }
+        add(out, {" fill=\"", css_colour(s.fill), "\" stroke=\"", css_colour(s.outline),
+                  "\" stroke-width=\"1\"/>\n"});
+    }
+
+    void operator()(const Picture& pic) {
+        const Rect r = px_rect(pic.box);
+        if (r.width <= 0 || r.height <= 0) return;
+        out += "<image ";
+        box(out, r.left, r.top, r.width, r.height);
+        add(out, {" preserveAspectRatio=\"none\" image-rendering=\"optimizeSpeed\""
+                  " style=\"image-rendering:pixelated\" xlink:href=\"",
+                  escaped(look.picture(pic.name, pic.turned)), "\"/>\n"});
+    }
+
+    void operator()(const Text& t) {
+        const Rect r = px_rect(t.box);
+        if (r.width <= 0 || r.height <= 0) return;
+        const SvgLook::Face face = look.face(kItems[static_cast<std::size_t>(t.item)]);
+        const std::string id = "text" + std::to_string(++clips);
+        add(out, {"<clipPath id=\"", id, "\"><rect "});
+        box(out, r.left, r.top, r.width, r.height);
+        add(out,
+            {"/></clipPath>\n<text x=\"", number(r.left), "\" y=\"", number(r.top + face.ascent),
+             "\" clip-path=\"url(#", id, ")\" fill=\"", css_colour(t.colour), "\" font-family=\"",
+             escaped(face.family), "\" font-size=\"", number(face.pixels), "\"",
+             face.bold ? " font-weight=\"bold\"" : "", " xml:space=\"preserve\">",
+             escaped(look.words(t.text)), "</text>\n"});
+    }
+};
+
+}  // namespace
+
+std::string bench_svg(const Drawing& drawing, int width, int height, const SvgLook& look,
+                      std::string_view title, std::string_view description) {
+    std::string out;
+    const std::string w = std::to_string(width), h = std::to_string(height);
+    add(out,
+        {"<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n"
+         "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\""
+         " version=\"1.1\" width=\"",
+         w, "\" height=\"", h, "\" viewBox=\"0 0 ", w, " ", h, "\">\n<title>", escaped(title),
+         "</title>\n<desc>", escaped(description), "</desc>\n"});
+    Writer writer{look, out};
+    for (const Primitive& p : drawing) std::visit(writer, p);
+    out += "</svg>\n";
+    return out;
+}
+
+}  // namespace korru::web

@@ -1,0 +1,281 @@
+// SPDX-License-Identifier: MIT
+// The pictures reach the clipboard and the downloads from within the key press or the click that
+// asked for them, as browsers require: the PNG is a promise the clipboard resolves itself, and
+// each download is one link followed at once.
+#include "web/worksheet.h"
+
+#include <cmath>
+#include <utility>
+
+#include "bench/description.h"
+#include "web/fonts.h"
+#include "web/language.h"
+#include "web/pictures.h"
+#include "web/pixels.h"
+#include "web/svg.h"
+
+namespace korru::web {
+
+using emscripten::val;
+
+namespace {
+
+const std::string kCopy = QT_TRANSLATE_NOOP("korru", "絵をコピー");
+const std::string kSavePng = QT_TRANSLATE_NOOP("korru", "PNG 画像として保存");
+const std::string kSaveSvg = QT_TRANSLATE_NOOP("korru", "SVG 図として保存");
+const std::string kBenchMenu = QT_TRANSLATE_NOOP("korru", "光学台");
+const std::string kCopyRefused = QT_TRANSLATE_NOOP(
+    "korru",
+    "ブラウザーがクリップボードを使わせないため、絵をコピーできませんでした。Ctrl+S "
+    "で保存はできます。");
+
+// The worksheet's file names, as the desktop offers them.
+constexpr const char* kPngName = "lens.png";
+constexpr const char* kSvgName = "lens.svg";
+
+// A long press is a touch held this long without moving further than this.
+constexpr int kLongPressMilliseconds = 550;
+constexpr double kLongPressSlack = 10;
+constexpr int kNoticeMilliseconds = 8000;
+
+val by_id(const char* id) {
+    return val::global("document").call<val>("getElementById", val(id));
+}
+
+val items_of(const val& menu) {
+    return menu.call<val>("querySelectorAll", val("[role=menuitem]"));
+}
+
+// Follows a link that downloads `url` as `name`.
+void download(const val& url, const char* name) {
+    val document = val::global("document");
+    val link = document.call<val>("createElement", val("a"));
+    link.set("href", url);
+    link.set("download", name);
+    link["style"].set("display", "none");
+    document["body"].call<void>("appendChild", link);
+    link.call<void>("click");
+    link.call<void>("remove");
+}
+
+// The pictures as PNG, made once each.
+const std::string& picture_url(std::string_view name, bool turned) {
+    const auto made = [](std::string_view name, bool turned) {
+        return picture(name, turned).call<std::string>("toDataURL", val("image/png"));
+    };
+    static const std::string upright = made(name, false), half_turned = made(name, true);
+    return turned ? half_turned : upright;
+}
+
+SvgLook::Face face_of(const ItemDef& def) {
+    const int pixels = font_pixels(def);
+    return {std::string(kFontFamilies), static_cast<double>(pixels), def.look.font.bold,
+            baseline_below_top(pixels, def.look.font.bold)};
+}
+
+}  // namespace
+
+Worksheet::Worksheet(val bench)
+    : bench_(std::move(bench)),
+      menu_(by_id("bench-menu")),
+      notice_(by_id("notice")),
+      picture_(val::global("document").call<val>("createElement", val("canvas"))) {
+    menu_.call<void>("setAttribute", val("aria-label"), val(translated(kBenchMenu)));
+    const val items = items_of(menu_);
+    const std::string texts[] = {kCopy, kSavePng, kSaveSvg};
+    for (int i = 0; i < 3; ++i) {
+        val item = items[i];
+        item.set("textContent", translated(texts[i]));
+        item.call<void>("addEventListener", val("click"),
+                        val::module_property("menu_choice").call<val>("bind", val::null(), i));
+    }
+    menu_.call<void>("addEventListener", val("keydown"), val::module_property("menu_key"));
+    menu_.call<void>("addEventListener", val("focusout"), val::module_property("menu_focusout"));
+    bench_.call<void>("addEventListener", val("contextmenu"), val::module_property("bench_menu"));
+    for (const char* type :
+         {"pointerdown", "pointermove", "pointerup", "pointercancel", "touchend"}) {
+        bench_.call<void>("addEventListener", val(type), val::module_property("bench_pointer"));
+    }
+}
+
+void Worksheet::paint_picture(const Window& w, const Drawing& d) {
+    const Rect bench = px_rect(w[Window::ids::bench_area]);
+    // The bench's surface inside its sunken border, as the window's picture has it.
+    picture_.resize(bench.width - 4, bench.height - 4, 1);
+    picture_.paint(d);
+}
+
+std::string Worksheet::svg(const Window& w, const Drawing& d) const {
+    const Rect bench = px_rect(w[Window::ids::bench_area]);
+    const SvgLook look{translated, face_of, picture_url};
+    return bench_svg(d, bench.width, bench.height, look, w.main.caption,
+                     describe_scene(w, translated));
+}
+
+void Worksheet::copy(const Window& w, const Drawing& d) {
+    const val navigator = val::global("navigator");
+    const val clipboard = navigator["clipboard"];
+    const val item_type = val::global("ClipboardItem");
+    if (clipboard.isUndefined() || clipboard["write"].isUndefined() || item_type.isUndefined()) {
+        say(translated(kCopyRefused));
+        return;
+    }
+    paint_picture(w, d);
+    val types = val::object();
+    types.set("image/png", val::global("Promise").new_(val::module_property("png_blob")));
+    // The drawing too, where the browser's clipboard takes SVG; a word processor or a drawing
+    // program then takes whichever it prefers.
+    const val supports = item_type["supports"];
+    if (!supports.isUndefined() && item_type.call<bool>("supports", val("image/svg+xml"))) {
+        val parts = val::array();
+        parts.call<void>("push", val(svg(w, d)));
+        val options = val::object();
+        options.set("type", "image/svg+xml");
+        types.set("image/svg+xml", val::global("Blob").new_(parts, options));
+    }
+    val items = val::array();
+    items.call<void>("push", item_type.new_(types));
+    clipboard.call<val>("write", items).call<void>("catch", val::module_property("copy_refused"));
+}
+
+void Worksheet::png_blob(const val& resolve) const {
+    picture_.canvas().call<void>("toBlob", resolve, val("image/png"));
+}
+
+void Worksheet::save(const Window& w, const Drawing& d, Format format) {
+    if (format == Format::png) {
+        paint_picture(w, d);
+        download(picture_.canvas().call<val>("toDataURL", val("image/png")), kPngName);
+        return;
+    }
+    const std::string text = val::global("encodeURIComponent")(val(svg(w, d))).as<std::string>();
+    download(val("data:image/svg+xml;charset=utf-8," + text), kSvgName);
+}
+
+void Worksheet::open_menu(double x, double y) {
+    cancel_press();
+    if (!menu_open()) return_focus_ = val::global("document")["activeElement"];
+    menu_.set("hidden", false);
+    // Where the pointer is, kept inside the viewport; the menu key gives no point, so the menu
+    // opens at the bench's corner.
+    const val root = val::global("document")["documentElement"];
+    if (x == 0 && y == 0) {
+        const val box = bench_.call<val>("getBoundingClientRect");
+        x = box["left"].as<double>() + 8;
+        y = box["top"].as<double>() + 8;
+    }
+    const double width = menu_["offsetWidth"].as<double>(),
+                 height = menu_["offsetHeight"].as<double>();
+    x = std::max(0.0, std::min(x, root["clientWidth"].as<double>() - width));
+    y = std::max(0.0, std::min(y, root["clientHeight"].as<double>() - height));
+    menu_["style"].set("left", std::to_string(std::lround(x)) + "px");
+    menu_["style"].set("top", std::to_string(std::lround(y)) + "px");
+    items_of(menu_)[0].call<void>("focus");
+}
+
+void Worksheet::close_menu(bool give_back_focus) {
+    if (!menu_open()) return;
+    menu_.set("hidden", true);
+    val back = std::exchange(return_focus_, val::undefined());
+    if (give_back_focus && !back.isUndefined() && !back.isNull() &&
+        back["isConnected"].as<bool>()) {
+        back.call<void>("focus");
+    }
+}
+
+bool Worksheet::menu_open() const {
+    return !menu_["hidden"].as<bool>();
+}
+
+bool Worksheet::in_menu(const val& node) const {
+    return menu_open() && !node.isNull() && !node.isUndefined() &&
+           menu_.call<bool>("contains", node);
+}
+
+// Up and down go round the items, Home and End to the first and last; Escape and Tab leave.
+void Worksheet::menu_key(const val& event) {
+    const std::string key = event["key"].as<std::string>();
+    const val items = items_of(menu_);
+    const int count = items["length"].as<int>();
+    int at = 0;
+    for (int i = 0; i < count; ++i) {
+        if (items[i].strictlyEquals(val::global("document")["activeElement"])) at = i;
+    }
+    int to = -1;
+    if (key == "ArrowDown") to = (at + 1) % count;
+    if (key == "ArrowUp") to = (at + count - 1) % count;
+    if (key == "Home") to = 0;
+    if (key == "End") to = count - 1;
+    if (to >= 0) {
+        event.call<void>("preventDefault");
+        items[to].call<void>("focus");
+    } else if (key == "Escape" || key == "Tab") {
+        event.call<void>("preventDefault");
+        close_menu(true);
+    }
+}
+
+void Worksheet::menu_focusout(const val& event) {
+    if (!in_menu(event["relatedTarget"])) close_menu(false);
+}
+
+void Worksheet::bench_pointer(const val& event) {
+    const std::string type = event["type"].as<std::string>();
+    if (type == "pointerdown") {
+        cancel_press();
+        long_pressed_ = false;
+        if (event["pointerType"].as<std::string>() == "mouse") return;
+        press_x_ = event["clientX"].as<double>();
+        press_y_ = event["clientY"].as<double>();
+        press_timer_ = val::global("window").call<val>(
+            "setTimeout", val::module_property("long_press"), kLongPressMilliseconds);
+    } else if (type == "pointermove") {
+        if (std::hypot(event["clientX"].as<double>() - press_x_,
+                       event["clientY"].as<double>() - press_y_) > kLongPressSlack) {
+            cancel_press();
+        }
+    } else if (type == "touchend") {
+        // The finger lifted from a long press would otherwise come as a click, which would
+        // close the menu just opened under it, or choose from it.
+        if (std::exchange(long_pressed_, false)) event.call<void>("preventDefault");
+    } else {
+        cancel_press();
+    }
+}
+
+void Worksheet::long_press() {
+    press_timer_ = val::undefined();
+    long_pressed_ = true;
+    open_menu(press_x_, press_y_);
+}
+
+void Worksheet::cancel_press() {
+    if (press_timer_.isUndefined()) return;
+    val::global("window").call<void>("clearTimeout", press_timer_);
+    press_timer_ = val::undefined();
+}
+
+void Worksheet::refused() {
+    say(translated(kCopyRefused));
+}
+
+void Worksheet::say(const std::string& text) {
+    notice_.set("textContent", text);
+    notice_.set("hidden", false);
+    val window = val::global("window");
+    if (!notice_timer_.isUndefined()) window.call<void>("clearTimeout", notice_timer_);
+    notice_timer_ =
+        window.call<val>("setTimeout", val::module_property("notice_done"), kNoticeMilliseconds);
+}
+
+void Worksheet::notice_done() {
+    notice_timer_ = val::undefined();
+    notice_.set("hidden", true);
+}
+
+void Worksheet::stop() {
+    cancel_press();
+    close_menu(false);
+}
+
+}  // namespace korru::web
