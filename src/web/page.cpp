@@ -192,14 +192,11 @@ void Page::deliver(Click c) {
 
 void Page::viewport_changed() {
     if (state_ != State::running) return;
-    val window = val::global("window");
-    if (!settle_timer_.isUndefined()) window.call<void>("clearTimeout", settle_timer_);
-    settle_timer_ =
-        window.call<val>("setTimeout", val::module_property("settled"), kSettleMilliseconds);
+    settle_timer_.start(kSettleMilliseconds);
 }
 
 void Page::viewport_settled() {
-    settle_timer_ = val::undefined();
+    settle_timer_.fired();
     if (state_ != State::running) return;
     const ScreenSize screen = viewport();
     try {
@@ -236,10 +233,7 @@ void Page::fail(const std::string& message) {
 // if a run-time error ended it.
 void Page::stop(State why, const std::string& error) {
     state_ = why;
-    if (!settle_timer_.isUndefined()) {
-        val::global("window").call<void>("clearTimeout", settle_timer_);
-        settle_timer_ = val::undefined();
-    }
+    settle_timer_.stop();
     if (controls_) controls_->disable();
     if (worksheet_) worksheet_->stop();
     by_id("client").set("hidden", true);

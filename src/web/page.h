@@ -15,6 +15,7 @@
 #include "commands/commands.h"
 #include "web/bench_canvas.h"
 #include "web/controls.h"
+#include "web/timer.h"
 #include "web/worksheet.h"
 #include "window/screen.h"
 #include "window/window.h"
@@ -74,7 +75,7 @@ class Page {
     Drawing drawing_;
     Rect client_shown_{-1, -1, -1, -1};
     std::string scene_shown_;
-    emscripten::val settle_timer_ = emscripten::val::undefined();
+    Timer settle_timer_{"settled"};
     std::string failure_;
 };
 

@@ -227,8 +227,7 @@ void Worksheet::bench_pointer(const val& event) {
         if (event["pointerType"].as<std::string>() == "mouse") return;
         press_x_ = event["clientX"].as<double>();
         press_y_ = event["clientY"].as<double>();
-        press_timer_ = val::global("window").call<val>(
-            "setTimeout", val::module_property("long_press"), kLongPressMilliseconds);
+        press_timer_.start(kLongPressMilliseconds);
     } else if (type == "pointermove") {
         if (std::hypot(event["clientX"].as<double>() - press_x_,
                        event["clientY"].as<double>() - press_y_) > kLongPressSlack) {
@@ -244,15 +243,13 @@ void Worksheet::bench_pointer(const val& event) {
 }
 
 void Worksheet::long_press() {
-    press_timer_ = val::undefined();
+    press_timer_.fired();
     long_pressed_ = true;
     open_menu(press_x_, press_y_);
 }
 
 void Worksheet::cancel_press() {
-    if (press_timer_.isUndefined()) return;
-    val::global("window").call<void>("clearTimeout", press_timer_);
-    press_timer_ = val::undefined();
+    press_timer_.stop();
 }
 
 void Worksheet::refused() {
@@ -262,14 +259,11 @@ void Worksheet::refused() {
 void Worksheet::say(const std::string& text) {
     notice_.set("textContent", text);
     notice_.set("hidden", false);
-    val window = val::global("window");
-    if (!notice_timer_.isUndefined()) window.call<void>("clearTimeout", notice_timer_);
-    notice_timer_ =
-        window.call<val>("setTimeout", val::module_property("notice_done"), kNoticeMilliseconds);
+    notice_timer_.start(kNoticeMilliseconds);
 }
 
 void Worksheet::notice_done() {
-    notice_timer_ = val::undefined();
+    notice_timer_.fired();
     notice_.set("hidden", true);
 }
 

@@ -11,6 +11,7 @@
 
 #include "bench/drawing.h"
 #include "web/bench_canvas.h"
+#include "web/timer.h"
 #include "window/window.h"
 
 namespace korru::web {
@@ -58,8 +59,8 @@ class Worksheet {
     emscripten::val bench_, menu_, notice_;
     BenchCanvas picture_;
     emscripten::val return_focus_ = emscripten::val::undefined();
-    emscripten::val press_timer_ = emscripten::val::undefined();
-    emscripten::val notice_timer_ = emscripten::val::undefined();
+    Timer press_timer_{"long_press"};
+    Timer notice_timer_{"notice_done"};
     double press_x_ = 0, press_y_ = 0;
     bool long_pressed_ = false;  // until the finger that pressed is lifted
 };
