@@ -21,11 +21,11 @@ namespace {
     throw std::invalid_argument("malformed XPM: " + what);
 }
 
-std::array<std::uint8_t, 4> colour_of(std::string_view spec) {
+std::array<std::uint8_t, 4> colour_of(std::string_view entry) {
     // The colour is the word after the key "c".
-    const auto key = spec.find(" c ");
-    if (key == std::string_view::npos) malformed("no colour in \"" + std::string(spec) + "\"");
-    std::string_view value = spec.substr(key + 3);
+    const auto key = entry.find(" c ");
+    if (key == std::string_view::npos) malformed("no colour in \"" + std::string(entry) + "\"");
+    std::string_view value = entry.substr(key + 3);
     value = value.substr(0, value.find(' '));
     if (value == "None") return {0, 0, 0, 0};
     unsigned rgb = 0;
