@@ -3,6 +3,9 @@
 // stacking order to the first, each by its kind and look.
 #include "bench/drawing.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace korru {
 
 namespace {
@@ -24,6 +27,14 @@ Box box_of(const Item& it) {
 
 }  // namespace
 
+std::optional<PixelBox> whole_pixels(const Line& line) {
+    const int ax = pixel_of(line.x1), ay = pixel_of(line.y1);
+    const int bx = pixel_of(line.x2), by = pixel_of(line.y2);
+    if (ax != bx && ay != by) return std::nullopt;
+    return PixelBox{std::min(ax, bx), std::min(ay, by), std::max(std::abs(bx - ax), 1),
+                    std::max(std::abs(by - ay), 1)};
+}
+
 void draw_bench(const Window& w, Drawing& out) {
     out.clear();
     const Item& area = w[Window::ids::bench_area];
@@ -41,8 +52,7 @@ void draw_bench(const Window& w, Drawing& out) {
                 out.push_back(Shape{id, box_of(it), def.look.shape, def.look.fore, def.look.back});
                 break;
             case Kind::picture:
-                out.push_back(Picture{id, box_of(it), "candle",
-                                      def.look.picture == PictureId::candle_turned});
+                out.push_back(Picture{id, box_of(it), def.look.picture, def.look.turned});
                 break;
             case Kind::label:
                 out.push_back(Text{id, box_of(it), it.caption, def.look.fore, def.look.font});

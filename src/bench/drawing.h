@@ -5,10 +5,12 @@
 // canvas) paints this list as it stands and computes no position of its own.
 #pragma once
 
+#include <optional>
 #include <string_view>
 #include <variant>
 #include <vector>
 
+#include "window/screen.h"
 #include "window/window.h"
 
 namespace korru {
@@ -56,6 +58,11 @@ struct Text {
 
 using Primitive = std::variant<FilledRect, Line, Shape, Picture, Text>;
 using Drawing = std::vector<Primitive>;
+
+// A level or upright line as the whole pixels it covers, from one end up to the other and at
+// least one pixel across, so it is exact at any device pixel ratio; nothing for a slanting line,
+// which a face strokes one pixel wide through the centres of its end pixels.
+std::optional<PixelBox> whole_pixels(const Line& line);
 
 // What the bench shows now.
 Drawing draw_bench(const Window& w);

@@ -30,16 +30,12 @@ class Painter {
     void operator()(const FilledRect& r) { p_.fillRect(px_rect(r.box), colour(r.colour)); }
 
     void operator()(const Line& l) {
-        const QPoint a = px_point(l.x1, l.y1), b = px_point(l.x2, l.y2);
-        if (a.x() == b.x() || a.y() == b.y()) {
-            // Level and upright lines are whole pixels from one end up to the other, exact at
-            // any device pixel ratio.
-            const QPoint from(std::min(a.x(), b.x()), std::min(a.y(), b.y()));
-            const QSize size(std::max(std::abs(b.x() - a.x()), 1),
-                             std::max(std::abs(b.y() - a.y()), 1));
-            p_.fillRect(QRect(from, size), colour(l.colour));
+        if (const auto whole = whole_pixels(l)) {
+            p_.fillRect(QRect(whole->left, whole->top, whole->width, whole->height),
+                        colour(l.colour));
             return;
         }
+        const QPoint a = px_point(l.x1, l.y1), b = px_point(l.x2, l.y2);
         p_.setPen(thin_pen(l.colour));
         p_.drawLine(QPointF(a) + QPointF(0.5, 0.5), QPointF(b) + QPointF(0.5, 0.5));
     }
@@ -80,17 +76,13 @@ QSize bench_size(const Window& w) {
     return px_rect(w[Window::ids::bench_area]).size();
 }
 
-void paint_drawing(QPainter& p, const Drawing& drawing) {
+void paint_bench(QPainter& p, const Window& w) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     Painter painter(p);
-    for (const Primitive& primitive : drawing) std::visit(painter, primitive);
+    for (const Primitive& primitive : draw_bench(w)) std::visit(painter, primitive);
     p.restore();
-}
-
-void paint_bench(QPainter& p, const Window& w) {
-    paint_drawing(p, draw_bench(w));
 }
 
 }  // namespace korru::view

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Painting the bench drawing with QPainter, in device-independent pixels with the bench's origin
 // at (0, 0). The bench widget, the window picture of the snapshot tool and its vector drawing all
-// paint with these functions.
+// paint with this one function.
 #pragma once
 
 #include <QPainter>
@@ -11,9 +11,7 @@
 
 namespace korru::view {
 
-void paint_drawing(QPainter& p, const Drawing& drawing);
-
-// The bench as the model stands.
+// The bench as the model stands: its drawing, first primitive to last.
 void paint_bench(QPainter& p, const Window& w);
 
 // The whole bench coordinate space, `work`'s width and height.

@@ -6,20 +6,10 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QStringList>
-#include <cmath>
 
-#include "view/twips.h"
+#include "window/caption_font.h"
 
 namespace korru::view {
-
-namespace {
-
-constexpr int kDefaultPixels = 12;  // 9 points: one line of text in a 255-twip row
-
-// A push button's frame takes this much of its width and height.
-constexpr int kButtonFrame = 4;
-
-}  // namespace
 
 const QString& gothic_family() {
     static const QString family = [] {
@@ -38,7 +28,7 @@ const QString& gothic_family() {
 
 QFont window_font() {
     QFont font(gothic_family());
-    font.setPixelSize(kDefaultPixels);
+    font.setPixelSize(kDefaultFontPixels);
     return font;
 }
 
@@ -48,21 +38,15 @@ QFont item_font(const ItemDef& def) {
     font.setBold(def.look.font.bold);
     const QString caption =
         QString::fromUtf8(def.caption.data(), static_cast<qsizetype>(def.caption.size()));
-    const int frame = def.kind == Kind::button ? kButtonFrame : 0;
-    const int width = px(def.width) - frame, height = px(def.height) - frame;
-    // A button centres its caption's ink, so only the ink must fit; a label needs its whole line.
-    const auto fits = [&] {
+    font.setPixelSize(caption_font_pixels(def, [&](int pixels, int width, int height) {
+        font.setPixelSize(pixels);
         const QFontMetrics metrics(font);
         if (def.kind == Kind::button) {
             const QRect ink = metrics.tightBoundingRect(caption);
             return ink.width() <= width && ink.height() <= height;
         }
         return metrics.height() <= height && metrics.horizontalAdvance(caption) <= width;
-    };
-    for (int pixels = static_cast<int>(std::lround(def.look.font.points * 4 / 3));; --pixels) {
-        font.setPixelSize(pixels);
-        if (pixels <= kDefaultPixels || fits()) break;
-    }
+    }));
     return font;
 }
 

@@ -33,6 +33,7 @@
 #include "view/snapshot.h"
 #include "view/twips.h"
 #include "view/worksheet.h"
+#include "window/layout.h"
 
 namespace korru::view {
 
@@ -43,11 +44,10 @@ constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
                                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 
-// The frame assumed where the platform tells none before the window is first shown: 60 twips at
-// the sides and the bottom, a title bar of 345.
+// The frame assumed where the platform tells none before the window is first shown.
 QMargins nominal_frame() {
-    const int side = px(60);
-    return {side, px(345), side, side};
+    const int side = pixel_of(kNominalFrameSide);
+    return {side, pixel_of(kNominalTitleBar), side, side};
 }
 
 QString text(std::string_view utf8) {
@@ -79,7 +79,7 @@ MainWindow::MainWindow(Window& model) : QWidget(nullptr, kWindowFlags), model_(m
     add_picture_actions();
     show_model();
     place_window();
-    widgets_[static_cast<std::size_t>(item_id("ml"))]->setFocus();
+    widgets_[static_cast<std::size_t>(Window::ids::move_away)]->setFocus();
 }
 
 void MainWindow::build_items() {

@@ -49,15 +49,13 @@ struct BenchCanvas::Painter {
     }
 
     void operator()(const Line& l) {
-        const int ax = px(l.x1), ay = px(l.y1), bx = px(l.x2), by = px(l.y2);
-        if (ax == bx || ay == by) {
-            // Whole pixels from one end up to the other, as on the desktop.
-            const Rect css{std::min(ax, bx), std::min(ay, by), std::max(std::abs(bx - ax), 1),
-                           std::max(std::abs(by - ay), 1)};
+        if (const auto whole = whole_pixels(l)) {
             fill_style(l.colour);
-            fill_rect(device(css, ratio));
+            fill_rect(device(*whole, ratio));
             return;
         }
+        const int ax = pixel_of(l.x1), ay = pixel_of(l.y1), bx = pixel_of(l.x2),
+                  by = pixel_of(l.y2);
         stroke_style(l.colour);
         c.set("lineWidth", thickness());
         c.call<void>("beginPath");

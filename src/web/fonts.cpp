@@ -9,16 +9,13 @@
 #include <cmath>
 #include <cstdio>
 
-#include "web/pixels.h"
+#include "window/caption_font.h"
 
 namespace korru::web {
 
 namespace {
 
 using emscripten::val;
-
-// A push button's frame takes this much of its width and height.
-constexpr int kButtonFrame = 4;
 
 val& measuring_context() {
     static val context = val::global("document")
@@ -41,29 +38,22 @@ std::string css_font(double pixels, bool bold) {
 }
 
 int font_pixels(const ItemDef& def) {
-    if (def.look.font.face.empty()) return kDefaultPixels;
-    const int frame = def.kind == Kind::button ? kButtonFrame : 0;
-    const int width = px(def.width) - frame, height = px(def.height) - frame;
     const val caption(std::string(def.caption));
     val& context = measuring_context();
-    for (int pixels = static_cast<int>(std::lround(def.look.font.points * 4 / 3));; --pixels) {
-        if (pixels <= kDefaultPixels) return pixels;
+    return caption_font_pixels(def, [&](int pixels, int width, int height) {
         context.set("font", css_font(pixels, def.look.font.bold));
         const val m = context.call<val>("measureText", caption);
-        bool fits;
         if (def.kind == Kind::button) {
             const double ink_width =
                 metric(m, "actualBoundingBoxLeft") + metric(m, "actualBoundingBoxRight");
             const double ink_height =
                 metric(m, "actualBoundingBoxAscent") + metric(m, "actualBoundingBoxDescent");
-            fits = std::ceil(ink_width) <= width && std::ceil(ink_height) <= height;
-        } else {
-            const double line = std::lround(metric(m, "fontBoundingBoxAscent")) +
-                                std::lround(metric(m, "fontBoundingBoxDescent"));
-            fits = line <= height && std::ceil(metric(m, "width")) <= width;
+            return std::ceil(ink_width) <= width && std::ceil(ink_height) <= height;
         }
-        if (fits) return pixels;
-    }
+        const double line = std::lround(metric(m, "fontBoundingBoxAscent")) +
+                            std::lround(metric(m, "fontBoundingBoxDescent"));
+        return line <= height && std::ceil(metric(m, "width")) <= width;
+    });
 }
 
 double baseline_below_top(double pixels, bool bold) {

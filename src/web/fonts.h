@@ -18,9 +18,6 @@ inline constexpr std::string_view kFontFamilies =
     "TakaoPGothic, 'Noto Sans JP', 'Hiragino Sans', 'Hiragino Kaku Gothic ProN', 'Yu Gothic UI', "
     "Meiryo, 'MS PGothic', sans-serif";
 
-// One line of text in a 255-twip row: the window's default size.
-inline constexpr int kDefaultPixels = 12;
-
 // A CSS font shorthand: "bold 27px IPAPGothic, ...".
 std::string css_font(double pixels, bool bold = false);
 

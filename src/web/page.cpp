@@ -9,6 +9,7 @@
 #include "commands/startup.h"
 #include "web/fonts.h"
 #include "web/language.h"
+#include "window/caption_font.h"
 #include "window/scene_json.h"
 
 namespace korru::web {
@@ -31,10 +32,6 @@ const std::string kAborted =
 // How long the viewport keeps one size before the window starts up again on it: a tablet's
 // rotation or a dragged window edge sends many resize events in a row.
 constexpr int kSettleMilliseconds = 150;
-
-// The desktop's window frame where the platform tells none: 60 twips at the sides and the
-// bottom, a title bar of 345. The client area lies inside it.
-constexpr float kFrameSide = 60, kFrameTitle = 345;
 
 val by_id(const char* id) {
     return val::global("document").call<val>("getElementById", val(id));
@@ -80,7 +77,7 @@ void Page::start() {
     use_browser_language();
     by_id("ended-text")["dataset"].set("aborted", translated(kAborted));
     document.set("title", model_.main.caption);
-    document["documentElement"]["style"].set("font", css_font(kDefaultPixels));
+    document["documentElement"]["style"].set("font", css_font(kDefaultFontPixels));
     // The page's icon waits until the first frame is shown: the bench comes first.
     val window = val::global("window");
     window.call<void>(
@@ -117,8 +114,9 @@ void Page::show() {
     // Down the viewport the window stands where start-up puts it, a little above the middle;
     // across it, in the middle, where start-up puts it only on a 4:3 screen.
     Rect outer = px_rect(model_.main);
-    outer.left = (px(screen_.width) - outer.width) / 2;
-    const int side = px(kFrameSide), title = px(kFrameTitle);
+    outer.left = (pixel_of(screen_.width) - outer.width) / 2;
+    // The client area lies inside the frame the desktop assumes.
+    const int side = pixel_of(kNominalFrameSide), title = pixel_of(kNominalTitleBar);
     const Rect client{outer.left + side, outer.top + title, outer.width - 2 * side,
                       outer.height - title - side};
     if (client.left != client_shown_.left || client.top != client_shown_.top ||

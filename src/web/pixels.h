@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: MIT
-// Twips to the page's pixels, in one place: a CSS pixel is a screen pixel of kTwipsPerPixel
-// twips, rounded as the desktop rounds, so every item lands on the pixel it has there. Device
-// pixels follow from CSS pixels, each edge rounded on its own, so that level and upright edges
-// fall on whole device pixels at any devicePixelRatio.
+// Twips to the page's pixels: a CSS pixel is a screen pixel of kTwipsPerPixel twips, rounded as
+// every face rounds (pixel_of, pixel_box), so every item lands on the pixel it has on the
+// desktop. Device pixels follow from CSS pixels, each edge rounded on its own, so that level and
+// upright edges fall on whole device pixels at any devicePixelRatio.
 #pragma once
 
-#include <algorithm>
 #include <cmath>
 
 #include "bench/drawing.h"
@@ -14,27 +13,10 @@
 
 namespace korru::web {
 
-struct Rect {
-    int left = 0, top = 0, width = 0, height = 0;
-};
+using Rect = PixelBox;
 
-// Far beyond any screen; a coordinate that is not finite or runs far off the window (only a
-// broken model produces one) is held to it, as the desktop holds it.
-inline constexpr double kPixelLimit = 1 << 22;
-
-// The nearest whole CSS pixel.
-inline int px(double twips) {
-    const double p = std::floor(twips / kTwipsPerPixel + 0.5);
-    if (std::isnan(p)) return 0;
-    return static_cast<int>(std::clamp(p, -kPixelLimit, kPixelLimit));
-}
-
-// A box with its four edges rounded separately, so boxes that touch in twips touch on the page.
 inline Rect px_rect(const Box& box) {
-    const int left = px(box.left), top = px(box.top);
-    const int right = px(static_cast<double>(box.left) + box.width);
-    const int bottom = px(static_cast<double>(box.top) + box.height);
-    return {left, top, right - left, bottom - top};
+    return pixel_box(box.left, box.top, box.width, box.height);
 }
 
 inline Rect px_rect(const Item& it) {

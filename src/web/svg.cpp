@@ -77,13 +77,12 @@ struct Writer {
     void operator()(const FilledRect& r) { filled(px_rect(r.box), r.colour); }
 
     void operator()(const Line& l) {
-        const int ax = px(l.x1), ay = px(l.y1), bx = px(l.x2), by = px(l.y2);
-        if (ax == bx || ay == by) {
-            filled({std::min(ax, bx), std::min(ay, by), std::max(std::abs(bx - ax), 1),
-                    std::max(std::abs(by - ay), 1)},
-                   l.colour);
+        if (const auto whole = whole_pixels(l)) {
+            filled(*whole, l.colour);
             return;
         }
+        const int ax = pixel_of(l.x1), ay = pixel_of(l.y1), bx = pixel_of(l.x2),
+                  by = pixel_of(l.y2);
         add(out, {"<line x1=\"", number(ax + 0.5), "\" y1=\"", number(ay + 0.5), "\" x2=\"",
                   number(bx + 0.5), "\" y2=\"", number(by + 0.5), "\" stroke=\"",
                   css_colour(l.colour), "\" stroke-width=\"1\"/>\n"});

@@ -8,7 +8,7 @@
 //   main             the window                                  (Window::main)
 //   title ver cr     title, version and copyright labels         (version_label, copyright_label)
 //   cont             panel "光源の移動": moving the light source  (move_panel)
-//   ml mr mu md      arrows: away from / towards the lens, up, down (ids::move_away ...)
+//   ml mr mu md      arrows: away from / towards the lens, up, down (ids::move_away for ml)
 //   sset smove(i)    panel and options of the step: 0 large, 1 small (step_panel, step_option)
 //   fset fmove(i)    panel and options of the focal length: 0 long, 1 short
 //                                                                (focal_panel, focal_option)
@@ -40,8 +40,6 @@ enum class Kind { window, panel, button, checkbox, option, label, bench, picture
 
 enum class ShapeKind { rectangle = 0, oval = 2 };
 
-enum class PictureId { none, candle, candle_turned };
-
 // 0xRRGGBB; kStandard means the toolkit's standard colour for that kind of item.
 using Rgb = std::uint32_t;
 inline constexpr Rgb kStandard = 0xFFFFFFFFu;
@@ -59,7 +57,8 @@ struct Look {
     Rgb back = kStandard;  // shape fill, bench background
     Font font{};
     ShapeKind shape = ShapeKind::rectangle;
-    PictureId picture = PictureId::none;
+    std::string_view picture{};  // a picture item's bitmap, by its name in assets/
+    bool turned = false;         // the bitmap given a half turn
 };
 
 struct ItemDef {
@@ -128,7 +127,8 @@ constexpr ItemDef label(std::string_view name, int index, std::string_view capti
             .look = {.fore = colour}};
 }
 
-constexpr ItemDef picture(std::string_view name, float left, float top, PictureId pic) {
+// Every picture of the bench is the candle, upright or turned.
+constexpr ItemDef picture(std::string_view name, float left, float top, bool turned) {
     return {.name = name,
             .kind = Kind::picture,
             .container = "work",
@@ -136,7 +136,7 @@ constexpr ItemDef picture(std::string_view name, float left, float top, PictureI
             .top = top,
             .width = 120,
             .height = 585,
-            .look = {.picture = pic}};
+            .look = {.picture = "candle", .turned = turned}};
 }
 
 }  // namespace def
@@ -224,7 +224,7 @@ inline constexpr std::array<ItemDef, kItemCount> kItems = [] {
 
         // The bench.
         line("rl", 3, 8040, 1920, 5880, 1920, kTooltip),
-        picture("image2", 960, 240, PictureId::candle),
+        picture("image2", 960, 240, false),
         label("image_t", -1, "像", 4080, 960, 495, 255, 22, kRed),
         label("source_t", -1, "光源", 5520, 1440, 375, 255, 21, kRed),
         grid("LXL", 18), grid("LXL", 17), grid("LXL", 16), grid("LXL", 15), grid("LXL", 14),
@@ -240,8 +240,8 @@ inline constexpr std::array<ItemDef, kItemCount> kItems = [] {
         line("fl", 2, 5880, 720, 6000, 960, kMarkLine),
         line("fl", 1, 5280, 720, 5160, 960, kMarkLine),
         line("fl", 0, 5160, 720, 5280, 960, kMarkLine),
-        picture("image1", 3840, 840, PictureId::candle_turned),
-        picture("source", 5880, 1320, PictureId::candle),
+        picture("image1", 3840, 840, true),
+        picture("source", 5880, 1320, false),
         grid("LXR", 18), grid("LXR", 17), grid("LXR", 16), grid("LXR", 15), grid("LXR", 14),
         grid("LXR", 13), grid("LXR", 12), grid("LXR", 11), grid("LXR", 10), grid("LXR", 9),
         grid("LXR", 8), grid("LXR", 7), grid("LXR", 6), grid("LXR", 5), grid("LXR", 4),

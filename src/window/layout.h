@@ -15,6 +15,10 @@ struct VersionInfo {
     std::string legal_copyright;
 };
 
+// The window's frame as a face assumes it where the platform tells none: 60 twips at the sides
+// and the bottom, a title bar of 345.
+inline constexpr float kNominalFrameSide = 60, kNominalTitleBar = 345;
+
 // At most this many passes of the fitting; real screens need a few.
 inline constexpr int kMaxFittingPasses = 64;
 

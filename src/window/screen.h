@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
-// The screen the window is fitted to, in twips. Screens are measured in pixels of 15 twips
-// (96 pixels to the inch); this is the one place that number is written.
+// The screen the window is fitted to, in twips, and twips as whole pixels. Screens are measured
+// in pixels of 15 twips (96 pixels to the inch); this is the one place that number is written,
+// and the one place a twip coordinate becomes a pixel, for every face.
 #pragma once
+
+#include <algorithm>
+#include <cmath>
 
 namespace korru {
 
@@ -15,5 +19,27 @@ struct ScreenSize {
                 static_cast<float>(height_px) * kTwipsPerPixel};
     }
 };
+
+// The nearest whole pixel. A coordinate that is not finite or runs far off any screen (only a
+// broken model produces one) is held to a range every painter handles, instead of overflowing.
+inline int pixel_of(double twips) {
+    constexpr double kLimit = 1 << 22;
+    const double p = std::floor(twips / kTwipsPerPixel + 0.5);
+    if (std::isnan(p)) return 0;
+    return static_cast<int>(std::clamp(p, -kLimit, kLimit));
+}
+
+struct PixelBox {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+// A box with its four edges rounded separately, so that boxes that touch in twips touch in
+// pixels.
+inline PixelBox pixel_box(float left, float top, float width, float height) {
+    const int l = pixel_of(left), t = pixel_of(top);
+    const int r = pixel_of(static_cast<double>(left) + width);
+    const int b = pixel_of(static_cast<double>(top) + height);
+    return {l, t, r - l, b - t};
+}
 
 }  // namespace korru

@@ -89,15 +89,15 @@ class Window {
                              display_panel = item_id("vset"), step_panel = item_id("sset"),
                              focal_panel = item_id("fset"), end_button = item_id("owari"),
                              version_label = item_id("ver"), copyright_label = item_id("cr"),
-                             title = item_id("title"), axis = item_id("yoko"),
-                             lens_line = item_id("tate"), lens = item_id("korru"),
-                             screen_card = item_id("scrn"), source = item_id("source"),
-                             source_label = item_id("source_t"), real_image = item_id("image1"),
-                             virtual_image = item_id("image2"), image_label = item_id("image_t"),
-                             screen_box = item_id("sukurin"), rays_box = item_id("kosen"),
-                             focal_box = item_id("syoten"), grid_box = item_id("hogan"),
-                             move_away = item_id("ml"), move_closer = item_id("mr"),
-                             move_up = item_id("mu"), move_down = item_id("md");
+                             axis = item_id("yoko"), lens_line = item_id("tate"),
+                             lens = item_id("korru"), screen_card = item_id("scrn"),
+                             source = item_id("source"), source_label = item_id("source_t"),
+                             real_image = item_id("image1"), virtual_image = item_id("image2"),
+                             image_label = item_id("image_t"), screen_box = item_id("sukurin"),
+                             rays_box = item_id("kosen"), focal_box = item_id("syoten"),
+                             grid_box = item_id("hogan"),
+                             // the arrow that has the focus when the window opens
+            move_away = item_id("ml");
         static constexpr auto rays = array_ids<4>("rl");
         static constexpr auto focal_marks = array_ids<4>("fl");
         static constexpr auto focal_labels = array_ids<2>("ft");

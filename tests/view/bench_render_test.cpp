@@ -89,7 +89,7 @@ TEST_P(BenchItemAlone, IsPaintedInsideItsBoxInItsColours) {
     }
     if (def.kind == Kind::picture) {
         // The flame is at the top of the upright candle and at the bottom of the turned one.
-        const int row = def.look.picture == PictureId::candle_turned
+        const int row = def.look.turned
                             ? box.bottom() - box.height() / 8
                             : box.top() + box.height() / 8;
         bool flame = false;
