@@ -89,9 +89,8 @@ TEST_P(BenchItemAlone, IsPaintedInsideItsBoxInItsColours) {
     }
     if (def.kind == Kind::picture) {
         // The flame is at the top of the upright candle and at the bottom of the turned one.
-        const int row = def.look.turned
-                            ? box.bottom() - box.height() / 8
-                            : box.top() + box.height() / 8;
+        const int row =
+            def.look.turned ? box.bottom() - box.height() / 8 : box.top() + box.height() / 8;
         bool flame = false;
         for (int x = box.left(); x <= box.right(); ++x) flame |= rgb_at(image, {x, row}) == kFlame;
         EXPECT_TRUE(flame) << "no flame in row " << row;
