@@ -387,6 +387,9 @@ class CanvasAtTwiceTheDensity(PageTest):
         axis_y, x = 2 * px(snap["items"]["yoko"]["y1"]), 2 * px(snap["items"]["yoko"]["x1"]) + 10
         column = [img.getpixel((x, y)) for y in range(axis_y - 1, axis_y + 3)]
         self.assertEqual(column, [(0x40,) * 3, (255,) * 3, (255,) * 3, (0x40,) * 3])
+        # Its start too (its far end lies beyond the bench): a whole pixel, not half a stroke's.
+        start = 2 * px(snap["items"]["yoko"]["x1"])
+        self.assertEqual([img.getpixel((start, y)) for y in (axis_y, axis_y + 1)], [(255,) * 3] * 2)
 
 
 class ReaderHearsJapanese(PageTest):
