@@ -48,9 +48,9 @@ QtMessageHandler toolkit_handler = nullptr;
 
 // While the toolkit connects, its own complaints are held back. When it cannot go on (no server
 // at that display, no platform it can use) it would abort and leave a core dump; korru says so
-// in one line and ends with status 1 instead.
+// in one line and ends with status 1 instead. Later messages are the toolkit's as usual.
 void on_toolkit_message(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (type == QtFatalMsg) {
+    if (connecting && type == QtFatalMsg) {
         const std::string line = "korru: cannot show the window on " + display_named() + "\n";
         std::fputs(line.c_str(), stderr);
         std::fflush(stderr);

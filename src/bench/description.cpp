@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
 
 #include "bench/scene.h"
+#include "window/number_text.h"
 
 namespace korru {
 
@@ -48,12 +48,7 @@ std::string with_numbers(std::string text, std::string_view one, std::string_vie
 }  // namespace
 
 std::string spoken_number(float value) {
-    char digits[64];
-    std::snprintf(digits, sizeof digits, "%.2f", static_cast<double>(value));
-    std::string s = digits;
-    while (s.back() == '0') s.pop_back();
-    if (s.back() == '.') s.pop_back();
-    return s == "-0" ? "0" : s;
+    return decimal_text(value, 2);
 }
 
 SceneFacts scene_facts(const Window& w) {

@@ -145,12 +145,8 @@ void Controls::show(const Window& w) {
         if (box_[id].isUndefined()) continue;
         const Item& it = w.items[id];
         Shown& shown = shown_[id];
-        Rect box = px_rect(it);
-        if (kItems[id].kind == Kind::bench) {
-            // The canvas's sunken border lies inside the bench area, as the desktop's frame does.
-            box.width -= 4;
-            box.height -= 4;
-        }
+        // The canvas's sunken border lies inside the bench area, as the desktop's frame does.
+        const Rect box = kItems[id].kind == Kind::bench ? bench_canvas_box(it) : px_rect(it);
         if (box.left != shown.box.left || box.top != shown.box.top ||
             box.width != shown.box.width || box.height != shown.box.height) {
             val style = box_[id]["style"];

@@ -39,10 +39,6 @@ void use_browser_language() {
     val::global("document")["documentElement"].set("lang", in_english ? "en" : "ja");
 }
 
-bool english() {
-    return in_english;
-}
-
 std::string translated(std::string_view text) {
     if (in_english) {
         for (const auto& [source, translation] : kEnglish) {

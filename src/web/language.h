@@ -17,8 +17,6 @@ namespace korru::web {
 // gives the page's <html> element its lang.
 void use_browser_language();
 
-bool english();
-
 // A text of the model or the page as the reader reads it; a text the catalogue lacks stays as
 // written.
 std::string translated(std::string_view text);

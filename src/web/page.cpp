@@ -129,8 +129,8 @@ void Page::show() {
         client_shown_ = client;
     }
     controls_->show(model_);
-    const Rect bench = px_rect(model_[Window::ids::bench_area]);
-    bench_->resize(bench.width - 4, bench.height - 4, val::global("devicePixelRatio").as<double>());
+    const Rect bench = bench_canvas_box(model_[Window::ids::bench_area]);
+    bench_->resize(bench.width, bench.height, val::global("devicePixelRatio").as<double>());
     draw_bench(model_, drawing_);
     bench_->paint(drawing_);
     describe();

@@ -23,6 +23,18 @@ inline Rect px_rect(const Item& it) {
     return px_rect(Box{it.left, it.top, it.width, it.height});
 }
 
+// The bench area's sunken border, as wide as the desktop's frame: the page's style draws it
+// (content-box) around the bench's canvas, whose surface is the area inside it.
+inline constexpr int kBenchBorderPixels = 2;
+
+// The bench's canvas as CSS lays it out: at the bench area's corner, the size of the surface.
+inline Rect bench_canvas_box(const Item& bench_area) {
+    Rect box = px_rect(bench_area);
+    box.width -= 2 * kBenchBorderPixels;
+    box.height -= 2 * kBenchBorderPixels;
+    return box;
+}
+
 // A CSS pixel coordinate in device pixels.
 inline int device(int css, double ratio) {
     return static_cast<int>(std::floor(css * ratio + 0.5));

@@ -5,12 +5,12 @@
 #include "web/svg.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
 
 #include "web/colour.h"
 #include "web/pixels.h"
+#include "window/number_text.h"
 
 namespace korru::web {
 
@@ -50,12 +50,7 @@ std::string escaped(std::string_view text) {
 
 // Whole and half pixels as they are, anything else to three decimals.
 std::string number(double n) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.3f", n);
-    std::string s = text;
-    while (s.back() == '0') s.pop_back();
-    if (s.back() == '.') s.pop_back();
-    return s == "-0" ? "0" : s;
+    return decimal_text(n, 3);
 }
 
 void box(std::string& out, double x, double y, double w, double h) {

@@ -5,6 +5,7 @@
 #include "web/worksheet.h"
 
 #include <cmath>
+#include <map>
 #include <utility>
 
 #include "bench/description.h"
@@ -58,13 +59,13 @@ void download(const val& url, const char* name) {
     link.call<void>("remove");
 }
 
-// The pictures as PNG, made once each.
+// Each picture as a PNG, made the first time it is asked for.
 const std::string& picture_url(std::string_view name, bool turned) {
-    const auto made = [](std::string_view name, bool turned) {
-        return picture(name, turned).call<std::string>("toDataURL", val("image/png"));
-    };
-    static const std::string upright = made(name, false), half_turned = made(name, true);
-    return turned ? half_turned : upright;
+    static std::map<const val*, std::string> urls;
+    const val& canvas = picture(name, turned);
+    auto [at, first] = urls.try_emplace(&canvas);
+    if (first) at->second = canvas.call<std::string>("toDataURL", val("image/png"));
+    return at->second;
 }
 
 SvgLook::Face face_of(const ItemDef& def) {
@@ -99,9 +100,9 @@ Worksheet::Worksheet(val bench)
 }
 
 void Worksheet::paint_picture(const Window& w, const Drawing& d) {
-    const Rect bench = px_rect(w[Window::ids::bench_area]);
     // The bench's surface inside its sunken border, as the window's picture has it.
-    picture_.resize(bench.width - 4, bench.height - 4, 1);
+    const Rect bench = bench_canvas_box(w[Window::ids::bench_area]);
+    picture_.resize(bench.width, bench.height, 1);
     picture_.paint(d);
 }
 
