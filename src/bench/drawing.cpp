@@ -35,6 +35,25 @@ std::optional<PixelBox> whole_pixels(const Line& line) {
                     std::max(std::abs(by - ay), 1)};
 }
 
+std::optional<PixelBox> whole_device_pixels(const Line& line, double ratio) {
+    const auto whole = whole_pixels(line);
+    if (!whole) return std::nullopt;
+    PixelBox box = device_box(*whole, ratio);
+    const int across = device_line_width(ratio);
+    if (pixel_of(line.y1) == pixel_of(line.y2)) box.height = across;  // level
+    if (pixel_of(line.x1) == pixel_of(line.x2)) box.width = across;   // upright
+    return box;
+}
+
+std::array<PixelBox, 4> outline_device_pixels(const PixelBox& b, double ratio) {
+    const int across = device_line_width(ratio);
+    const int w = std::min(across, b.width), h = std::min(across, b.height);
+    return {{{b.left, b.top, b.width, h},
+             {b.left, b.top + b.height - h, b.width, h},
+             {b.left, b.top, w, b.height},
+             {b.left + b.width - w, b.top, w, b.height}}};
+}
+
 void draw_bench(const Window& w, Drawing& out) {
     out.clear();
     const Item& area = w[Window::ids::bench_area];

@@ -5,6 +5,7 @@
 // canvas) paints this list as it stands and computes no position of its own.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string_view>
 #include <variant>
@@ -63,6 +64,15 @@ using Drawing = std::vector<Primitive>;
 // least one pixel across, so it is exact at any device pixel ratio; nothing for a slanting line,
 // which a face strokes one pixel wide through the centres of its end pixels.
 std::optional<PixelBox> whole_pixels(const Line& line);
+
+// The same line in device pixels at `ratio`: along it from its rounded start to its rounded end,
+// across it one line width (device_line_width) from where its pixel starts, so that every line
+// of a kind is as wide as every other at any ratio.
+std::optional<PixelBox> whole_device_pixels(const Line& line, double ratio);
+
+// The one-pixel outline of a rectangle given in device pixels at `ratio`: top, bottom, left and
+// right, each one line width across and inside the box.
+std::array<PixelBox, 4> outline_device_pixels(const PixelBox& box, double ratio);
 
 // What the bench shows now.
 Drawing draw_bench(const Window& w);

@@ -12,10 +12,31 @@
 
 namespace korru {
 
+CandleLimits candle_limits(const BenchState& b) {
+    return {b.unit * 20, b.unit / 2, b.unit + b.unit, b.unit * -6};
+}
+
+bool moves_candle(const Window& w, Click arrow) {
+    const BenchState& b = w.bench;
+    const CandleLimits limit = candle_limits(b);
+    switch (arrow) {
+        case Click::ml:
+            return b.sdist != limit.farthest;
+        case Click::mr:
+            return b.sdist != limit.nearest;
+        case Click::mu:
+            return b.slift != limit.highest;
+        case Click::md:
+            return b.slift != limit.lowest;
+        default:
+            return false;
+    }
+}
+
 void move_away(Window& w) {
     BenchState& b = w.bench;
     b.sdist = b.sdist + b.step;
-    if (b.sdist > b.unit * 20) b.sdist = b.unit * 20;
+    if (b.sdist > candle_limits(b).farthest) b.sdist = candle_limits(b).farthest;
     Window::checked(b.sdist, "ml_click", "sdist");
     update_bench(w);
 }
@@ -23,7 +44,7 @@ void move_away(Window& w) {
 void move_closer(Window& w) {
     BenchState& b = w.bench;
     b.sdist = b.sdist - b.step;
-    if (b.sdist < b.unit / 2) b.sdist = b.unit / 2;
+    if (b.sdist < candle_limits(b).nearest) b.sdist = candle_limits(b).nearest;
     Window::checked(b.sdist, "mr_click", "sdist");
     update_bench(w);
 }
@@ -31,7 +52,7 @@ void move_closer(Window& w) {
 void move_up(Window& w) {
     BenchState& b = w.bench;
     b.slift = b.slift + b.step;
-    if (b.slift > b.unit + b.unit) b.slift = b.unit + b.unit;
+    if (b.slift > candle_limits(b).highest) b.slift = candle_limits(b).highest;
     Window::checked(b.slift, "mu_click", "slift");
     update_bench(w);
 }
@@ -39,7 +60,7 @@ void move_up(Window& w) {
 void move_down(Window& w) {
     BenchState& b = w.bench;
     b.slift = b.slift - b.step;
-    if (b.slift < b.unit * -6) b.slift = b.unit * -6;
+    if (b.slift < candle_limits(b).lowest) b.slift = candle_limits(b).lowest;
     Window::checked(b.slift, "md_click", "slift");
     update_bench(w);
 }

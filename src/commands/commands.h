@@ -13,6 +13,14 @@
 
 namespace korru {
 
+// How far the candle may go, from the unit, as the arrow buttons compute it on every click:
+// distance from the lens and height of its foot above the axis.
+struct CandleLimits {
+    float farthest, nearest;  // sdist: 20 units, half a unit
+    float highest, lowest;    // slift: 2 units, -6 units
+};
+CandleLimits candle_limits(const BenchState& b);
+
 // Arrow buttons: move the candle one step, pull it back to its limit, update the bench.
 void move_away(Window& w);    // ml: away from the lens, to at most 20 units
 void move_closer(Window& w);  // mr: towards the lens, to at least half a unit
@@ -92,5 +100,8 @@ std::optional<Click> click_on(int item);
 
 // One click as the window delivers it.
 void click(Window& w, Click c);
+
+// Whether an arrow click would move the candle: not when it stands at that arrow's limit.
+bool moves_candle(const Window& w, Click arrow);
 
 }  // namespace korru

@@ -26,8 +26,7 @@ struct BenchCanvas::Painter {
     double ratio;
     std::string fill{}, stroke{};
 
-    // One CSS pixel of line in device pixels: at least one.
-    int thickness() const { return std::max(1, static_cast<int>(std::lround(ratio))); }
+    int thickness() const { return device_line_width(ratio); }
 
     void fill_style(Rgb rgb) {
         std::string colour = css_colour(rgb);
@@ -45,13 +44,13 @@ struct BenchCanvas::Painter {
 
     void operator()(const FilledRect& r) {
         fill_style(r.colour);
-        fill_rect(device(px_rect(r.box), ratio));
+        fill_rect(device_box(px_rect(r.box), ratio));
     }
 
     void operator()(const Line& l) {
-        if (const auto whole = whole_pixels(l)) {
+        if (const auto whole = whole_device_pixels(l, ratio)) {
             fill_style(l.colour);
-            fill_rect(device(*whole, ratio));
+            fill_rect(*whole);
             return;
         }
         const int ax = pixel_of(l.x1), ay = pixel_of(l.y1), bx = pixel_of(l.x2),
@@ -68,7 +67,7 @@ struct BenchCanvas::Painter {
     void operator()(const Shape& s) {
         const Rect css = px_rect(s.box);
         if (css.width <= 0 || css.height <= 0) return;
-        const Rect box = device(css, ratio);
+        const Rect box = device_box(css, ratio);
         const int t = thickness();
         if (s.kind == ShapeKind::oval) {
             // Whole pixels, as the desktop draws it, from a bitmap made when the oval changes.
@@ -85,22 +84,19 @@ struct BenchCanvas::Painter {
         fill_style(s.fill);
         fill_rect(box);
         fill_style(s.outline);
-        fill_rect({box.left, box.top, box.width, std::min(t, box.height)});
-        fill_rect({box.left, box.top + box.height - t, box.width, std::min(t, box.height)});
-        fill_rect({box.left, box.top, std::min(t, box.width), box.height});
-        fill_rect({box.left + box.width - t, box.top, std::min(t, box.width), box.height});
+        for (const Rect& edge : outline_device_pixels(box, ratio)) fill_rect(edge);
     }
 
     void operator()(const Picture& pic) {
         const Rect css = px_rect(pic.box);
         if (css.width <= 0 || css.height <= 0) return;
-        const Rect box = device(css, ratio);
+        const Rect box = device_box(css, ratio);
         c.call<void>("drawImage", picture(pic.name, pic.turned), box.left, box.top, box.width,
                      box.height);
     }
 
     void operator()(const Text& t) {
-        const Rect box = device(px_rect(t.box), ratio);
+        const Rect box = device_box(px_rect(t.box), ratio);
         if (box.width <= 0 || box.height <= 0) return;
         const ItemDef& def = kItems[static_cast<std::size_t>(t.item)];
         c.call<void>("save");
@@ -126,7 +122,7 @@ void BenchCanvas::resize(int css_width, int css_height, double ratio) {
         css_width_ = css_width;
         css_height_ = css_height;
     }
-    const Rect backing = device(Rect{0, 0, css_width, css_height}, ratio_);
+    const Rect backing = device_box(Rect{0, 0, css_width, css_height}, ratio_);
     if (backing.width != width_ || backing.height != height_) {
         width_ = backing.width;
         height_ = backing.height;

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Twips to the page's pixels: a CSS pixel is a screen pixel of kTwipsPerPixel twips, rounded as
 // every face rounds (pixel_of, pixel_box), so every item lands on the pixel it has on the
-// desktop. Device pixels follow from CSS pixels, each edge rounded on its own, so that level and
-// upright edges fall on whole device pixels at any devicePixelRatio.
+// desktop. Device pixels follow from CSS pixels as on every face (device_box, device_line_width).
 #pragma once
 
 #include <cmath>
@@ -33,18 +32,6 @@ inline Rect bench_canvas_box(const Item& bench_area) {
     box.width -= 2 * kBenchBorderPixels;
     box.height -= 2 * kBenchBorderPixels;
     return box;
-}
-
-// A CSS pixel coordinate in device pixels.
-inline int device(int css, double ratio) {
-    return static_cast<int>(std::floor(css * ratio + 0.5));
-}
-
-// A CSS pixel rectangle in device pixels, each edge rounded on its own.
-inline Rect device(const Rect& r, double ratio) {
-    const int left = device(r.left, ratio), top = device(r.top, ratio);
-    return {left, top, device(r.left + r.width, ratio) - left,
-            device(r.top + r.height, ratio) - top};
 }
 
 }  // namespace korru::web

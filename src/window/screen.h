@@ -42,4 +42,21 @@ inline PixelBox pixel_box(float left, float top, float width, float height) {
     return {l, t, r - l, b - t};
 }
 
+// Pixels at `ratio` device pixels to a pixel (a screen's devicePixelRatio): a pixel coordinate
+// rounded to the nearest device pixel, and a box with each edge rounded on its own, so that
+// level and upright edges fall on whole device pixels at any ratio.
+inline int device_of(int pixel, double ratio) {
+    return static_cast<int>(std::floor(pixel * ratio + 0.5));
+}
+
+inline PixelBox device_box(const PixelBox& b, double ratio) {
+    const int l = device_of(b.left, ratio), t = device_of(b.top, ratio);
+    return {l, t, device_of(b.left + b.width, ratio) - l, device_of(b.top + b.height, ratio) - t};
+}
+
+// A line one pixel wide, in device pixels: the same for every line at one ratio, at least one.
+inline int device_line_width(double ratio) {
+    return std::max(1, static_cast<int>(std::lround(ratio)));
+}
+
 }  // namespace korru
