@@ -114,15 +114,9 @@ struct BenchCanvas::Painter {
 BenchCanvas::BenchCanvas(val canvas)
     : canvas_(std::move(canvas)), context_(canvas_.call<val>("getContext", val("2d"))) {}
 
-void BenchCanvas::resize(int css_width, int css_height, double ratio) {
+void BenchCanvas::resize(int width, int height, double ratio) {
     ratio_ = ratio > 0 ? ratio : 1;
-    if (css_width != css_width_ || css_height != css_height_) {
-        canvas_["style"].set("width", std::to_string(css_width) + "px");
-        canvas_["style"].set("height", std::to_string(css_height) + "px");
-        css_width_ = css_width;
-        css_height_ = css_height;
-    }
-    const Rect backing = device_box(Rect{0, 0, css_width, css_height}, ratio_);
+    const Rect backing = device_box(Rect{0, 0, width, height}, ratio_);
     if (backing.width != width_ || backing.height != height_) {
         width_ = backing.width;
         height_ = backing.height;

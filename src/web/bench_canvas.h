@@ -17,22 +17,23 @@ class BenchCanvas {
   public:
     explicit BenchCanvas(emscripten::val canvas);
 
-    // Gives the canvas this size in CSS pixels and a backing store of `ratio` device pixels to
-    // a CSS pixel.
-    void resize(int css_width, int css_height, double ratio);
+    // Gives the canvas a backing store for a bench of width x height pixels at `ratio` device
+    // pixels to a pixel; where it stands and how large it is shown is the page's to say.
+    void resize(int width, int height, double ratio);
 
     // Paints the drawing, its labels in the reader's language.
     void paint(const Drawing& drawing);
 
     const emscripten::val& canvas() const { return canvas_; }
+    int device_width() const { return width_; }
+    int device_height() const { return height_; }
 
   private:
     struct Painter;
 
     emscripten::val canvas_, context_;
-    double ratio_ = 1;            // device pixels to a CSS pixel
+    double ratio_ = 1;            // device pixels to a pixel of the bench
     int width_ = 0, height_ = 0;  // device pixels
-    int css_width_ = -1, css_height_ = -1;
     // The lens's oval as last drawn: it changes only with the focal length and the screen.
     struct Oval {
         int width = -1, height = -1, thickness = -1;

@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: MIT
-// The window's controls as HTML, made from the window definition the way the desktop makes its
-// widgets: each container's items from the last in the stacking order to the first, so that the
-// first lies on top, with the labels beneath everything else.
+// The window's controls as HTML, made from the window definition. They all stand side by side
+// in the client area, each placed from its item's box (a panel's controls at the panel's corner
+// plus their own place), so that the document's order can be the window's focus order, which
+// runs from panel to panel and back; each panel owns its controls for a screen reader.
 #include "web/controls.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <stdexcept>
 
 #include "commands/commands.h"
 #include "web/colour.h"
 #include "web/fonts.h"
 #include "web/language.h"
+#include "web/layout.h"
 
 namespace korru::web {
 
@@ -22,22 +25,56 @@ val element(const char* tag) {
     return val::global("document").call<val>("createElement", val(tag));
 }
 
-std::string pixels(int n) {
-    return std::to_string(n) + "px";
+std::string pixels(double n) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.4gpx", n);
+    return text;
 }
 
-// The focus moves among the controls in the order of their tab indices; a control's place in
-// that order is its tabindex, counted from 1.
-int focus_rank(int id) {
-    const auto takes_focus = [](const ItemDef& d) {
-        return d.kind == Kind::button || d.kind == Kind::checkbox || d.kind == Kind::option ||
-               d.kind == Kind::bench;
-    };
+bool takes_focus(const ItemDef& d) {
+    return d.kind == Kind::button || d.kind == Kind::checkbox || d.kind == Kind::option ||
+           d.kind == Kind::bench;
+}
+
+// The items of the client area in the document's order: the labels, the panels, then the
+// controls in the window's focus order.
+std::vector<int> document_order() {
+    std::vector<int> labels, panels, controls;
+    for (int id = 0; id < static_cast<int>(kItemCount); ++id) {
+        const ItemDef& def = kItems[static_cast<std::size_t>(id)];
+        if (def.container == "work") continue;
+        if (def.kind == Kind::label) {
+            labels.push_back(id);
+        } else if (takes_focus(def)) {
+            controls.push_back(id);
+        } else {
+            panels.push_back(id);
+        }
+    }
+    // The window's title heads the page.
+    std::stable_sort(labels.begin(), labels.end(),
+                     [](int a, int b) { return a == item_id("title") && b != item_id("title"); });
+    std::stable_sort(controls.begin(), controls.end(), [](int a, int b) {
+        return kItems[static_cast<std::size_t>(a)].tab_index <
+               kItems[static_cast<std::size_t>(b)].tab_index;
+    });
+    std::vector<int> order = labels;
+    order.insert(order.end(), panels.begin(), panels.end());
+    order.insert(order.end(), controls.begin(), controls.end());
+    return order;
+}
+
+// What lies on top: within a container the first item of the definition, a panel's controls
+// over the panel, and the labels beneath everything else, as on the desktop.
+int stacking(int id) {
     const ItemDef& def = kItems[static_cast<std::size_t>(id)];
-    if (!takes_focus(def)) return 0;
-    return 1 + static_cast<int>(std::count_if(kItems.begin(), kItems.end(), [&](const ItemDef& d) {
-               return takes_focus(d) && d.tab_index < def.tab_index;
-           }));
+    if (def.kind == Kind::label) return 1;
+    const int base = def.container == "main" ? 100 : 200;
+    return base + static_cast<int>(kItemCount) - id;
+}
+
+std::string element_id(int id) {
+    return "item-" + std::to_string(id);
 }
 
 }  // namespace
@@ -46,19 +83,16 @@ Controls::Controls(const val& client, const val& press, const val& key)
     : box_(kItemCount, val::undefined()),
       control_(kItemCount, val::undefined()),
       caption_(kItemCount, val::undefined()) {
-    // The window's own items first, so the panels exist before what they hold; labels before
-    // the rest of their container, so they lie beneath it.
-    for (const bool in_main : {true, false}) {
-        for (const bool labels : {true, false}) {
-            for (int id = static_cast<int>(kItemCount) - 1; id >= 0; --id) {
-                const ItemDef& def = kItems[static_cast<std::size_t>(id)];
-                if (def.container == "work" || (def.container == "main") != in_main ||
-                    (def.kind == Kind::label) != labels) {
-                    continue;
-                }
-                make(id, in_main ? client : box_[static_cast<std::size_t>(item_id(def.container))]);
-            }
+    for (int id : document_order()) make(id, client);
+    // Each panel owns the controls it holds, wherever they stand in the document.
+    for (std::size_t panel = 0; panel < kItemCount; ++panel) {
+        if (kItems[panel].kind != Kind::panel) continue;
+        std::string owned;
+        for (std::size_t id = 0; id < kItemCount; ++id) {
+            if (kItems[id].container != kItems[panel].name) continue;
+            owned += (owned.empty() ? "" : " ") + element_id(static_cast<int>(id));
         }
+        box_[panel].call<void>("setAttribute", val("aria-owns"), val(owned));
     }
     for (std::size_t id = 0; id < kItemCount; ++id) {
         if (!click_on(static_cast<int>(id))) continue;
@@ -70,7 +104,7 @@ Controls::Controls(const val& client, const val& press, const val& key)
     }
 }
 
-void Controls::make(int id, const val& parent) {
+void Controls::make(int id, const val& client) {
     const auto i = static_cast<std::size_t>(id);
     const ItemDef& def = kItems[i];
     val box = val::undefined(), control = val::undefined(), caption = val::undefined();
@@ -89,6 +123,7 @@ void Controls::make(int id, const val& parent) {
             break;
         case Kind::checkbox:
         case Kind::option:
+            // The whole row is the target: the box and its caption.
             box = element("label");
             box.set("className", "choice");
             control = element("input");
@@ -107,13 +142,15 @@ void Controls::make(int id, const val& parent) {
             box = control = element("canvas");
             box.call<void>("setAttribute", val("role"), val("img"));
             box.call<void>("setAttribute", val("aria-describedby"), val("scene"));
+            box.set("tabIndex", 0);
             break;
         default:
             throw std::logic_error("no element for a bench item");
     }
     val named = control.isUndefined() ? box : control;
     named.call<void>("setAttribute", val("data-item"), val(item_label(def)));
-    if (const int rank = focus_rank(id); rank > 0) named.set("tabIndex", rank);
+    named.set("id", element_id(id));
+    box["style"].set("zIndex", stacking(id));
     // A name in words where the caption is none ("←") or there is no caption (the bench), and
     // what the caption leaves unsaid (an option's focal length or step) as its description.
     if (!def.speech.empty()) {
@@ -125,7 +162,7 @@ void Controls::make(int id, const val& parent) {
         hint.set("id", hint_id);
         hint.set("hidden", true);
         hint.set("textContent", translated(def.hint));
-        parent.call<void>("appendChild", hint);
+        client.call<void>("appendChild", hint);
         named.call<void>("setAttribute", val("aria-describedby"), val(hint_id));
     }
     if (def.look.fore != kStandard && def.kind == Kind::label) {
@@ -134,29 +171,32 @@ void Controls::make(int id, const val& parent) {
     if (!def.look.font.face.empty()) {
         box["style"].set("font", css_font(font_pixels(def), def.look.font.bold));
     }
-    parent.call<void>("appendChild", box);
+    client.call<void>("appendChild", box);
     box_[i] = box;
     control_[i] = control;
     caption_[i] = caption;
 }
 
-void Controls::show(const Window& w) {
+void Controls::show(const Window& w, double scale) {
     for (std::size_t id = 0; id < kItemCount; ++id) {
         if (box_[id].isUndefined()) continue;
         const Item& it = w.items[id];
+        const Kind kind = kItems[id].kind;
         Shown& shown = shown_[id];
-        // The canvas's sunken border lies inside the bench area, as the desktop's frame does.
-        const Rect box = kItems[id].kind == Kind::bench ? bench_canvas_box(it) : px_rect(it);
-        if (box.left != shown.box.left || box.top != shown.box.top ||
-            box.width != shown.box.width || box.height != shown.box.height) {
+        const Rect box = box_in_client(w, static_cast<int>(id));
+        if (kind != Kind::bench && (box.left != shown.box.left || box.top != shown.box.top ||
+                                    box.width != shown.box.width ||
+                                    box.height != shown.box.height || scale != shown.scale)) {
+            // Scaled down, each item keeps its own size and is drawn smaller from its corner.
             val style = box_[id]["style"];
-            style.set("left", pixels(box.left));
-            style.set("top", pixels(box.top));
+            style.set("left", pixels(box.left * scale));
+            style.set("top", pixels(box.top * scale));
             style.set("width", pixels(std::max(box.width, 0)));
             style.set("height", pixels(std::max(box.height, 0)));
+            style.set("transform", scale < 1 ? "scale(" + std::to_string(scale) + ")" : "");
             shown.box = box;
+            shown.scale = scale;
         }
-        const Kind kind = kItems[id].kind;
         if (kind == Kind::label && it.visible == box_[id]["hidden"].as<bool>()) {
             box_[id].set("hidden", !it.visible);
         }

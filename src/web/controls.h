@@ -2,7 +2,7 @@
 // The window's items on the page, built from the window definition: panels, buttons, check
 // boxes and option buttons as real HTML controls, the labels, and the bench's canvas. Every
 // element carries data-item, its item's name. Positions, states and captions are read from the
-// model; nothing here computes one of its own.
+// model and the page's layout; nothing here computes one of its own.
 #pragma once
 
 #include <emscripten/val.h>
@@ -18,14 +18,16 @@ namespace korru::web {
 
 class Controls {
   public:
-    // Builds the items under `client`, all but those painted on the bench, in the desktop's
-    // stacking order and with its focus order. `press` is called as press(item, event) for a click
+    // Builds the items under `client`, all but those painted on the bench. The focus goes from
+    // control to control in the document's order, which is the window's focus order; what lies
+    // on top is the window's stacking order. `press` is called as press(item, event) for a click
     // on an item, `key` as key(item, event) for a key pressed on one.
     Controls(const emscripten::val& client, const emscripten::val& press,
              const emscripten::val& key);
 
-    // Puts every item where the model has it and shows its state and caption.
-    void show(const Window& w);
+    // Puts every item but the bench where the page lays it out in the client area, `scale` CSS
+    // pixels to a pixel of the window, and shows its state and caption.
+    void show(const Window& w, double scale);
 
     // Takes every control out of use.
     void disable();
@@ -37,7 +39,7 @@ class Controls {
     }
 
   private:
-    void make(int id, const emscripten::val& parent);
+    void make(int id, const emscripten::val& client);
     void show_captions(const Window& w);
 
     // Per item: the element placed at its box, the one that takes clicks and the focus, and the
@@ -46,6 +48,7 @@ class Controls {
     // What each element shows now, so that an unchanged item costs nothing.
     struct Shown {
         Rect box{-1, -1, -1, -1};
+        double scale = -1;
         int value = -1;
         std::string caption;
     };

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The page's entry points, called by the page's script, its event listeners and its timers:
 // start-up once the runtime is ready, the page's icon, a click or a key on an item, a key
-// anywhere, the bench's menu and pictures, a change of the viewport, and
-// window.korru.snapshot().
+// anywhere, the candle dragged, the bench's menu and pictures, a change of the viewport or of
+// its pixel ratio, and window.korru.snapshot().
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
@@ -74,7 +74,19 @@ void bench_pointer(val event) {
 }
 
 void long_press() {
-    guarded([] { page().worksheet().long_press(); });
+    guarded([] { page().long_press(); });
+}
+
+void drag_pointer(val event) {
+    guarded([&event] { page().bench_pointer(event); });
+}
+
+void drag_frame(val /*time*/) {
+    guarded([] { page().drag_frame(); });
+}
+
+void ratio_changed(val /*event*/) {
+    guarded([] { page().ratio_changed(); });
 }
 
 void menu_key(val event) {
@@ -139,6 +151,9 @@ EMSCRIPTEN_BINDINGS(korru_page) {
     emscripten::function("bench_menu", &bench_menu);
     emscripten::function("bench_pointer", &bench_pointer);
     emscripten::function("long_press", &long_press);
+    emscripten::function("drag_pointer", &drag_pointer);
+    emscripten::function("drag_frame", &drag_frame);
+    emscripten::function("ratio_changed", &ratio_changed);
     emscripten::function("menu_key", &menu_key);
     emscripten::function("menu_focusout", &menu_focusout);
     emscripten::function("menu_choice", &menu_choice);

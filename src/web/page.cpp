@@ -3,6 +3,8 @@
 // run-time errors.
 #include "web/page.h"
 
+#include <cmath>
+#include <cstdio>
 #include <utility>
 
 #include "bench/description.h"
@@ -28,10 +30,31 @@ const std::string kAgain =
     QT_TRANSLATE_NOOP("korru", "もう一度始めるには、ページを読み込み直してください。");
 const std::string kAborted =
     QT_TRANSLATE_NOOP("korru", "このブラウザーでは Tavensu を動かせませんでした。");
+const std::string kTurn = QT_TRANSLATE_NOOP("korru", "画面を横にすると、大きく見えます。");
 
 // How long the viewport keeps one size before the window starts up again on it: a tablet's
 // rotation or a dragged window edge sends many resize events in a row.
 constexpr int kSettleMilliseconds = 150;
+
+// Around the candle, a finger's target: this many CSS pixels of the viewport square.
+constexpr double kCandleReachPixels = 44;
+
+// Below this scale, on a viewport taller than wide, the page suggests turning the device.
+constexpr double kTurnBelowScale = 0.5;
+
+std::string css_pixels(double n) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.4fpx", n);
+    return text;
+}
+
+void place(const val& element, double left, double top, double width, double height) {
+    val style = element["style"];
+    style.set("left", css_pixels(left));
+    style.set("top", css_pixels(top));
+    style.set("width", css_pixels(width));
+    style.set("height", css_pixels(height));
+}
 
 val by_id(const char* id) {
     return val::global("document").call<val>("getElementById", val(id));
@@ -67,15 +90,20 @@ bool shortcut(const val& event, char letter) {
 
 }  // namespace
 
-ScreenSize Page::viewport() const {
+PageScreen Page::fitted() const {
     const val root = val::global("document")["documentElement"];
-    return ScreenSize::from_pixels(root["clientWidth"].as<int>(), root["clientHeight"].as<int>());
+    return page_screen(root["clientWidth"].as<int>(), root["clientHeight"].as<int>());
+}
+
+ScreenSize Page::screen() const {
+    return ScreenSize::from_pixels(fit_.width, fit_.height);
 }
 
 void Page::start() {
     val document = val::global("document");
     use_browser_language();
     by_id("ended-text")["dataset"].set("aborted", translated(kAborted));
+    by_id("turn").set("textContent", translated(kTurn));
     document.set("title", model_.main.caption);
     document["documentElement"]["style"].set("font", css_font(kDefaultFontPixels));
     // The page's icon waits until the first frame is shown: the bench comes first.
@@ -86,12 +114,21 @@ void Page::start() {
     controls_.emplace(by_id("client"), val::module_property("press"), val::module_property("key"));
     bench_.emplace(controls_->bench());
     worksheet_.emplace(controls_->bench());
+    val bench = controls_->bench();
+    for (const char* type : {"pointerdown", "pointermove", "pointerup", "pointercancel",
+                             "lostpointercapture", "touchstart", "touchmove"}) {
+        val options = val::object();
+        options.set("passive", false);  // a held candle keeps its touches from the page
+        bench.call<void>("addEventListener", val(type), val::module_property("drag_pointer"),
+                         options);
+    }
     window.call<void>("addEventListener", val("resize"), val::module_property("resized"));
+    watch_ratio();
     // Before any control sees the key, so that an option button takes no arrow for itself.
     window.call<void>("addEventListener", val("keydown"), val::module_property("key_anywhere"),
                       true);
     try {
-        start_on(viewport());
+        start_on(fitted());
     } catch (const RuntimeError& e) {
         fail(e.what());
         return;
@@ -101,39 +138,60 @@ void Page::start() {
     controls_->control(Window::ids::move_away).call<void>("focus");
 }
 
-void Page::start_on(ScreenSize screen) {
+void Page::start_on(PageScreen fit) {
     Window w;
-    start_up(w, screen);
+    start_up(w, ScreenSize::from_pixels(fit.width, fit.height));
     for (Click c : clicks_) click(w, c);
     model_ = std::move(w);
-    screen_ = screen;
+    fit_ = fit;
+    grip_.release();
     show();
 }
 
-void Page::show() {
-    // Down the viewport the window stands where start-up puts it, a little above the middle;
-    // across it, in the middle, where start-up puts it only on a 4:3 screen.
-    Rect outer = px_rect(model_.main);
-    outer.left = (pixel_of(screen_.width) - outer.width) / 2;
-    // The client area lies inside the frame the desktop assumes.
-    const int side = pixel_of(kNominalFrameSide), title = pixel_of(kNominalTitleBar);
-    const Rect client{outer.left + side, outer.top + title, outer.width - 2 * side,
-                      outer.height - title - side};
-    if (client.left != client_shown_.left || client.top != client_shown_.top ||
-        client.width != client_shown_.width || client.height != client_shown_.height) {
-        val style = by_id("client")["style"];
-        style.set("left", std::to_string(client.left) + "px");
-        style.set("top", std::to_string(client.top) + "px");
-        style.set("width", std::to_string(client.width) + "px");
-        style.set("height", std::to_string(client.height) + "px");
-        client_shown_ = client;
+void Page::show(bool describing) {
+    // The window stands as start-up puts it on the page's screen, centred across it, and is
+    // shown `scale` CSS pixels to a pixel of that screen, on whole CSS pixels.
+    const double k = fit_.scale, ratio = val::global("devicePixelRatio").as<double>();
+    const PixelBox client = client_area(model_, fit_.width);
+    const double left = std::floor(client.left * k), top = std::floor(client.top * k);
+    const std::string shown = css_pixels(left) + css_pixels(top) + css_pixels(client.width * k) +
+                              css_pixels(client.height * k);
+    if (shown != client_shown_) {
+        place(by_id("client"), left, top, client.width * k, client.height * k);
+        client_shown_ = shown;
+        const bool turn = k < kTurnBelowScale && fit_.height > fit_.width;
+        val hint = by_id("turn");
+        hint.set("hidden", !turn);
+        hint["style"].set("top", css_pixels(top + client.height * k + 12));
     }
-    controls_->show(model_);
-    const Rect bench = bench_canvas_box(model_[Window::ids::bench_area]);
-    bench_->resize(bench.width, bench.height, val::global("devicePixelRatio").as<double>());
+    controls_->show(model_, k);
+    place_bench({static_cast<int>(left), static_cast<int>(top), 0, 0}, ratio);
     draw_bench(model_, drawing_);
     bench_->paint(drawing_);
-    describe();
+    if (describing) describe();
+}
+
+// The bench's surface on whole device pixels, its backing store one to one with them, however
+// far the window is scaled: it is placed from the device pixels it covers, not scaled.
+void Page::place_bench(const PixelBox& client, double ratio) {
+    const double k = fit_.scale;
+    const PixelBox area = box_in_client(model_, Window::ids::bench_area);
+    const Rect surface = bench_canvas_box(model_[Window::ids::bench_area]);
+    const double x = area.left + kBenchBorderPixels, y = area.top + kBenchBorderPixels;
+    const double device_left = std::floor((client.left + x * k) * ratio + 0.5);
+    const double device_top = std::floor((client.top + y * k) * ratio + 0.5);
+    bench_->resize(surface.width, surface.height, k * ratio);
+    const double border = kBenchBorderPixels * k;
+    const double width = bench_->device_width() / ratio, height = bench_->device_height() / ratio;
+    const double left = device_left / ratio - client.left - border,
+                 top = device_top / ratio - client.top - border;
+    const std::string shown =
+        css_pixels(left) + css_pixels(top) + css_pixels(width) + css_pixels(height);
+    if (shown == bench_shown_) return;
+    const val canvas = controls_->bench();
+    place(canvas, left, top, width, height);
+    canvas["style"].set("borderWidth", css_pixels(border));
+    bench_shown_ = shown;
 }
 
 // The scene in words, in the live region that a screen reader announces and that describes the
@@ -174,18 +232,102 @@ void Page::menu_choice(int choice) {
     }
 }
 
-void Page::deliver(Click c) {
-    if (state_ != State::running) return;
+bool Page::apply(Click c) {
+    if (state_ != State::running) return false;
     try {
         click(model_, c);
     } catch (const RuntimeError& e) {
         // The model is left as the failing routine left it; nothing more reaches it.
         fail(e.what());
-        return;
+        return false;
     }
     clicks_.push_back(c);
-    show();
+    return true;
+}
+
+void Page::deliver(Click c) {
+    if (!apply(c)) return;
+    show(!grip_.held());  // a held candle is told of when it is let go
     if (model_.unloaded) stop(State::ended, "");
+}
+
+// Where a pointer event is on the bench, in twips: from the canvas's surface, inside its border,
+// at the page's scale.
+BenchPoint Page::bench_point(const val& event) const {
+    const val canvas = controls_->bench();
+    const val box = canvas.call<val>("getBoundingClientRect");
+    const double border = kBenchBorderPixels * fit_.scale;
+    const double x =
+        (event["clientX"].as<double>() - box["left"].as<double>() - border) / fit_.scale;
+    const double y =
+        (event["clientY"].as<double>() - box["top"].as<double>() - border) / fit_.scale;
+    return {static_cast<float>(x * kTwipsPerPixel), static_cast<float>(y * kTwipsPerPixel)};
+}
+
+void Page::bench_pointer(const val& event) {
+    const std::string type = event["type"].as<std::string>();
+    if (type == "touchstart" || type == "touchmove") {
+        // The finger that holds the candle moves it, not the page.
+        if (grip_.held() && event["cancelable"].isTrue()) event.call<void>("preventDefault");
+        return;
+    }
+    const int pointer = event["pointerId"].as<int>();
+    const val canvas = controls_->bench();
+    std::string cursor;
+    if (type == "pointerdown") {
+        if (state_ != State::running || grip_.held() || event["button"].as<int>() != 0) return;
+        const float reach = static_cast<float>(kCandleReachPixels / fit_.scale * kTwipsPerPixel);
+        if (!grip_.press(model_, bench_point(event), reach)) return;
+        grip_pointer_ = pointer;
+        pointer_at_ = bench_point(event);
+        canvas.call<void>("setPointerCapture", pointer);
+        cursor = "grabbing";
+    } else if (pointer != grip_pointer_ || !grip_.held()) {
+        // A pointer passing over the bench: it shows where the candle can be taken.
+        if (type != "pointermove" || state_ != State::running) return;
+        const float reach = static_cast<float>(kCandleReachPixels / fit_.scale * kTwipsPerPixel);
+        cursor = takes_candle(model_, bench_point(event), reach) ? "grab" : "";
+    } else if (type == "pointermove") {
+        pointer_at_ = bench_point(event);
+        if (!frame_asked_) {
+            frame_asked_ = true;
+            val::global("window").call<void>("requestAnimationFrame",
+                                             val::module_property("drag_frame"));
+        }
+        return;
+    } else {
+        // Let go: where the pointer was let go counts, unless the pointer was taken away.
+        if (type == "pointerup") {
+            pointer_at_ = bench_point(event);
+            drag_frame();
+        }
+        let_go();
+        cursor = "grab";
+    }
+    if (cursor != cursor_shown_) {
+        canvas["style"].set("cursor", cursor);
+        cursor_shown_ = cursor;
+    }
+}
+
+// The pointer's moves since the last frame, as the arrow clicks they amount to.
+void Page::drag_frame() {
+    frame_asked_ = false;
+    if (!grip_.held() || state_ != State::running) return;
+    const int moved = grip_.follow(model_, pointer_at_, [this](Click c) { apply(c); });
+    if (moved > 0 && state_ == State::running) show(false);
+}
+
+void Page::let_go() {
+    if (!grip_.held()) return;
+    grip_.release();
+    grip_pointer_ = -1;
+    if (state_ == State::running) describe();
+}
+
+void Page::long_press() {
+    let_go();
+    worksheet_->long_press();
 }
 
 void Page::viewport_changed() {
@@ -196,20 +338,39 @@ void Page::viewport_changed() {
 void Page::viewport_settled() {
     settle_timer_.fired();
     if (state_ != State::running) return;
-    const ScreenSize screen = viewport();
+    const PageScreen fit = fitted();
     try {
-        if (screen.width == screen_.width && screen.height == screen_.height) {
+        if (fit.width == fit_.width && fit.height == fit_.height && fit.scale == fit_.scale) {
             show();  // the same screen, perhaps at another devicePixelRatio
         } else {
-            start_on(screen);
+            start_on(fit);
         }
     } catch (const RuntimeError& e) {
         fail(e.what());
     }
 }
 
+// A query that stops matching when the device pixel ratio changes; asked again at each change.
+void Page::watch_ratio() {
+    if (!ratio_query_.isUndefined()) {
+        ratio_query_.call<void>("removeEventListener", val("change"),
+                                val::module_property("ratio_changed"));
+    }
+    const double ratio = val::global("devicePixelRatio").as<double>();
+    char query[64];
+    std::snprintf(query, sizeof query, "(resolution: %gdppx)", ratio);
+    ratio_query_ = val::global("window").call<val>("matchMedia", val(std::string(query)));
+    ratio_query_.call<void>("addEventListener", val("change"),
+                            val::module_property("ratio_changed"));
+}
+
+void Page::ratio_changed() {
+    watch_ratio();
+    if (state_ == State::running) show(!grip_.held());
+}
+
 std::optional<std::string> Page::snapshot() const {
-    if (state_ == State::running || state_ == State::ended) return scene_json(model_, screen_);
+    if (state_ == State::running || state_ == State::ended) return scene_json(model_, screen());
     return std::nullopt;
 }
 
@@ -232,6 +393,8 @@ void Page::fail(const std::string& message) {
 void Page::stop(State why, const std::string& error) {
     state_ = why;
     settle_timer_.stop();
+    grip_.release();
+    by_id("turn").set("hidden", true);
     if (controls_) controls_->disable();
     if (worksheet_) worksheet_->stop();
     by_id("client").set("hidden", true);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The page: the one window model, started up on the browser's viewport as on a screen, the
+// The page: the one window model, started up on a screen made from the browser's viewport, the
 // clicks made so far, and what shows them (the controls, the bench's canvas and the scene in
-// words). Every click, by mouse or key, goes through deliver(), which runs the model's own
-// handlers and then shows everything again.
+// words). Every click, by mouse, key or a candle dragged, goes through the model's own handlers
+// and is kept for a replay; then everything is shown again.
 #pragma once
 
 #include <emscripten/val.h>
@@ -13,8 +13,10 @@
 
 #include "bench/drawing.h"
 #include "commands/commands.h"
+#include "commands/drag.h"
 #include "web/bench_canvas.h"
 #include "web/controls.h"
+#include "web/layout.h"
 #include "web/timer.h"
 #include "web/worksheet.h"
 #include "window/screen.h"
@@ -37,14 +39,24 @@ class Page {
     // every key once the page has stopped, are left to the browser.
     void key_anywhere(const emscripten::val& event);
 
+    // A pointer on the bench: a press on the candle takes it, and while it is held the candle
+    // follows the pointer, once an animation frame, in the arrows' steps. Touches on a held
+    // candle neither scroll nor zoom the page.
+    void bench_pointer(const emscripten::val& event);
+    void drag_frame();
+    // A long press opens the bench's menu, and lets go of a candle it held.
+    void long_press();
+
     // The bench's pictures: by the menu's choice (0 copy, 1 save as PNG, 2 save as SVG).
     void menu_choice(int choice);
     Worksheet& worksheet() { return *worksheet_; }
 
     // The viewport changed size; once it has kept one size for a moment, the window starts up
-    // again on it and the clicks made so far are replayed.
+    // again on it and the clicks made so far are replayed. A new device pixel ratio (the window
+    // taken to another screen) paints the bench again at once.
     void viewport_changed();
     void viewport_settled();
+    void ratio_changed();
 
     // The model as `korru-snapshot --json` writes it; nothing once a run-time error or a fault
     // has stopped the page, whose message is then failure().
@@ -59,23 +71,35 @@ class Page {
   private:
     enum class State { starting, running, ended, failed };
 
-    ScreenSize viewport() const;
-    void start_on(ScreenSize screen);
-    void show();
+    PageScreen fitted() const;
+    ScreenSize screen() const;
+    void start_on(PageScreen fit);
+    bool apply(Click c);
+    void show(bool describing = true);
+    void place_bench(const PixelBox& client, double ratio);
     void describe();
+    void watch_ratio();
+    BenchPoint bench_point(const emscripten::val& event) const;
+    void let_go();
     void stop(State why, const std::string& error);
 
     State state_ = State::starting;
     Window model_;
-    ScreenSize screen_{};
+    PageScreen fit_{};
     std::vector<Click> clicks_;
     std::optional<Controls> controls_;
     std::optional<BenchCanvas> bench_;
     std::optional<Worksheet> worksheet_;
     Drawing drawing_;
-    Rect client_shown_{-1, -1, -1, -1};
+    std::string client_shown_, bench_shown_, cursor_shown_;
     std::string scene_shown_;
     Timer settle_timer_{"settled"};
+    emscripten::val ratio_query_ = emscripten::val::undefined();
+    // The candle under a pointer: the grip, the pointer holding it and where it was last.
+    CandleGrip grip_;
+    int grip_pointer_ = -1;
+    BenchPoint pointer_at_;
+    bool frame_asked_ = false;
     std::string failure_;
 };
 

@@ -170,6 +170,11 @@ SEQUENCE = (
        ("hogan", "space"), ("ml", "mouse"), ("ml", "mouse"), ("ml", "mouse")])
 
 
+# The controls each panel holds.
+PANELS = {"cont": {"ml", "mr", "mu", "md"}, "vset": {"sukurin", "kosen", "syoten", "hogan"},
+          "sset": {"smove(0)", "smove(1)"}, "fset": {"fmove(0)", "fmove(1)"}}
+
+
 def image_case(snapshot):
     items = snapshot["items"]
     if items["image1"]["visible"]:
@@ -201,30 +206,48 @@ class ClicksGiveTheToolsJson(PageTest):
 
     def test_a_lesson_of_clicks_by_mouse_and_keyboard(self):
         snap = self.run_sequence()
-        # Every item stands where the desktop puts it, relative to the window's client area.
+        # Every item stands where the desktop puts it, relative to the window's client area;
+        # only the display panel's check boxes stand in rows a finger can hit.
         boxes = self.b.js("""
             const client = document.getElementById('client').getBoundingClientRect();
             const out = {};
             for (const el of document.querySelectorAll('[data-item]')) {
-              const box = el.closest('label') || el;
-              const r = box.getBoundingClientRect();
-              const panel = box.parentElement.closest('[data-item]');
-              out[el.dataset.item] = [r.left - client.left, r.top - client.top, r.width, r.height,
-                                      panel && panel.dataset.item];
+              const r = (el.closest('label') || el).getBoundingClientRect();
+              out[el.dataset.item] = [r.left - client.left, r.top - client.top, r.width, r.height];
             }
             out.client = [client.left, client.top, client.right, client.bottom];
             return out;""")
         items = snap["items"]
         self.assertEqual(len(boxes) - 1, 21)  # every item that is not painted on the bench
-        for name, got in boxes.items():
+        rows = {}
+        for name, rect in boxes.items():
             if name == "client":
                 continue
-            *rect, panel = got
             x, y, w, h = px_rect(items[name])
-            if panel:
-                cx, cy, _, _ = px_rect(items[panel])
-                x, y = x + cx, y + cy
-            self.assertEqual([round(v) for v in rect], [x, y, w, h], name)
+            for holder in ("cont", "vset", "sset", "fset"):
+                if name in PANELS[holder]:
+                    cx, cy, _, _ = px_rect(items[holder])
+                    x, y = x + cx, y + cy
+            rect = [round(v) for v in rect]
+            if name in PANELS["vset"]:
+                rows[name] = rect
+                self.assertEqual(rect[0::2], [x, w], name)
+            elif name == "vset":
+                self.assertEqual(rect[:3], [x, y, w], name)
+                self.assertGreaterEqual(rect[3], h)
+                vset = rect
+            else:
+                self.assertEqual(rect, [x, y, w, h], name)
+        # The check boxes in the desktop's order, each row at least 24 pixels high, none over
+        # another, all inside their panel.
+        order = sorted(rows, key=lambda n: items[n]["top"])
+        tops = [rows[n][1] for n in order]
+        self.assertEqual(tops, sorted(tops))
+        for above, below in zip(order, order[1:]):
+            self.assertLessEqual(rows[above][1] + rows[above][3], rows[below][1])
+        for name, (x, y, w, h) in rows.items():
+            self.assertGreaterEqual(h, 24, name)
+            self.assertTrue(vset[1] < y and y + h <= vset[1] + vset[3], name)
         left, top, right, bottom = boxes["client"]
         vw, vh = self.b.viewport()
         self.assertTrue(0 <= left and 0 <= top and right <= vw and bottom <= vh, boxes["client"])
