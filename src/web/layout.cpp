@@ -68,7 +68,8 @@ PixelBox box_in_client(const Window& w, int id) {
 bool controls_inside(const Window& w) {
     const PixelBox client = client_area(w, 0);
     for (int id = 0; id < static_cast<int>(kItemCount); ++id) {
-        if (kItems[static_cast<std::size_t>(id)].container == "work") continue;
+        const ItemDef& def = kItems[static_cast<std::size_t>(id)];
+        if (def.container == "work" || def.kind == Kind::label) continue;
         const PixelBox b = box_in_client(w, id);
         if (b.left < 0 || b.top < 0 || b.left + b.width > client.width ||
             b.top + b.height > client.height) {

@@ -42,7 +42,9 @@ PixelBox page_box(const Window& w, int id);
 // The same box in the client area, whatever holds the item.
 PixelBox box_in_client(const Window& w, int id);
 
-// Whether every item outside the bench stands inside the client area.
+// Whether every control (panel, button, check box, option button and the bench) stands inside
+// the client area. The labels are not controls: as on the desktop, a narrow window may cut
+// the end of the copyright line.
 bool controls_inside(const Window& w);
 
 }  // namespace korru::web
