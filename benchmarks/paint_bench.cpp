@@ -1,16 +1,23 @@
 // SPDX-License-Identifier: MIT
 // Timing of one paint of the whole bench with every overlay shown, beside a plain fill of the
 // same area on the same kind of picture. The ratio of the two is what to compare between builds:
-// the fill is the floor that no bench painter can go below on that machine.
+// the fill is the floor that no bench painter can go below on that machine. And a step of a drag
+// of the candle, from the pointer's move to the bench painted again, at twice the pixel density.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <chrono>
+#include <vector>
 
 #include "commands/commands.h"
 #include "view/bench_painter.h"
+#include "view/main_window.h"
 #include "view/program.h"
+#include "view/twips.h"
 
 namespace {
 
@@ -52,10 +59,66 @@ void PlainFill(benchmark::State& state) {
     });
 }
 
+// The mouse at `at` (pixels of the bench widget) with the left button `held` or let go.
+void mouse(QWidget* bench, QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+    QMouseEvent e(type, at, bench->mapToGlobal(at),
+                  type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, Qt::NoModifier);
+    QApplication::sendEvent(bench, &e);
+}
+
+// One step of a drag: the window on a screen of w x h pixels at a device pixel ratio of 2, every
+// overlay shown, the candle held; the pointer moves a step one way and the next time back, and
+// each move runs as in the program: the bench follows it with an arrow click through the window,
+// which updates the model and every widget, and the bench is painted again whole. The time of
+// each step is kept, for its median and its 99th percentile (counters, in milliseconds).
+void DragStep(benchmark::State& state) {
+    Window model =
+        everything_shown(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    view::MainWindow window(model);
+    window.show();
+    QWidget* bench = window.findChild<QWidget*>(QStringLiteral("work"));
+    QImage image(bench->size() * 2, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(2);
+    const Item& candle = model[Window::ids::source];
+    const QPoint taken = bench->contentsRect().topLeft() + view::px_rect(candle).center();
+    const QPoint step(pixel_of(model.bench.step), 0);
+    mouse(bench, QEvent::MouseButtonPress, taken, Qt::LeftButton);
+
+    std::vector<double> ms;
+    bool there = false;
+    int moved = 0;
+    for (auto _ : state) {
+        const float before = model.bench.sdist;
+        const auto start = std::chrono::steady_clock::now();
+        there = !there;
+        mouse(bench, QEvent::MouseMove, there ? taken + step : taken, Qt::LeftButton);
+        bench->render(&image);
+        const auto end = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(image.constBits());
+        ms.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+        moved += model.bench.sdist != before;
+    }
+    mouse(bench, QEvent::MouseButtonRelease, there ? taken + step : taken, Qt::NoButton);
+    if (moved != static_cast<int>(ms.size())) state.SkipWithError("a move left the candle");
+
+    std::sort(ms.begin(), ms.end());
+    const auto at = [&](double q) { return ms[static_cast<std::size_t>(q * (ms.size() - 1))]; };
+    state.counters["median_ms"] = at(0.5);
+    state.counters["p99_ms"] = at(0.99);
+    state.counters["device_px"] = image.width() * image.height();
+}
+
 #define KORRU_SCREENS ->Args({1024, 768})->Args({1920, 1080})->Args({3840, 2160})
 BENCHMARK(PaintBench) KORRU_SCREENS;
 BENCHMARK(PlainFill) KORRU_SCREENS;
 #undef KORRU_SCREENS
+// A 1366 x 1024 screen at twice the density is 2732 x 2048 device pixels; the bench on a
+// 1920 x 1080 screen at twice the density has about as many device pixels as that whole screen.
+BENCHMARK(DragStep)
+    ->Args({1366, 1024})
+    ->Args({1920, 1080})
+    ->Iterations(1000)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

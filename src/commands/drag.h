@@ -41,7 +41,8 @@ class CandleGrip {
     // Delivers, one by one through deliver(click), the arrow clicks that bring the candle to the
     // pointer at `p`, across the bench first, then up or down, each way as far as the candle can
     // go: at a limit it waits, and no click that would leave it where it stands is delivered.
-    // Returns how many clicks were delivered.
+    // A face that lets go of the candle while a click is delivered stops it there. Returns how
+    // many clicks were delivered.
     template <typename Deliver>
     int follow(const Window& w, BenchPoint p, Deliver&& deliver) const {
         if (!held_) return 0;
@@ -53,6 +54,7 @@ class CandleGrip {
                 if (!c || !moves_candle(w, *c)) break;
                 deliver(*c);
                 ++delivered;
+                if (!held_) return delivered;  // let go on the way (the program stopped)
             }
         }
         return delivered;

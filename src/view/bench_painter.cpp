@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: MIT
-// The bench drawing painted with QPainter. Everything is snapped to whole pixels and drawn
-// without antialiasing: level and upright lines fill whole pixels, slanting lines and outlines
-// are one-pixel strokes through pixel centres, so all stay crisp at any whole device pixel ratio.
-// Pictures are scaled pixel for pixel, without smoothing.
+// The bench drawing painted with QPainter, without antialiasing. On pixels (the window, its
+// pictures) level and upright lines and the outlines of rectangles fill whole device pixels, one
+// line width across (whole_device_pixels, outline_device_pixels), so every line of a kind is as
+// wide as every other at any device pixel ratio, 1.25 and 1.5 too; slanting lines and the oval's
+// outline are one-pixel strokes through pixel centres. The bench's origin is moved onto a whole
+// device pixel first, so what is painted in pixels and what in device pixels meet. A vector
+// drawing (the SVG) is painted in pixels throughout, its rectangles outlined by strokes, so that a
+// drawing program keeps each one a rectangle. Pictures are scaled without smoothing.
 #include "view/bench_painter.h"
 
+#include <QPaintEngine>
 #include <QPen>
-#include <algorithm>
-#include <cstdlib>
+#include <cmath>
 
 #include "view/colour.h"
 #include "view/fonts.h"
@@ -23,18 +27,46 @@ QPen thin_pen(Rgb rgb) {
     return QPen(colour(rgb), 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
 }
 
+QRect rect_of(const PixelBox& b) {
+    return {b.left, b.top, b.width, b.height};
+}
+
+PixelBox box_of(const QRect& r) {
+    return {r.left(), r.top(), r.width(), r.height()};
+}
+
 class Painter {
   public:
-    explicit Painter(QPainter& p) : p_(p) {}
+    explicit Painter(QPainter& p) : p_(p), pixels_(p.worldTransform()), device_(pixels_) {
+        const QPaintEngine* engine = p.paintEngine();
+        const QTransform& to_device = p.deviceTransform();
+        on_pixels_ = engine && engine->type() == QPaintEngine::Raster &&
+                     p.worldTransform().type() <= QTransform::TxTranslate &&
+                     to_device.type() <= QTransform::TxScale && to_device.m11() == to_device.m22();
+        if (!on_pixels_) return;
+        // World transforms under which bench pixels, and bench device pixels, reach the device
+        // with the bench's origin on its nearest whole device pixel. `back` undoes what the
+        // painter does after its world transform (a widget's offset in the window, the device
+        // pixel ratio), so that it may go on doing it.
+        ratio_ = to_device.m11();
+        const double x = std::floor(to_device.dx() + 0.5), y = std::floor(to_device.dy() + 0.5);
+        const QTransform back = to_device.inverted() * p.worldTransform();
+        pixels_ = QTransform(ratio_, 0, 0, ratio_, x, y) * back;
+        device_ = QTransform::fromTranslate(x, y) * back;
+    }
 
-    void operator()(const FilledRect& r) { p_.fillRect(px_rect(r.box), colour(r.colour)); }
+    void operator()(const FilledRect& r) {
+        in(device_);
+        p_.fillRect(rect_of(device_box(box_of(px_rect(r.box)), ratio_)), colour(r.colour));
+    }
 
     void operator()(const Line& l) {
-        if (const auto whole = whole_pixels(l)) {
-            p_.fillRect(QRect(whole->left, whole->top, whole->width, whole->height),
-                        colour(l.colour));
+        if (const auto whole = whole_device_pixels(l, ratio_)) {
+            in(device_);
+            p_.fillRect(rect_of(*whole), colour(l.colour));
             return;
         }
+        in(pixels_);
         const QPoint a = px_point(l.x1, l.y1), b = px_point(l.x2, l.y2);
         p_.setPen(thin_pen(l.colour));
         p_.drawLine(QPointF(a) + QPointF(0.5, 0.5), QPointF(b) + QPointF(0.5, 0.5));
@@ -44,6 +76,16 @@ class Painter {
     void operator()(const Shape& s) {
         const QRect box = px_rect(s.box);
         if (box.width() <= 0 || box.height() <= 0) return;
+        if (s.kind == ShapeKind::rectangle && on_pixels_) {
+            in(device_);
+            const PixelBox device = device_box(box_of(box), ratio_);
+            p_.fillRect(rect_of(device), colour(s.fill));
+            for (const PixelBox& edge : outline_device_pixels(device, ratio_)) {
+                p_.fillRect(rect_of(edge), colour(s.outline));
+            }
+            return;
+        }
+        in(pixels_);
         p_.setPen(thin_pen(s.outline));
         p_.setBrush(colour(s.fill));
         const QRectF outline(box.left() + 0.5, box.top() + 0.5, box.width() - 1, box.height() - 1);
@@ -57,17 +99,27 @@ class Painter {
     void operator()(const Picture& pic) {
         const QRect box = px_rect(pic.box);
         if (box.width() <= 0 || box.height() <= 0) return;
+        in(pixels_);
         p_.drawImage(box, picture(pic.name, pic.turned));
     }
 
     void operator()(const Text& t) {
+        in(pixels_);
         p_.setPen(colour(t.colour));
         p_.setFont(item_font(kItems[static_cast<std::size_t>(t.item)]));
         p_.drawText(px_rect(t.box), Qt::AlignLeft | Qt::AlignTop, translated(t.text));
     }
 
   private:
+    void in(const QTransform& world) {
+        if (p_.worldTransform() != world) p_.setWorldTransform(world);
+    }
+
     QPainter& p_;
+    bool on_pixels_ = false;  // a raster device, neither turned nor stretched unevenly
+    double ratio_ = 1;        // device pixels to a pixel
+    QTransform pixels_;       // bench pixels to the device
+    QTransform device_;       // bench device pixels to the device
 };
 
 }  // namespace

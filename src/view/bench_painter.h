@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Painting the bench drawing with QPainter, in device-independent pixels with the bench's origin
-// at (0, 0). The bench widget, the window picture of the snapshot tool and its vector drawing all
-// paint with this one function.
+// at (0, 0), its level and upright lines on whole device pixels at any device pixel ratio. The
+// bench widget, the window picture of the snapshot tool and its vector drawing all paint with
+// this one function.
 #pragma once
 
 #include <QPainter>

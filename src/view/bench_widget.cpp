@@ -1,17 +1,42 @@
 // SPDX-License-Identifier: MIT
-// The bench area paints the model's bench items and then its own border over them.
+// The bench area paints the model's bench items and then its own border over them, and lets the
+// mouse or a finger drag the candle.
 #include "view/bench_widget.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 #include "view/bench_painter.h"
+#include "view/twips.h"
 
 namespace korru::view {
+
+namespace {
+
+// A press anywhere within a square this wide around the candle takes it: a fingertip's target
+// around a thin picture.
+constexpr float kReach = 24 * kTwipsPerPixel;
+
+}  // namespace
 
 BenchWidget::BenchWidget(const Window& model, QWidget* parent) : QFrame(parent), model_(model) {
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_AcceptTouchEvents);
+    setMouseTracking(true);
+}
+
+void BenchWidget::show_scene() {
+    update();
+    show_pointer();
+}
+
+void BenchWidget::stop_taking() {
+    taking_ = false;
+    grip_.release();
+    hand_ = Hand::none;
+    show_pointer();
 }
 
 void BenchWidget::paintEvent(QPaintEvent*) {
@@ -23,6 +48,127 @@ void BenchWidget::paintEvent(QPaintEvent*) {
     paint_bench(p, model_);
     p.restore();
     drawFrame(&p);
+}
+
+BenchPoint BenchWidget::on_bench(QPointF widget_px) const {
+    return twips_point(widget_px - contentsRect().topLeft());
+}
+
+bool BenchWidget::may_take() const {
+    return taking_ && !model_.unloaded;
+}
+
+bool BenchWidget::take(QPointF at, Hand hand) {
+    if (grip_.held() || !may_take() || !grip_.press(model_, on_bench(at), kReach)) return false;
+    hand_ = hand;
+    show_pointer();
+    return true;
+}
+
+void BenchWidget::follow(QPointF at) {
+    // A run-time error on the way lets go of the candle; the clicks left are not delivered.
+    grip_.follow(model_, on_bench(at), [this](Click c) {
+        if (grip_.held()) Q_EMIT dragged(c);
+    });
+}
+
+void BenchWidget::drop() {
+    if (!grip_.held()) return;
+    grip_.release();
+    hand_ = Hand::none;
+    show_pointer();
+    Q_EMIT dropped();
+}
+
+// An open hand where a press would take the candle, a closed one while it is held.
+void BenchWidget::show_pointer() {
+    if (grip_.held()) {
+        setCursor(Qt::ClosedHandCursor);
+    } else if (may_take() && resting_ && takes_candle(model_, on_bench(*resting_), kReach)) {
+        setCursor(Qt::OpenHandCursor);
+    } else {
+        unsetCursor();
+    }
+}
+
+void BenchWidget::mousePressEvent(QMouseEvent* e) {
+    resting_ = e->position();
+    if (e->button() == Qt::LeftButton && take(e->position(), Hand::mouse)) return;
+    QFrame::mousePressEvent(e);
+}
+
+void BenchWidget::mouseMoveEvent(QMouseEvent* e) {
+    resting_ = e->position();
+    if (hand_ != Hand::mouse) {
+        show_pointer();
+    } else if (e->buttons() & Qt::LeftButton) {
+        follow(e->position());
+    } else {
+        drop();  // released where the bench did not hear it
+    }
+}
+
+void BenchWidget::mouseReleaseEvent(QMouseEvent* e) {
+    resting_ = e->position();
+    if (hand_ == Hand::mouse && e->button() == Qt::LeftButton) {
+        drop();
+        return;
+    }
+    QFrame::mouseReleaseEvent(e);
+}
+
+void BenchWidget::leaveEvent(QEvent* e) {
+    resting_.reset();
+    show_pointer();
+    QFrame::leaveEvent(e);
+}
+
+void BenchWidget::hideEvent(QHideEvent* e) {
+    drop();
+    QFrame::hideEvent(e);
+}
+
+// A finger takes the candle as the mouse does. A touch that does not take it is left to become
+// mouse events, for whatever else the bench does with a press.
+bool BenchWidget::touch(QTouchEvent* e) {
+    if (e->type() == QEvent::TouchBegin) {
+        const QEventPoint& first = e->points().first();
+        if (!take(first.position(), Hand::touch)) return false;
+        finger_ = first.id();
+        return true;
+    }
+    if (hand_ != Hand::touch) return false;
+    if (e->type() == QEvent::TouchCancel) {
+        drop();
+        return true;
+    }
+    for (const QEventPoint& point : e->points()) {
+        if (point.id() != finger_) continue;
+        follow(point.position());
+        if (point.state() == QEventPoint::Released) drop();
+    }
+    if (e->type() == QEvent::TouchEnd) drop();
+    return true;
+}
+
+bool BenchWidget::event(QEvent* e) {
+    switch (e->type()) {
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TouchCancel:
+            if (touch(static_cast<QTouchEvent*>(e))) {
+                e->accept();
+                return true;
+            }
+            break;
+        case QEvent::WindowDeactivate:
+            drop();  // another window has the pointer now
+            break;
+        default:
+            break;
+    }
+    return QFrame::event(e);
 }
 
 }  // namespace korru::view

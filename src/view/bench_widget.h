@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The bench area `work`: a dark drawing surface inside a thin sunken border. The surface is the
-// bench's coordinate space, its origin just inside the border.
+// bench's coordinate space, its origin just inside the border. The mouse or a finger takes the
+// candle there and drags it; the widget turns the drag into the arrow clicks that bring the
+// candle under the pointer, for the window to deliver as it delivers every click.
 #pragma once
 
 #include <QFrame>
+#include <QTouchEvent>
+#include <optional>
 
+#include "commands/drag.h"
 #include "window/window.h"
 
 namespace korru::view {
@@ -15,11 +20,45 @@ class BenchWidget : public QFrame {
   public:
     BenchWidget(const Window& model, QWidget* parent);
 
+    // While the candle is held by the mouse or a finger.
+    bool dragging() const { return grip_.held(); }
+    // The model has changed: repaints, and shows what the mouse resting on the bench may do now.
+    void show_scene();
+    // Nothing can be taken any more (after a run-time error); a candle held is let go silently.
+    void stop_taking();
+
+  Q_SIGNALS:
+    // An arrow click of a drag.
+    void dragged(korru::Click c);
+    // The drag has ended: released, its touch cancelled, or the pointer lost to another window.
+    void dropped();
+
   protected:
-    void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void leaveEvent(QEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
 
   private:
+    enum class Hand { none, mouse, touch };
+
+    BenchPoint on_bench(QPointF widget_px) const;
+    bool may_take() const;
+    bool take(QPointF at, Hand hand);
+    void follow(QPointF at);
+    void drop();
+    void show_pointer();
+    bool touch(QTouchEvent* e);
+
     const Window& model_;
+    CandleGrip grip_;
+    Hand hand_ = Hand::none;          // what holds the candle
+    int finger_ = -1;                 // the touch point that holds it
+    bool taking_ = true;              // false after a run-time error
+    std::optional<QPointF> resting_;  // the mouse over the bench, in widget pixels
 };
 
 }  // namespace korru::view

@@ -137,6 +137,8 @@ QWidget* MainWindow::make_widget(int id, QWidget* parent) {
         }
         case Kind::bench:
             w = bench_ = new BenchWidget(model_, parent);
+            connect(bench_, &BenchWidget::dragged, this, &MainWindow::deliver);
+            connect(bench_, &BenchWidget::dropped, this, &MainWindow::describe_bench);
             break;
         default:
             throw std::logic_error("no widget for a bench item");
@@ -195,11 +197,12 @@ void MainWindow::show_model() {
             label->setText(translated(it.caption));
         }
     }
-    bench_->update();
-    describe_bench();
+    bench_->show_scene();
+    if (!bench_->dragging()) describe_bench();
 }
 
-// The bench tells a screen reader the scene; a changed description is announced as such.
+// The bench tells a screen reader the scene; a changed description is announced as such. A drag
+// is told once, where the candle is let go, not at every step on the way.
 void MainWindow::describe_bench() {
     // Setting the description announces it, so only a new one is set.
     const QString scene = QString::fromStdString(describe_scene(model_, translated_utf8));
@@ -280,6 +283,7 @@ void MainWindow::deliver(Click c) {
     } catch (const RuntimeError& e) {
         // The model is left as the failing routine left it; nothing more reaches it.
         failed_ = true;
+        bench_->stop_taking();
         report_error(this, e);
         QCoreApplication::exit(1);
         return;

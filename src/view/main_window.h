@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The window `main`: shows the window model and delivers the user's clicks to it.
-// The model is the one source of truth: every click goes through the model's click(), and the
-// widgets' states and the bench are then read back from the model.
+// The model is the one source of truth: every click (of a button, an arrow key or a drag of the
+// candle on the bench) goes through the model's click(), and the widgets' states and the bench
+// are then read back from the model.
 #pragma once
 
 #include <QImage>

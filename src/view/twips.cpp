@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Twips to the toolkit's pixels.
+// Twips to the toolkit's pixels and back.
 #include "view/twips.h"
 
 namespace korru::view {
@@ -15,6 +15,11 @@ QRect px_rect(const Item& it) {
 
 QPoint px_point(float x, float y) {
     return {pixel_of(x), pixel_of(y)};
+}
+
+BenchPoint twips_point(QPointF px) {
+    return {static_cast<float>(px.x() * kTwipsPerPixel),
+            static_cast<float>(px.y() * kTwipsPerPixel)};
 }
 
 }  // namespace korru::view

@@ -3,6 +3,8 @@
 # What a screen reader hears from korru, on the real accessibility bus (AT-SPI, which Orca
 # reads): every control by a name in words with its role, and the bench's description, announced
 # each time a press changes the scene. Runs korru under its own X server and D-Bus session.
+# Every wait is for something to happen, up to a deadline long enough for a loaded machine and
+# a sanitizer build.
 #   screen_reader_test.py KORRU
 import os
 import subprocess
@@ -12,8 +14,10 @@ import time
 
 korru = sys.argv[1]
 scratch = tempfile.mkdtemp()
-display = ":%d" % (400 + os.getpid() % 500)
+number = 400 + os.getpid() % 500
+display = ":%d" % number
 started = []
+DEADLINE = 60  # seconds for anything to happen
 
 
 def start(args, **kwargs):
@@ -27,12 +31,35 @@ def fail(message):
     sys.exit(1)
 
 
+def wait_for(what, ready, step=lambda: time.sleep(0.05)):
+    """Returns ready()'s first true value, polled until the deadline; fails naming `what`."""
+    end = time.monotonic() + DEADLINE
+    while True:
+        value = ready()
+        if value:
+            return value
+        if time.monotonic() > end:
+            fail("waited %d s for %s" % (DEADLINE, what))
+        step()
+
+
+def accessibility_bus_ready():
+    """Whether the accessibility bus answers with its address, as korru will ask for it."""
+    reply = subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
+                            "/org/a11y/bus", "org.a11y.Bus.GetAddress"],
+                           capture_output=True, text=True).stdout
+    return 'string "unix:' in reply
+
+
 try:
-    start(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"])
+    x = start(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"])
     os.environ.update(DISPLAY=display, XDG_RUNTIME_DIR=scratch, LANG="C", LC_ALL="C")
     os.environ.pop("QT_QPA_PLATFORM", None)
     os.environ.pop("WAYLAND_DISPLAY", None)
-    time.sleep(1)
+    wait_for("the X server %s ready" % display,
+             lambda: x.poll() is not None or os.path.exists("/tmp/.X11-unix/X%d" % number))
+    if x.poll() is not None:
+        fail("the X server %s did not start" % display)
     session = subprocess.run(["dbus-launch", "--sh-syntax"], capture_output=True, text=True,
                              check=True).stdout
     for line in session.splitlines():
@@ -40,7 +67,7 @@ try:
             name, value = line.rstrip(";").split("=", 1)
             os.environ[name] = value.strip("'")
     start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
-    time.sleep(1)
+    wait_for("the accessibility bus", accessibility_bus_ready)
     start([korru], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
 
     import pyatspi  # after the session's address is known
@@ -53,16 +80,13 @@ try:
             context.iteration(False)
             time.sleep(0.01)
 
-    app = None
-    for _ in range(100):
+    def korru_on_the_bus():
         desktop = pyatspi.Registry.getDesktop(0)
         apps = [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]
         app = next((a for a in apps if a is not None and a.name == "korru"), None)
-        if app is not None and app.childCount:
-            break
-        time.sleep(0.1)
-    if app is None:
-        fail("korru never appeared on the accessibility bus")
+        return app if app is not None and app.childCount else None
+
+    app = wait_for("korru on the accessibility bus", korru_on_the_bus)
 
     nodes = []
 
@@ -96,31 +120,42 @@ try:
         fail("the bench at start says %r" % bench.description)
 
     heard = []
+    chosen = []
     pyatspi.Registry.registerEventListener(
         lambda e: heard.append(e.source.description),
         "object:property-change:accessible-description")
+    pyatspi.Registry.registerEventListener(
+        lambda e: chosen.append(e.source.name) if e.detail1 else None,
+        "object:state-changed:checked")
 
-    # A press is the button's animated click, which takes a tenth of a second.
-    def press(name, times=1):
-        action = by_name[name].queryAction()
-        for _ in range(times):
-            action.doAction(0)
-            pump(0.15)
+    def events():
+        GLib.MainContext.default().iteration(False)
+        time.sleep(0.01)
 
-    press("多い")  # a large step: nothing on the bench changes, nothing is announced
-    pump(0.5)
+    # korru learns of the listeners in its own time. Until it tells that the large step is
+    # chosen, the two steps are chosen in turn, the large one last; a step changes nothing on
+    # the bench, so nothing is announced (an announcement that came late would show in the
+    # count at the end).
+    def large_step_told():
+        for name in ("少ない", "多い"):
+            by_name[name].queryAction().doAction(0)
+        for _ in range(100):
+            events()
+        return "多い" in chosen
+
+    wait_for("korru to tell that 多い is chosen", large_step_told, events)
     if heard:
         fail("a press that changes nothing was announced: %r" % heard)
-    press("光源をレンズに近づける", 26)  # 16 squares to 3: through the focal point
-    for _ in range(100):
-        if heard and heard[-1].startswith("虚像"):
-            break
-        pump(0.1)
-    if not heard:
-        fail("no change of the bench's description was announced")
+    # 16 squares to 3, through the focal point: each press (the button's animated click) moves
+    # the candle half a square, and is announced before the next.
+    closer = by_name["光源をレンズに近づける"].queryAction()
+    for n in range(1, 27):
+        closer.doAction(0)
+        wait_for("the announcement of press %d of 26 (%d heard before it)" % (n, len(heard)),
+                 lambda: len(heard) >= n, events)
     if not heard[-1].startswith("虚像が見えます。") or "像はレンズの左 12 マス" not in heard[-1]:
         fail("the last announcement was %r" % heard[-1])
-    pump(0.5)
+    pump(0.5)  # time for an announcement too many to arrive
     if len(heard) != 26:
         fail("26 changes were announced %d times" % len(heard))
     print("heard %d announcements; the last: %s" % (len(heard), heard[-1]))

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The bench as painted: each item alone lands in its box in its own colours; the real bench
 // widget shows axis, lens, flame, screen, grid and rays where the model puts them, before and
-// after clicks; lines and outlines stay whole device pixels at device pixel ratios 1 to 3.
+// after clicks; lines and outlines stay whole device pixels at device pixel ratios 1 to 3, and
+// every line of a kind one width at fractional ratios too.
 #include <QPainter>
 #include <QScreen>
 #include <set>
@@ -211,6 +212,60 @@ TEST_P(Crisp, LinesAndOutlinesCoverWholeDevicePixels) {
 }
 
 INSTANTIATE_TEST_SUITE_P(DevicePixelRatios, Crisp, testing::Values(1, 2, 3));
+
+class OneWidth : public test::ViewTest, public testing::WithParamInterface<double> {};
+
+// The bench widget with everything shown, rendered at whole and fractional device pixel ratios:
+// along a row and a column every grid line, the lens line, the axis (under the ray along it) and
+// each side of the screen is one pixel's worth of whole device pixels wide, at least one.
+TEST_P(OneWidth, EveryLevelOrUprightLineIsOneWidthAtAnyRatio) {
+    for (Click c : {Click::kosen, Click::syoten, Click::hogan}) {
+        QTest::mouseClick(widget(click_target(c)), Qt::LeftButton);
+    }
+    const double r = GetParam();
+    QWidget* bench = widget("work");
+    QImage image((QSizeF(bench->size()) * r).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(r);
+    image.fill(Qt::black);
+    bench->render(&image);
+    const auto device = [&](double x, double y) {
+        return (bench->contentsRect().topLeft() + QPoint(pixel_of(x), pixel_of(y))) * r;
+    };
+    // The widths of the runs of `colour` along a row or a column from `p` on, or of the one run
+    // that starts within a pixel of `near` (an x along a row, a y down a column).
+    const auto widths = [&](QPoint p, QPoint along, QRgb colour, int near = -1) {
+        std::vector<int> found;
+        for (int start = 0, run = 0; image.rect().contains(p - along); p += along) {
+            if (image.rect().contains(p) && rgb_at(image, p) == colour) {
+                if (run++ == 0) start = QPoint::dotProduct(p, along);
+            } else if (const int n = std::exchange(run, 0);
+                       n > 0 && (near < 0 || std::abs(start - near) <= 1)) {
+                found.push_back(n);
+            }
+        }
+        return found;
+    };
+    const auto all = [w = std::max(1, static_cast<int>(std::lround(r)))](std::size_t n) {
+        return std::vector<int>(n, w);
+    };
+    const BenchState& b = model.bench;
+    const Item& screen = model.screen_card();
+    const QPoint row = device(0, b.axisy - 8.5 * b.unit),
+                 column = device(b.lensx + 19.5 * b.unit, 0);
+    EXPECT_EQ(widths(row, {1, 0}, kGrid), all(38)) << "upright grid lines";
+    EXPECT_EQ(widths(row, {1, 0}, kWhite, device(b.lensx, 0).x()), all(1)) << "lens line";
+    EXPECT_EQ(widths(column, {0, 1}, kGrid), all(18)) << "level grid lines";
+    EXPECT_EQ(widths(column, {0, 1}, kTooltip, device(0, b.axisy).y()), all(1)) << "axis";
+    EXPECT_EQ(widths(device(0, screen.top + screen.height / 2), {1, 0}, kScreenEdge), all(2))
+        << "the screen's sides";
+    EXPECT_EQ(widths(device(screen.left + screen.width / 4, 0), {0, 1}, kScreenEdge), all(1))
+        << "the screen's bottom";
+}
+
+INSTANTIATE_TEST_SUITE_P(DevicePixelRatios, OneWidth, testing::Values(1.0, 1.25, 1.5, 1.75, 2.0),
+                         [](const auto& info) {
+                             return "x" + std::to_string(std::lround(info.param * 100));
+                         });
 
 }  // namespace
 }  // namespace korru

@@ -29,6 +29,11 @@ inline void PrintTo(const QByteArray& bytes, std::ostream* os) {
 
 namespace korru::test {
 
+// How long a test waits for a window or a program before it gives up, in milliseconds: long
+// enough for a loaded machine and a sanitizer build. Waits end as soon as what they wait for
+// happens.
+inline constexpr int kPatience = 60000;
+
 // Whole pixels of a twip coordinate, worked out here rather than taken from the view.
 inline int pixel_of(double twips) {
     return static_cast<int>(std::floor(twips / kTwipsPerPixel + 0.5));
@@ -70,7 +75,7 @@ class ViewTest : public testing::Test {
     explicit ViewTest(int w_px = 1024, int h_px = 768)
         : model(started(w_px, h_px)), view(std::make_unique<view::MainWindow>(model)) {
         view->show();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(view.get()));
+        EXPECT_TRUE(QTest::qWaitForWindowActive(view.get(), test::kPatience));
     }
 
     template <class T = QWidget>
