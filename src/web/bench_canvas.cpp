@@ -3,14 +3,15 @@
 // whole CSS pixels first, as there, and then device pixels. Level and upright lines and the
 // outline of a rectangle are filled device-pixel rectangles, an oval is a bitmap of whole pixels,
 // and slanting lines are strokes one pixel wide through pixel centres, which the browser smooths.
-// Pictures are stretched without smoothing; text starts at the top left of its box and is
-// clipped to it.
+// Pictures are stretched as the desktop stretches them, pixel by pixel; text starts at the top
+// left of its box and is clipped to it.
 #include "web/bench_canvas.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
+#include "web/bitmap.h"
 #include "web/colour.h"
 #include "web/fonts.h"
 #include "web/language.h"
@@ -87,12 +88,32 @@ struct BenchCanvas::Painter {
         for (const Rect& edge : outline_device_pixels(box, ratio)) fill_rect(edge);
     }
 
+    // Each pixel of the picture as the block of device pixels that shows it, by the desktop's
+    // rule of stretching (nearest_pixels); clear pixels show what lies beneath.
     void operator()(const Picture& pic) {
         const Rect css = px_rect(pic.box);
         if (css.width <= 0 || css.height <= 0) return;
         const Rect box = device_box(css, ratio);
-        c.call<void>("drawImage", picture(pic.name, pic.turned), box.left, box.top, box.width,
-                     box.height);
+        const Bitmap& b = picture_pixels(pic.name, pic.turned);
+        const std::vector<int> columns = nearest_pixels(b.width, box.width),
+                               rows = nearest_pixels(b.height, box.height);
+        for (std::size_t y = 0; y < rows.size();) {
+            std::size_t y_end = y;
+            while (y_end < rows.size() && rows[y_end] == rows[y]) ++y_end;
+            for (std::size_t x = 0; x < columns.size();) {
+                std::size_t x_end = x;
+                while (x_end < columns.size() && columns[x_end] == columns[x]) ++x_end;
+                const std::size_t at =
+                    4 * (static_cast<std::size_t>(rows[y]) * b.width + columns[x]);
+                if (b.rgba[at + 3] != 0) {
+                    fill_style(Rgb{b.rgba[at]} << 16 | Rgb{b.rgba[at + 1]} << 8 | b.rgba[at + 2]);
+                    fill_rect({box.left + static_cast<int>(x), box.top + static_cast<int>(y),
+                               static_cast<int>(x_end - x), static_cast<int>(y_end - y)});
+                }
+                x = x_end;
+            }
+            y = y_end;
+        }
     }
 
     void operator()(const Text& t) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // XPM decoding for the few forms assets/ uses (a header "width height colours chars-per-pixel",
 // one line per colour, "<chars> c #RRGGBB" or "<chars> c None", and one string per row), and
-// the oval as whole pixels.
+// the oval as whole pixels, and the pixels a stretched picture shows.
 #include "web/bitmap.h"
 
 #include <algorithm>
@@ -138,6 +138,19 @@ Bitmap oval(int width, int height, int thickness, std::uint32_t outline, std::ui
         }
     }
     return b;
+}
+
+std::vector<int> nearest_pixels(int source, int dest) {
+    std::vector<int> out(static_cast<std::size_t>(std::max(dest, 0)));
+    if (source <= 0 || dest <= 0) return out;
+    const double scale = static_cast<double>(source) / dest;
+    const auto step = static_cast<std::uint32_t>(65536 * scale);
+    std::uint32_t at = static_cast<std::uint32_t>(std::ceil(0.5 * scale * 65536)) - 1;
+    for (int& pixel : out) {
+        pixel = std::min(static_cast<int>(at >> 16), source - 1);
+        at += step;
+    }
+    return out;
 }
 
 }  // namespace korru::web

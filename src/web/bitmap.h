@@ -21,6 +21,12 @@ Bitmap decode_xpm(const char* const* xpm);
 // The bitmap given a half turn: mirrored left to right and top to bottom.
 Bitmap turned(const Bitmap& b);
 
+// Which of `source` pixels each of `dest` pixels shows when a picture is stretched without
+// smoothing, by the desktop's rule: a sixteenth-bit step from half a step in, so that every
+// engine shows the pixels the desktop shows (browsers differ where a pixel's centre falls on
+// the edge between two).
+std::vector<int> nearest_pixels(int source, int dest);
+
 // An oval filling a box of width x height pixels, with an outline `thickness` pixels wide on its
 // outermost pixels; clear outside it. Colours are 0xRRGGBB.
 Bitmap oval(int width, int height, int thickness, std::uint32_t outline, std::uint32_t fill);

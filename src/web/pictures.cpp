@@ -26,11 +26,17 @@ val canvas_of(const Bitmap& b) {
     return canvas;
 }
 
-const val& picture(std::string_view name, bool turned) {
+const Bitmap& picture_pixels(std::string_view name, bool turned) {
     static const Bitmap candle = decode_xpm(candle_xpm);
-    static const val upright = canvas_of(candle);
-    static const val half_turned = canvas_of(web::turned(candle));
+    static const Bitmap half_turned = web::turned(candle);
     if (name != "candle") throw std::invalid_argument("no picture named " + std::string(name));
+    return turned ? half_turned : candle;
+}
+
+const val& picture(std::string_view name, bool turned) {
+    static const val upright = canvas_of(picture_pixels(name, false));
+    static const val half_turned = canvas_of(picture_pixels(name, true));
+    picture_pixels(name, turned);  // only the pictures there are
     return turned ? half_turned : upright;
 }
 

@@ -15,9 +15,10 @@ namespace korru::web {
 // A canvas of the bitmap's size holding its pixels.
 emscripten::val canvas_of(const Bitmap& b);
 
-// A canvas holding the picture of that name in assets/, upright or given a half turn. Throws
-// std::invalid_argument for a name that is not one of them.
+// A canvas holding the picture of that name in assets/, upright or given a half turn, and its
+// pixels. Throw std::invalid_argument for a name that is not one of them.
 const emscripten::val& picture(std::string_view name, bool turned);
+const Bitmap& picture_pixels(std::string_view name, bool turned);
 
 // Makes the window icon the page's icon.
 void show_page_icon();
