@@ -106,7 +106,8 @@ class Painter {
     void operator()(const Text& t) {
         in(pixels_);
         p_.setPen(colour(t.colour));
-        p_.setFont(item_font(kItems[static_cast<std::size_t>(t.item)]));
+        p_.setFont(t.item < 0 ? window_font()
+                              : item_font(kItems[static_cast<std::size_t>(t.item)]));
         p_.drawText(px_rect(t.box), Qt::AlignLeft | Qt::AlignTop, translated(t.text));
     }
 

@@ -1,15 +1,22 @@
 // SPDX-License-Identifier: MIT
 // The window picture is rendered from the same widgets the program shows; the vector drawing is
-// painted by the same function as the bench widget.
+// written from the bench's drawing by the one SVG writer of every face.
 #include "view/snapshot.h"
 
 #include <QApplication>
 #include <QBuffer>
-#include <QPainter>
-#include <QSvgGenerator>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <map>
+#include <utility>
 
+#include "bench/description.h"
+#include "bench/svg.h"
 #include "view/bench_painter.h"
+#include "view/fonts.h"
+#include "view/language.h"
 #include "view/main_window.h"
+#include "view/pictures.h"
 #include "view/program.h"
 
 namespace korru::view {
@@ -25,22 +32,46 @@ QImage window_picture(Window& model) {
     return image;
 }
 
+namespace {
+
+// What the SVG writer asks of the desktop: its words, fonts and pictures.
+std::string words(std::string_view text) {
+    return translated_utf8(text);
+}
+
+SvgLook::Face face(const Text& t) {
+    const QFont font =
+        t.item < 0 ? window_font() : item_font(kItems[static_cast<std::size_t>(t.item)]);
+    return {"'" + gothic_family().toStdString() + "', sans-serif",
+            static_cast<double>(QFontInfo(font).pixelSize()), font.bold(),
+            static_cast<double>(QFontMetrics(font).ascent())};
+}
+
+const std::string& picture_url(std::string_view name, bool turned) {
+    static std::map<std::pair<std::string, bool>, std::string> urls;
+    auto [at, first] = urls.try_emplace({std::string(name), turned});
+    if (first) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        picture(name, turned).save(&buffer, "PNG");
+        at->second = "data:image/png;base64," + png.toBase64().toStdString();
+    }
+    return at->second;
+}
+
+}  // namespace
+
+std::string drawing_svg(const Drawing& drawing, QSize size, std::string_view title,
+                        std::string_view description) {
+    const SvgLook look{words, face, picture_url};
+    return korru::drawing_svg(drawing, size.width(), size.height(), look, title, description);
+}
+
 QByteArray bench_svg(const Window& model) {
-    const QSize size = bench_size(model);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setResolution(96);
-    svg.setTitle(QString::fromUtf8(kMainDef.caption.data(),
-                                   static_cast<qsizetype>(kMainDef.caption.size())));
-    svg.setDescription(QStringLiteral("A thin convex lens on an optical bench"));
-    QPainter p(&svg);
-    paint_bench(p, model);
-    p.end();
-    return buffer.data();
+    const std::string svg = drawing_svg(draw_bench(model), bench_size(model), model.main.caption,
+                                        describe_scene(model, translated_utf8));
+    return QByteArray::fromStdString(svg);
 }
 
 }  // namespace korru::view

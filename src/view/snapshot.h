@@ -5,7 +5,11 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QSize>
+#include <string>
+#include <string_view>
 
+#include "bench/drawing.h"
 #include "window/window.h"
 
 namespace korru::view {
@@ -13,7 +17,11 @@ namespace korru::view {
 // The window's client area, one pixel to a device-independent pixel.
 QImage window_picture(Window& model);
 
-// The bench as SVG, sized in device-independent pixels.
+// The bench as SVG, sized in device-independent pixels, described by the scene in words.
 QByteArray bench_svg(const Window& model);
+
+// Any drawing as SVG, with the desktop's words, fonts and pictures.
+std::string drawing_svg(const Drawing& drawing, QSize size, std::string_view title,
+                        std::string_view description);
 
 }  // namespace korru::view

@@ -11,8 +11,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "bench/svg.h"
 #include "web/bitmap.h"
-#include "web/colour.h"
 #include "web/fonts.h"
 #include "web/language.h"
 #include "web/pictures.h"
@@ -119,12 +119,11 @@ struct BenchCanvas::Painter {
     void operator()(const Text& t) {
         const Rect box = device_box(px_rect(t.box), ratio);
         if (box.width <= 0 || box.height <= 0) return;
-        const ItemDef& def = kItems[static_cast<std::size_t>(t.item)];
         c.call<void>("save");
         c.call<void>("beginPath");
         c.call<void>("rect", box.left, box.top, box.width, box.height);
         c.call<void>("clip");
-        c.set("font", css_font(font_pixels(def) * ratio, def.look.font.bold));
+        c.set("font", css_font(text_pixels(t) * ratio, t.font.bold));
         fill_style(t.colour);
         c.call<void>("fillText", val(translated(t.text)), box.left, box.top);
         c.call<void>("restore");

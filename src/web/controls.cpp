@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "bench/svg.h"
 #include "commands/commands.h"
-#include "web/colour.h"
 #include "web/fonts.h"
 #include "web/language.h"
 #include "web/layout.h"

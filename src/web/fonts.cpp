@@ -56,6 +56,11 @@ int font_pixels(const ItemDef& def) {
     });
 }
 
+int text_pixels(const Text& t) {
+    if (t.item < 0) return kDefaultFontPixels;
+    return font_pixels(kItems[static_cast<std::size_t>(t.item)]);
+}
+
 double baseline_below_top(double pixels, bool bold) {
     val& context = measuring_context();
     context.set("font", css_font(pixels, bold));

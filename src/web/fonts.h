@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "bench/drawing.h"
 #include "window/definition.h"
 
 namespace korru::web {
@@ -24,6 +25,10 @@ std::string css_font(double pixels, bool bold = false);
 // The size of an item's font: its own size from the definition, made smaller where its caption
 // would not fit the item's box, as the desktop fits it; the default size if it has none.
 int font_pixels(const ItemDef& def);
+
+// The size of a text of a drawing: its item's (font_pixels), or the default size for a text
+// that is no item's (the plot's numbers, a prediction's words).
+int text_pixels(const Text& t);
 
 // How far below the top of a line of text, as the canvas sets it (textBaseline "top"), its
 // baseline lies, in CSS pixels.

@@ -9,11 +9,11 @@
 #include <utility>
 
 #include "bench/description.h"
+#include "bench/svg.h"
 #include "web/fonts.h"
 #include "web/language.h"
 #include "web/pictures.h"
 #include "web/pixels.h"
-#include "web/svg.h"
 
 namespace korru::web {
 
@@ -68,10 +68,10 @@ const std::string& picture_url(std::string_view name, bool turned) {
     return at->second;
 }
 
-SvgLook::Face face_of(const ItemDef& def) {
-    const int pixels = font_pixels(def);
-    return {std::string(kFontFamilies), static_cast<double>(pixels), def.look.font.bold,
-            baseline_below_top(pixels, def.look.font.bold)};
+SvgLook::Face face_of(const Text& t) {
+    const int pixels = text_pixels(t);
+    return {std::string(kFontFamilies), static_cast<double>(pixels), t.font.bold,
+            baseline_below_top(pixels, t.font.bold)};
 }
 
 }  // namespace
@@ -109,8 +109,8 @@ void Worksheet::paint_picture(const Window& w, const Drawing& d) {
 std::string Worksheet::svg(const Window& w, const Drawing& d) const {
     const Rect bench = px_rect(w[Window::ids::bench_area]);
     const SvgLook look{translated, face_of, picture_url};
-    return bench_svg(d, bench.width, bench.height, look, w.main.caption,
-                     describe_scene(w, translated));
+    return drawing_svg(d, bench.width, bench.height, look, w.main.caption,
+                       describe_scene(w, translated));
 }
 
 void Worksheet::copy(const Window& w, const Drawing& d) {

@@ -1,20 +1,20 @@
 // SPDX-License-Identifier: MIT
 // The worksheet's SVG as a file a drawing program opens: well-formed whatever the words. Its
 // drawing is held against the desktop's SVG in the browser's tests.
-#include "web/svg.h"
+#include "bench/svg.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-namespace korru::web {
+namespace korru {
 namespace {
 
 std::string words(std::string_view text) {
     return std::string(text) + " & <more>";
 }
 
-SvgLook::Face face(const ItemDef&) {
+SvgLook::Face face(const Text&) {
     return {"IPAPGothic, 'Noto Sans CJK JP'", 12, false, 10.5};
 }
 
@@ -30,7 +30,7 @@ TEST(Svg, EscapesEveryTextItWrites) {
     const Drawing d{FilledRect{{0, 0, 1500, 750}, 0x404040},
                     Text{label, {150, 150, 600, 255}, "\"像\"", 0xFF0000, {}},
                     Picture{item_id("image1"), {300, 300, 120, 585}, "candle", true}};
-    const std::string svg = bench_svg(d, 100, 50, kLook, "T<1>", "a & b");
+    const std::string svg = drawing_svg(d, 100, 50, kLook, "T<1>", "a & b");
     EXPECT_NE(svg.find("<title>T&lt;1&gt;</title>"), std::string::npos) << svg;
     EXPECT_NE(svg.find("<desc>a &amp; b</desc>"), std::string::npos);
     EXPECT_NE(svg.find(">&quot;像&quot; &amp; &lt;more&gt;</text>"), std::string::npos) << svg;
@@ -45,4 +45,4 @@ TEST(Svg, EscapesEveryTextItWrites) {
 }
 
 }  // namespace
-}  // namespace korru::web
+}  // namespace korru

@@ -2,19 +2,25 @@
 // Every primitive lands on the pixels the canvas gives it: level and upright lines are filled
 // rectangles of whole pixels, slanting lines and outlines are one-pixel strokes through pixel
 // centres, text starts at the top left of its box and is clipped to it.
-#include "web/svg.h"
+#include "bench/svg.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
+#include <string>
 
-#include "web/colour.h"
-#include "web/pixels.h"
 #include "window/number_text.h"
 
-namespace korru::web {
+namespace korru {
 
 namespace {
+
+using Rect = PixelBox;
+
+Rect px_rect(const Box& b) {
+    return pixel_box(b.left, b.top, b.width, b.height);
+}
 
 void add(std::string& out, std::initializer_list<std::string_view> parts) {
     for (std::string_view part : parts) out += part;
@@ -115,7 +121,7 @@ struct Writer {
     void operator()(const Text& t) {
         const Rect r = px_rect(t.box);
         if (r.width <= 0 || r.height <= 0) return;
-        const SvgLook::Face face = look.face(kItems[static_cast<std::size_t>(t.item)]);
+        const SvgLook::Face face = look.face(t);
         const std::string id = "text" + std::to_string(++clips);
         add(out, {"<clipPath id=\"", id, "\"><rect "});
         box(out, r.left, r.top, r.width, r.height);
@@ -130,8 +136,14 @@ struct Writer {
 
 }  // namespace
 
-std::string bench_svg(const Drawing& drawing, int width, int height, const SvgLook& look,
-                      std::string_view title, std::string_view description) {
+std::string css_colour(Rgb rgb) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%06x", static_cast<unsigned>(rgb & 0xFFFFFF));
+    return text;
+}
+
+std::string drawing_svg(const Drawing& drawing, int width, int height, const SvgLook& look,
+                        std::string_view title, std::string_view description) {
     std::string out;
     const std::string w = std::to_string(width), h = std::to_string(height);
     add(out,
@@ -146,4 +158,4 @@ std::string bench_svg(const Drawing& drawing, int width, int height, const SvgLo
     return out;
 }
 
-}  // namespace korru::web
+}  // namespace korru

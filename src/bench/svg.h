@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The bench drawing as an SVG document for worksheets, written from the drawing's primitives with
-// no toolkit: the same boxes, colours and stacking as the canvas, the candle pictures embedded
-// and drawn without smoothing. Plain C++, so it is also built and tested natively.
+// A drawing (the bench, the notebook's plot) as an SVG document for worksheets, written from its
+// primitives with no toolkit, for every face: the same boxes, colours and stacking as the
+// painters', the candle pictures embedded and drawn without smoothing.
 #pragma once
 
 #include <string>
@@ -9,7 +9,7 @@
 
 #include "bench/drawing.h"
 
-namespace korru::web {
+namespace korru {
 
 // What the drawing alone does not say: the words, fonts and pictures of the page.
 struct SvgLook {
@@ -20,12 +20,15 @@ struct SvgLook {
         double ascent = 10;  // from the top of the text's box down to its baseline, in pixels
     };
     std::string (*words)(std::string_view);  // a text as the reader reads it
-    Face (*face)(const ItemDef&);
+    Face (*face)(const Text&);
     const std::string& (*picture)(std::string_view name, bool turned);  // a data: URL
 };
 
-// The drawing on a canvas of width x height pixels, titled and described (the scene in words).
-std::string bench_svg(const Drawing& drawing, int width, int height, const SvgLook& look,
-                      std::string_view title, std::string_view description);
+// "#rrggbb".
+std::string css_colour(Rgb rgb);
 
-}  // namespace korru::web
+// The drawing on a canvas of width x height pixels, titled and described (the scene in words).
+std::string drawing_svg(const Drawing& drawing, int width, int height, const SvgLook& look,
+                        std::string_view title, std::string_view description);
+
+}  // namespace korru
