@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "bench/description.h"
+#include "lesson/texts.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -13,7 +14,9 @@ int main(int argc, char** argv) {
     }
     std::ofstream out(argv[1], std::ios::trunc);
     out << "// Every text of the model, written by korru-texts for lupdate.\n";
-    for (std::string_view text : korru::translatable_texts()) {
+    std::vector<std::string_view> texts = korru::translatable_texts();
+    for (std::string_view text : korru::lesson_texts()) texts.push_back(text);
+    for (std::string_view text : texts) {
         out << "QT_TRANSLATE_NOOP(\"korru\", \"";
         for (char c : text) {
             if (c == '"' || c == '\\') out << '\\';

@@ -66,31 +66,38 @@ SceneFacts scene_facts(const Window& w) {
     return facts;
 }
 
+std::string squares_words(float squares, const Translate& translate) {
+    const std::string number = spoken_number(std::fabs(squares));
+    return number == "1" ? translate(kOneSquare) : with_numbers(translate(kSquares), number);
+}
+
+std::string describe_candle_and_lens(const Window& w, const Translate& translate) {
+    const SceneFacts f = scene_facts(w);
+    const std::string distance = squares_words(f.source_distance, translate);
+    std::string text;
+    if (spoken_number(f.source_lift) == "0") {
+        text = with_numbers(translate(kSourceOnAxis), distance);
+    } else {
+        text = with_numbers(translate(f.source_lift > 0 ? kSourceAbove : kSourceBelow), distance,
+                            squares_words(f.source_lift, translate));
+    }
+    text += ' ';
+    text += with_numbers(translate(kFocalLength), squares_words(f.focal_length, translate));
+    return text;
+}
+
 std::string describe_scene(const Window& w, const Translate& translate) {
     const SceneFacts f = scene_facts(w);
-    const auto squares = [&](float n) {
-        const std::string number = spoken_number(std::fabs(n));
-        return number == "1" ? translate(kOneSquare) : with_numbers(translate(kSquares), number);
-    };
     const auto times = [&](float n) { return with_numbers(translate(kTimes), spoken_number(n)); };
-
     std::string text = translate(f.image == ImageCase::real            ? kRealImage
                                  : f.image == ImageCase::virtual_image ? kVirtualImage
                                                                        : kNoImage);
-    const std::string distance = squares(f.source_distance);
     text += ' ';
-    if (spoken_number(f.source_lift) == "0") {
-        text += with_numbers(translate(kSourceOnAxis), distance);
-    } else {
-        text += with_numbers(translate(f.source_lift > 0 ? kSourceAbove : kSourceBelow), distance,
-                             squares(f.source_lift));
-    }
-    text += ' ';
-    text += with_numbers(translate(kFocalLength), squares(f.focal_length));
+    text += describe_candle_and_lens(w, translate);
     if (f.image != ImageCase::none) {
         text += ' ';
         text += with_numbers(translate(f.image == ImageCase::real ? kRealImageAt : kVirtualImageAt),
-                             squares(f.image_distance), times(f.magnification));
+                             squares_words(f.image_distance, translate), times(f.magnification));
     }
     return text;
 }

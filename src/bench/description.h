@@ -32,6 +32,12 @@ using Translate = std::function<std::string(std::string_view)>;
 
 std::string describe_scene(const Window& w, const Translate& translate);
 
+// Its middle alone: where the candle stands and the focal length.
+std::string describe_candle_and_lens(const Window& w, const Translate& translate);
+
+// A length in squares as it is read out: "1 square", "5.33 squares".
+std::string squares_words(float squares, const Translate& translate);
+
 // A number of squares or times as it is read out: at most two decimals, no trailing zeros.
 std::string spoken_number(float value);
 

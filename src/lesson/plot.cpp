@@ -1,0 +1,198 @@
+// SPDX-License-Identifier: MIT
+// The plot: a frame chosen from the rows and their focal lengths, a grid with round numbers,
+// the law's curves and lines clipped to the frame, and a square for each row.
+#include "lesson/plot.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <iterator>
+#include <set>
+
+#include "window/number_text.h"
+
+namespace korru {
+
+namespace {
+
+constexpr std::string_view kDistancesTitle = "像の距離 b と光源の距離 a";
+constexpr std::string_view kReciprocalsTitle = "1/b と 1/a: 1/a + 1/b = 1/f";
+constexpr std::string_view kAcross = "a (マス)";
+constexpr std::string_view kUp = "b (マス)";
+constexpr std::string_view kAcrossReciprocal = "1/a (1/マス)";
+constexpr std::string_view kUpReciprocal = "1/b (1/マス)";
+constexpr std::string_view kFocalLegend = "f = %1 マス";
+
+constexpr Rgb kPaper = 0xFFFFFF, kInk = 0x202020, kGrid = 0xE0E0E0, kAxis = 0x808080;
+constexpr std::array<Rgb, 4> kLawColours{0x1F5FBF, 0xC0392B, 0x2E8B57, 0x8E44AD};
+
+// Margins of the plot's area, pixels: room for numbers on the left and below, a title above.
+constexpr int kLeft = 52, kRight = 16, kTop = 40, kBottom = 38;
+constexpr float kTwips = kTwipsPerPixel;
+constexpr int kPointPixels = 7;
+// Samples of a curve across the frame; enough for a smooth line at any size a face shows.
+constexpr int kCurveSamples = 240;
+
+std::set<float> focal_lengths(const Notebook& n) {
+    std::set<float> out;
+    for (const Measurement& m : n.rows()) out.insert(m.focal_length);
+    return out;
+}
+
+// A round step for about five to eight lines across `span`.
+double tick_step(double span) {
+    const double raw = span / 6, power = std::pow(10.0, std::floor(std::log10(raw)));
+    for (double m : {1.0, 2.0, 5.0, 10.0}) {
+        if (m * power >= raw) return m * power;
+    }
+    return 10 * power;
+}
+
+struct Plotter {
+    const PlotFrame& f;
+    Drawing& out;
+    std::deque<std::string>& words;
+
+    float x(double v) const {
+        return static_cast<float>(
+            (f.area.left + (v - f.x_min) / (f.x_max - f.x_min) * f.area.width) * kTwips);
+    }
+    float y(double v) const {
+        return static_cast<float>(
+            (f.area.top + (f.y_max - v) / (f.y_max - f.y_min) * f.area.height) * kTwips);
+    }
+    bool inside(double vx, double vy) const {
+        return vx >= f.x_min && vx <= f.x_max && vy >= f.y_min && vy <= f.y_max;
+    }
+    void line(double x1, double y1, double x2, double y2, Rgb colour) {
+        out.push_back(Line{-1, x(x1), y(y1), x(x2), y(y2), colour});
+    }
+    void text(std::string s, float left, float top, float width, Rgb colour) {
+        words.push_back(std::move(s));
+        out.push_back(Text{-1, Box{left, top, width, 17 * kTwips}, words.back(), colour, Font{}});
+    }
+};
+
+}  // namespace
+
+std::optional<std::pair<double, double>> plot_point(const Measurement& m, PlotView view) {
+    if (m.image == ImageCase::none) return std::nullopt;
+    const double a = m.candle_distance;
+    const double b = m.image == ImageCase::real ? m.image_distance : -m.image_distance;
+    if (view == PlotView::distances) return std::pair{a, b};
+    return std::pair{1 / a, 1 / b};
+}
+
+PlotFrame plot_frame(const Notebook& n, PlotView view, int width, int height) {
+    PlotFrame frame;
+    frame.area = {kLeft, kTop, std::max(width - kLeft - kRight, 1),
+                  std::max(height - kTop - kBottom, 1)};
+    const std::set<float> fs = focal_lengths(n);
+    const double longest = fs.empty() ? 4 : *fs.rbegin(), shortest = fs.empty() ? 4 : *fs.begin();
+    if (view == PlotView::distances) {
+        frame.x_max = std::max(3 * longest, 20.0);
+        frame.y_min = -2 * longest;
+        frame.y_max = 4 * longest;
+    } else {
+        frame.x_max = 1.5 / shortest;
+        frame.y_min = -1 / shortest;
+        frame.y_max = 1.5 / shortest;
+    }
+    for (const Measurement& m : n.rows()) {
+        if (const auto p = plot_point(m, view)) {
+            frame.x_max = std::max(frame.x_max, p->first * 1.05);
+            frame.y_min = std::min(frame.y_min, p->second * 1.05);
+            frame.y_max = std::max(frame.y_max, p->second * 1.05);
+        }
+    }
+    // Past this, a virtual image near the focal point would squeeze every other point flat.
+    const double far = view == PlotView::distances ? 60 : 4;
+    frame.y_min = std::max(frame.y_min, -far);
+    frame.y_max = std::min(frame.y_max, far);
+    return frame;
+}
+
+void draw_plot(const Notebook& n, PlotView view, int width, int height, const Translate& translate,
+               Drawing& out, std::deque<std::string>& words) {
+    out.clear();
+    words.clear();
+    const PlotFrame f = plot_frame(n, view, width, height);
+    Plotter p{f, out, words};
+    out.push_back(FilledRect{{0, 0, width * kTwips, height * kTwips}, kPaper});
+
+    // The grid, its numbers, and the axes through zero.
+    const double dx = tick_step(f.x_max - f.x_min), dy = tick_step(f.y_max - f.y_min);
+    const int places = view == PlotView::distances ? 1 : 2;
+    for (double v = std::ceil(f.x_min / dx) * dx; v <= f.x_max + 1e-9; v += dx) {
+        p.line(v, f.y_min, v, f.y_max, std::fabs(v) < 1e-9 ? kAxis : kGrid);
+        p.text(decimal_text(v, places), p.x(v) - 12 * kTwips,
+               (f.area.top + f.area.height + 4) * kTwips, 40 * kTwips, kInk);
+    }
+    for (double v = std::ceil(f.y_min / dy) * dy; v <= f.y_max + 1e-9; v += dy) {
+        p.line(f.x_min, v, f.x_max, v, std::fabs(v) < 1e-9 ? kAxis : kGrid);
+        p.text(decimal_text(v, places), 4 * kTwips, p.y(v) - 8 * kTwips, (kLeft - 8) * kTwips,
+               kInk);
+    }
+    const bool distances = view == PlotView::distances;
+    p.text(translate(distances ? kAcross : kAcrossReciprocal),
+           (f.area.left + f.area.width - 90) * kTwips, (height - 17) * kTwips, 90 * kTwips, kInk);
+    p.text(translate(distances ? kUp : kUpReciprocal), 4 * kTwips, 22 * kTwips, 120 * kTwips, kInk);
+    p.text(translate(distances ? kDistancesTitle : kReciprocalsTitle), 4 * kTwips, 3 * kTwips,
+           (width - 8) * kTwips, kInk);
+
+    // The law for each focal length recorded, in its own colour, with its legend.
+    const std::set<float> fs = focal_lengths(n);
+    int index = 0;
+    float legend = (width - 8) * kTwips;
+    for (const float focal : fs) {
+        const Rgb colour = kLawColours[static_cast<std::size_t>(index++) % kLawColours.size()];
+        if (distances) {
+            // b = a f / (a - f), in two branches either side of its asymptote a = f.
+            p.line(focal, f.y_min, focal, f.y_max, colour);
+            if (focal >= f.y_min && focal <= f.y_max)
+                p.line(f.x_min, focal, f.x_max, focal, colour);
+            bool had_last = false;
+            double last_a = 0, last_b = 0;
+            for (int i = 0; i <= kCurveSamples; ++i) {
+                const double a = f.x_min + (f.x_max - f.x_min) * i / kCurveSamples;
+                const double b = a * focal / (a - focal);
+                const bool shown = a > 0 && std::fabs(a - focal) > 1e-6 && p.inside(a, b);
+                if (shown && had_last && (last_a > focal) == (a > focal)) {
+                    p.line(last_a, last_b, a, b, colour);
+                }
+                had_last = shown;
+                last_a = a;
+                last_b = b;
+            }
+        } else {
+            // 1/b = 1/f - 1/a: a straight line, cut where it leaves the frame.
+            const double x1 = std::max(f.x_min, 1 / focal - f.y_max),
+                         x2 = std::min(f.x_max, 1 / focal - f.y_min);
+            if (x1 < x2) p.line(x1, 1 / focal - x1, x2, 1 / focal - x2, colour);
+        }
+        std::string words_of = translate(kFocalLegend);
+        words_of.replace(words_of.find("%1"), 2, decimal_text(focal, 2));
+        legend -= 90 * kTwips;
+        p.text(std::move(words_of), legend, 22 * kTwips, 88 * kTwips, colour);
+    }
+
+    // A square for each row with an image, in its focal length's colour.
+    for (const Measurement& m : n.rows()) {
+        const auto point = plot_point(m, view);
+        if (!point || !p.inside(point->first, point->second)) continue;
+        const auto at = std::distance(fs.begin(), fs.find(m.focal_length));
+        const Rgb colour = kLawColours[static_cast<std::size_t>(at) % kLawColours.size()];
+        const float half = kPointPixels * kTwips / 2;
+        out.push_back(Shape{-1,
+                            Box{p.x(point->first) - half, p.y(point->second) - half,
+                                kPointPixels * kTwips, kPointPixels * kTwips},
+                            ShapeKind::rectangle, kInk, colour});
+    }
+}
+
+std::vector<std::string_view> plot_texts() {
+    return {kDistancesTitle,   kReciprocalsTitle, kAcross,     kUp,
+            kAcrossReciprocal, kUpReciprocal,     kFocalLegend};
+}
+
+}  // namespace korru

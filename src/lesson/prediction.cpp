@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: MIT
+// The prediction: what it hides, the mark, the answer in lines and in words.
+#include "lesson/prediction.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace korru {
+
+namespace {
+
+constexpr std::string_view kPredict =
+    "予想してください。像の先ができる所に印をつけ、答えを見ます。";
+constexpr std::string_view kMarkOff = "予想の印は、像の先から %1 離れていました。";
+constexpr std::string_view kNoMark = "予想の印はつけられていません。";
+
+// The mark: a cross this far from its middle each way, in the colour of a pupil's pencil.
+constexpr float kMarkArm = 90;
+constexpr Rgb kMarkColour = 0x80FF80;
+
+// What a prediction hides: the image, its label, the screen it falls on and the rays that show
+// where it forms.
+constexpr std::array kHidden{item_id("image1"), item_id("image2"), item_id("image_t"),
+                             item_id("scrn"),   item_id("rl", 0),  item_id("rl", 1),
+                             item_id("rl", 2),  item_id("rl", 3)};
+
+int item_of(const Primitive& p) {
+    return std::visit(
+        [](const auto& x) {
+            if constexpr (requires { x.item; }) {
+                return x.item;
+            } else {
+                return -1;
+            }
+        },
+        p);
+}
+
+}  // namespace
+
+void Prediction::ask(bool on) {
+    asked_ = on;
+    answer_ = false;
+    mark_.reset();
+}
+
+void Prediction::put_mark(BenchPoint p) {
+    if (!asked_) return;
+    mark_ = p;
+    answer_ = false;
+}
+
+void Prediction::nudge_mark(const Window& w, int across, int down) {
+    if (!asked_) return;
+    const BenchPoint from = mark_.value_or(BenchPoint{w.bench.lensx, w.bench.axisy});
+    const float quarter = w.bench.unit / 4;
+    put_mark({from.x + static_cast<float>(across) * quarter,
+              from.y + static_cast<float>(down) * quarter});
+}
+
+void Prediction::show_answer() {
+    if (asked_) answer_ = true;
+}
+
+void Prediction::clicked(const BenchState& before, const BenchState& after) {
+    if (before.sdist != after.sdist || before.slift != after.slift || before.flen != after.flen) {
+        answer_ = false;
+    }
+}
+
+bool Prediction::hides(int item) const {
+    return asked_ && !answer_ && std::find(kHidden.begin(), kHidden.end(), item) != kHidden.end();
+}
+
+std::optional<BenchPoint> image_tip(const Window& w) {
+    const Item& real = w[Window::ids::real_image];
+    const Item& virt = w[Window::ids::virtual_image];
+    if (real.visible) return BenchPoint{real.left + real.width / 2, real.top + real.height};
+    if (virt.visible) return BenchPoint{virt.left + virt.width / 2, virt.top};
+    return std::nullopt;
+}
+
+std::optional<float> squares_off(const Window& w, const Prediction& p) {
+    const auto tip = image_tip(w);
+    if (!p.answer_shown() || !p.mark() || !tip) return std::nullopt;
+    return std::hypot(tip->x - p.mark()->x, tip->y - p.mark()->y) / w.bench.unit;
+}
+
+void draw_lesson(const Window& w, const Prediction& p, const Translate& translate, Drawing& out,
+                 std::string& words) {
+    draw_bench(w, out);
+    if (!p.asked()) return;
+    std::erase_if(out, [&](const Primitive& prim) { return p.hides(item_of(prim)); });
+    if (!p.mark()) return;
+    const BenchPoint m = *p.mark();
+    out.push_back(
+        Line{-1, m.x - kMarkArm, m.y - kMarkArm, m.x + kMarkArm, m.y + kMarkArm, kMarkColour});
+    out.push_back(
+        Line{-1, m.x - kMarkArm, m.y + kMarkArm, m.x + kMarkArm, m.y - kMarkArm, kMarkColour});
+    const auto off = squares_off(w, p);
+    if (!off) return;
+    const BenchPoint tip = *image_tip(w);
+    out.push_back(Line{-1, m.x, m.y, tip.x, tip.y, kMarkColour});
+    words = squares_words(*off, translate);
+    out.push_back(Text{-1, Box{m.x + 2 * kMarkArm, m.y - 3 * kMarkArm, 1500, 255}, words,
+                       kMarkColour, Font{}});
+}
+
+std::string describe_lesson(const Window& w, const Prediction& p, const Translate& translate) {
+    if (!p.asked()) return describe_scene(w, translate);
+    if (!p.answer_shown()) {
+        return translate(kPredict) + ' ' + describe_candle_and_lens(w, translate);
+    }
+    std::string text = describe_scene(w, translate);
+    if (!image_tip(w)) return text;
+    text += ' ';
+    if (const auto off = squares_off(w, p)) {
+        std::string line = translate(kMarkOff);
+        line.replace(line.find("%1"), 2, squares_words(*off, translate));
+        text += line;
+    } else {
+        text += translate(kNoMark);
+    }
+    return text;
+}
+
+std::vector<std::string_view> prediction_texts() {
+    return {kPredict, kMarkOff, kNoMark};
+}
+
+}  // namespace korru

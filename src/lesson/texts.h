@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+// Every text a lesson shows or says, as written, for the catalogues of other languages.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "lesson/notebook.h"
+#include "lesson/plot.h"
+#include "lesson/prediction.h"
+#include "lesson/scene_text.h"
+
+namespace korru {
+
+inline std::vector<std::string_view> lesson_texts() {
+    std::vector<std::string_view> texts;
+    for (const auto& part : {scene_texts(), prediction_texts(), notebook_texts(), plot_texts()}) {
+        texts.insert(texts.end(), part.begin(), part.end());
+    }
+    return texts;
+}
+
+}  // namespace korru
