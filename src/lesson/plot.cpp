@@ -143,7 +143,7 @@ void draw_plot(const Notebook& n, PlotView view, int width, int height, const Tr
     // The law for each focal length recorded, in its own colour, with its legend.
     const std::set<float> fs = focal_lengths(n);
     int index = 0;
-    float legend = (width - 8) * kTwips;
+    float legend = (width - 8) * kTwips - static_cast<float>(fs.size()) * 90 * kTwips;
     for (const float focal : fs) {
         const Rgb colour = kLawColours[static_cast<std::size_t>(index++) % kLawColours.size()];
         if (distances) {
@@ -172,8 +172,8 @@ void draw_plot(const Notebook& n, PlotView view, int width, int height, const Tr
         }
         std::string words_of = translate(kFocalLegend);
         words_of.replace(words_of.find("%1"), 2, decimal_text(focal, 2));
-        legend -= 90 * kTwips;
         p.text(std::move(words_of), legend, 22 * kTwips, 88 * kTwips, colour);
+        legend += 90 * kTwips;
     }
 
     // A square for each row with an image, in its focal length's colour.
