@@ -207,5 +207,229 @@
         <source>ブラウザーがクリップボードを使わせないため、絵をコピーできませんでした。Ctrl+S で保存はできます。</source>
         <translation>The browser would not let the picture onto the clipboard, so it was not copied. Ctrl+S saves it.</translation>
     </message>
+    <message>
+        <source>場面の「%1」が読めないため、はじめの状態から始めます。</source>
+        <translation>The scene’s “%1” is not understood, so the bench starts as usual.</translation>
+    </message>
+    <message>
+        <source>場面の「%1」の回数が読めないため、はじめの状態から始めます。</source>
+        <translation>The count in the scene’s “%1” is not understood, so the bench starts as usual.</translation>
+    </message>
+    <message>
+        <source>場面のクリックが多すぎるため、はじめの状態から始めます。</source>
+        <translation>The scene has too many clicks, so the bench starts as usual.</translation>
+    </message>
+    <message>
+        <source>予想してください。像の先ができる所に印をつけ、答えを見ます。</source>
+        <translation>Make a prediction: mark where the tip of the image will form, then look at the answer.</translation>
+    </message>
+    <message>
+        <source>予想の印は、像の先から %1 離れていました。</source>
+        <translation>The mark was %1 from the tip of the image.</translation>
+    </message>
+    <message>
+        <source>予想の印はつけられていません。</source>
+        <translation>No mark was made.</translation>
+    </message>
+    <message>
+        <source>光源の距離 (マス)</source>
+        <translation>Candle distance (squares)</translation>
+    </message>
+    <message>
+        <source>光源の高さ (マス)</source>
+        <translation>Candle height (squares)</translation>
+    </message>
+    <message>
+        <source>焦点距離 (マス)</source>
+        <translation>Focal length (squares)</translation>
+    </message>
+    <message>
+        <source>像の距離 (マス)</source>
+        <translation>Image distance (squares)</translation>
+    </message>
+    <message>
+        <source>像の側</source>
+        <translation>Image side</translation>
+    </message>
+    <message>
+        <source>像の高さ (マス)</source>
+        <translation>Image height (squares)</translation>
+    </message>
+    <message>
+        <source>倍率</source>
+        <translation>Magnification</translation>
+    </message>
+    <message>
+        <source>像の向き</source>
+        <translation>Orientation</translation>
+    </message>
+    <message>
+        <source>実像</source>
+        <translation>Real</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>レンズの右</source>
+        <translation>Right of the lens</translation>
+    </message>
+    <message>
+        <source>光源の側</source>
+        <translation>Candle’s side</translation>
+    </message>
+    <message>
+        <source>倒立</source>
+        <translation>Inverted</translation>
+    </message>
+    <message>
+        <source>正立</source>
+        <translation>Upright</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>像の距離 b と光源の距離 a</source>
+        <translation>Image distance b against candle distance a</translation>
+    </message>
+    <message>
+        <source>1/b と 1/a: 1/a + 1/b = 1/f</source>
+        <translation>1/b against 1/a: 1/a + 1/b = 1/f</translation>
+    </message>
+    <message>
+        <source>a (マス)</source>
+        <translation>a (squares)</translation>
+    </message>
+    <message>
+        <source>b (マス)</source>
+        <translation>b (squares)</translation>
+    </message>
+    <message>
+        <source>1/a (1/マス)</source>
+        <translation>1/a (1/square)</translation>
+    </message>
+    <message>
+        <source>1/b (1/マス)</source>
+        <translation>1/b (1/square)</translation>
+    </message>
+    <message>
+        <source>f = %1 マス</source>
+        <translation>f = %1 squares</translation>
+    </message>
+    <message>
+        <source>保存された測定ノート %1 が読めません (%2)。今回は測定ノートを保存しません。</source>
+        <translation>The notebook kept in %1 cannot be read (%2); this time the notebook is not kept.</translation>
+    </message>
+    <message>
+        <source>保存された測定ノート %1 は読めず、別の名前にもできません。今回は測定ノートを保存しません。</source>
+        <translation>The notebook kept in %1 cannot be read, nor renamed; this time the notebook is not kept.</translation>
+    </message>
+    <message>
+        <source>保存された測定ノート %1 は読めないため、%2 として残し、新しい測定ノートを始めます。</source>
+        <translation>The notebook kept in %1 cannot be read: it is set aside as %2, and a new notebook begins.</translation>
+    </message>
+    <message>
+        <source>場面をコピー</source>
+        <translation>Copy the scene</translation>
+    </message>
+    <message>
+        <source>像の位置を予想する</source>
+        <translation>Predict the image</translation>
+    </message>
+    <message>
+        <source>答えを見る</source>
+        <translation>Show the answer</translation>
+    </message>
+    <message>
+        <source>測定ノートに記録</source>
+        <translation>Record in the notebook</translation>
+    </message>
+    <message>
+        <source>測定ノートを開く</source>
+        <translation>Open the notebook</translation>
+    </message>
+    <message>
+        <source>場面をコピーしました: %1</source>
+        <translation>Scene copied: %1</translation>
+    </message>
+    <message>
+        <source>クリックが多すぎるため、場面をコピーできません。</source>
+        <translation>Too many clicks to copy the scene.</translation>
+    </message>
+    <message>
+        <source>像の先ができると思う所をクリックするか Shift+矢印キーで印をつけ、A キーで答えを見ます。</source>
+        <translation>Click where you expect the tip of the image, or move the mark with Shift and the arrow keys; A shows the answer.</translation>
+    </message>
+    <message>
+        <source>記録するのは、答えを見てからにしてください。</source>
+        <translation>Show the answer before recording.</translation>
+    </message>
+    <message>
+        <source>記録しました: %1</source>
+        <translation>Recorded: %1</translation>
+    </message>
+    <message>
+        <source>測定ノートを保存できませんでした: %1</source>
+        <translation>The notebook could not be kept: %1</translation>
+    </message>
+    <message>
+        <source>測定ノート</source>
+        <translation>Notebook</translation>
+    </message>
+    <message>
+        <source>R キーか光学台のメニューの「測定ノートに記録」で、いまの場面を1行記録します。</source>
+        <translation>R, or “Record in the notebook” in the bench’s menu, records the scene as it stands as a row.</translation>
+    </message>
+    <message>
+        <source>測定の表</source>
+        <translation>Table of measurements</translation>
+    </message>
+    <message>
+        <source>CSV に書き出す…</source>
+        <translation>Export CSV…</translation>
+    </message>
+    <message>
+        <source>表をコピー</source>
+        <translation>Copy the table</translation>
+    </message>
+    <message>
+        <source>すべて消す…</source>
+        <translation>Clear…</translation>
+    </message>
+    <message>
+        <source>測定ノートの行をすべて消しますか? (%1 行)</source>
+        <translation>Clear every row of the notebook (%1 rows)?</translation>
+    </message>
+    <message>
+        <source>グラフ</source>
+        <translation>Plot</translation>
+    </message>
+    <message>
+        <source>距離 a, b</source>
+        <translation>Distances a, b</translation>
+    </message>
+    <message>
+        <source>逆数 1/a, 1/b</source>
+        <translation>Reciprocals 1/a, 1/b</translation>
+    </message>
+    <message>
+        <source>グラフを保存…</source>
+        <translation>Save the plot…</translation>
+    </message>
+    <message>
+        <source>CSV ファイル (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>書き出せませんでした: %1</source>
+        <translation>Could not write %1</translation>
+    </message>
+    <message>
+        <source>画面を横にすると、大きく見えます。</source>
+        <translation>Turn the screen sideways to see it larger.</translation>
+    </message>
 </context>
 </TS>

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
-// korru: the lens bench window. It takes no command line of its own (only the toolkit's options),
-// reads and writes no files and keeps no settings.
-// Exit status: 0 when the window is closed, 1 after a run-time error or without a display it
-// can use, 2 for an argument it does not take.
+// korru: the lens bench window. Its command line: --scene TEXT (the clicks to start with, as
+// the window copies a scene), --help and --version, and the toolkit's own options. It keeps the
+// notebook of measurements in the user's data folder, and no settings.
+// Exit status: 0 when the window is closed (or after --help or --version), 1 after a run-time
+// error or without a display it can use, 2 for an argument it does not take.
 #include <QApplication>
+#include <QCommandLineParser>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -43,6 +45,48 @@ std::string display_named() {
     return named.empty() ? "the display given on the command line" : named;
 }
 
+// The program's own options. --help and --version are answered before the toolkit is started, so
+// without a display too.
+struct Options {
+    QCommandLineOption scene{QStringLiteral("scene"),
+                             QStringLiteral("Start with the clicks of a scene, as the bench's "
+                                            "menu copies it (kosen.mr*24.fmove(0))."),
+                             QStringLiteral("TEXT")};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("Show this help and exit.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Show the version and exit.")};
+
+    explicit Options(QCommandLineParser& parser) {
+        parser.setApplicationDescription(
+            QStringLiteral("A thin convex lens forms the image of a candle on an optical bench."));
+        parser.addOptions({scene, help, version});
+    }
+};
+
+// Answers --help or --version; returns whether it did.
+bool answered(const QCommandLineParser& parser, const Options& options) {
+    if (parser.isSet(options.help)) {
+        QString text = parser.helpText();
+        text.replace(QStringLiteral("<executable_name>"), QStringLiteral("korru"));
+        std::cout << text.toStdString() << std::flush;
+        return true;
+    }
+    if (parser.isSet(options.version)) {
+        std::cout << "korru " KORRU_VERSION "\n" << std::flush;
+        return true;
+    }
+    return false;
+}
+
+// Qt's one line on a command line it could not read, as korru says it: "unknown option 'x'".
+std::string refusal(const QCommandLineParser& parser) {
+    QString text = parser.errorText();
+    if (text.endsWith(QLatin1Char('.'))) text.chop(1);
+    if (!text.isEmpty()) text[0] = text[0].toLower();
+    return text.toStdString();
+}
+
 bool connecting = true;
 QtMessageHandler toolkit_handler = nullptr;
 
@@ -62,6 +106,15 @@ void on_toolkit_message(QtMsgType type, const QMessageLogContext& context, const
 }  // namespace
 
 int main(int argc, char** argv) {
+    QCoreApplication::setApplicationName(QStringLiteral("korru"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KORRU_VERSION));
+    QCommandLineParser parser;
+    const Options options(parser);
+    QStringList raw;
+    for (int i = 0; i < argc; ++i) raw << QString::fromLocal8Bit(argv[i]);
+    // A line with the toolkit's options in it is read once the toolkit has taken them out.
+    if (parser.parse(raw) && answered(parser, options)) return 0;
+
     if (!value_of("QT_QPA_PLATFORM") && !value_of("DISPLAY") && !value_of("WAYLAND_DISPLAY") &&
         !platform_option(argc, argv)) {
         std::cerr << "korru: no display to show the window on (DISPLAY is not set)\n";
@@ -71,11 +124,19 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);  // takes the toolkit's own options out of argv
     connecting = false;
     QGuiApplication::setDesktopFileName(QStringLiteral(KORRU_APP_ID));
-    if (argc > 1) {
-        std::cerr << "korru: unexpected argument '" << argv[1]
-                  << "': korru takes no command line\n";
+    if (!parser.parse(QCoreApplication::arguments())) {
+        std::cerr << "korru: " << refusal(parser) << "\n";
         return 2;
     }
+    if (answered(parser, options)) return 0;
+    if (const QStringList left = parser.positionalArguments(); !left.isEmpty()) {
+        std::cerr << "korru: unexpected argument '" << left.first().toStdString()
+                  << "': korru takes only --scene, --help and --version\n";
+        return 2;
+    }
+    korru::view::Start start;
+    start.scene = parser.value(options.scene).toStdString();
+    start.keep_notebook = true;
     korru::Window model;
-    return korru::view::run_program(model, korru::view::primary_screen());
+    return korru::view::run_program(model, korru::view::primary_screen(), start);
 }

@@ -5,18 +5,24 @@
 
 #include <charconv>
 
+#include "lesson/scene_text.h"
+
 namespace korru {
 
 std::string snapshot_usage() {
     std::string usage =
-        "usage: korru-snapshot [--screen WxH] [--json FILE] [--png FILE] [--svg FILE] CLICK...\n"
-        "       korru-snapshot --list-clicks\n"
+        "usage: korru-snapshot [--screen WxH] [--scene TEXT] [--json FILE] [--png FILE] "
+        "[--svg FILE] CLICK...\n"
+        "       korru-snapshot --list-clicks | --help | --version\n"
         "  --screen WxH   screen size in pixels of 15 twips (default 1024x768)\n"
+        "  --scene TEXT   the clicks of a scene, as korru copies it (kosen.mr*24), made before "
+        "any CLICK\n"
         "  --json FILE    the window's items and the bench state as JSON ('-' for standard "
         "output)\n"
         "  --png FILE     the window's client area as a picture\n"
         "  --svg FILE     the bench alone as a vector drawing\n"
         "  --list-clicks  the names of the clicks, one a line\n"
+        "  --version      the version of korru-snapshot\n"
         "  CLICK         ";
     for (std::size_t i = 0; i < kLessonClicks; ++i) {
         usage += ' ';
@@ -59,6 +65,28 @@ int screen_side(std::string_view text, std::string_view whole) {
     return value;
 }
 
+// A scene is taken whole or the call is refused, naming the part not understood.
+std::vector<Click> scene_clicks(std::string_view text) {
+    SceneRead read = read_scene(text);
+    switch (read.fault) {
+        case SceneFault::none:
+            return std::move(read.clicks);
+        case SceneFault::unknown_click:
+            throw UsageError("malformed scene: unknown click " + shown(read.part));
+        case SceneFault::bad_escape:
+            throw UsageError("malformed scene: bad escape " + shown(read.part));
+        case SceneFault::bad_count:
+            throw UsageError("malformed scene: bad count in " + shown(read.part));
+        case SceneFault::too_many:
+            throw UsageError("scene too long: at most " + std::to_string(kMostSceneClicks) +
+                             " clicks");
+        case SceneFault::too_long:
+            throw UsageError("scene too long: at most " + std::to_string(kLongestSceneText) +
+                             " characters");
+    }
+    throw UsageError("malformed scene");
+}
+
 void parse_screen(std::string_view text, SnapshotArgs& out) {
     const auto x = text.find('x');
     if (x == std::string_view::npos) {
@@ -73,6 +101,7 @@ void parse_screen(std::string_view text, SnapshotArgs& out) {
 SnapshotArgs parse_snapshot_args(std::span<const std::string_view> args) {
     SnapshotArgs out;
     bool screen_seen = false;
+    std::optional<std::vector<Click>> scene;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string_view arg = args[i];
         if (arg == "-h" || arg == "--help") {
@@ -81,6 +110,10 @@ SnapshotArgs parse_snapshot_args(std::span<const std::string_view> args) {
         }
         if (arg == "--list-clicks") {
             out.list_clicks = true;
+            continue;
+        }
+        if (arg == "--version") {
+            out.version = true;
             continue;
         }
         if (arg.size() < 2 || arg.substr(0, 2) != "--") {
@@ -99,7 +132,9 @@ SnapshotArgs parse_snapshot_args(std::span<const std::string_view> args) {
                                            : name == "--png" ? &out.png
                                            : name == "--svg" ? &out.svg
                                                              : nullptr;
-        if (!file && name != "--screen") throw UsageError("unknown option " + shown(name));
+        if (!file && name != "--screen" && name != "--scene") {
+            throw UsageError("unknown option " + shown(name));
+        }
         if (!value) {
             if (i + 1 == args.size()) throw UsageError("option " + shown(name) + " needs a value");
             value = args[++i];
@@ -110,11 +145,17 @@ SnapshotArgs parse_snapshot_args(std::span<const std::string_view> args) {
             parse_screen(*value, out);
             continue;
         }
+        if (name == "--scene") {
+            if (scene) throw UsageError("option '--scene' given twice");
+            scene = scene_clicks(*value);
+            continue;
+        }
         if (*file) throw UsageError("option " + shown(name) + " given twice");
         if (value->empty()) throw UsageError("option " + shown(name) + " needs a file name");
         *file = std::string(*value);
     }
-    if (!out.help && !out.list_clicks && !out.json && !out.png && !out.svg) {
+    if (scene) out.clicks.insert(out.clicks.begin(), scene->begin(), scene->end());
+    if (!out.help && !out.version && !out.list_clicks && !out.json && !out.png && !out.svg) {
         throw UsageError("nothing to write: give --json, --png or --svg");
     }
     const int to_stdout = (out.json == "-") + (out.png == "-") + (out.svg == "-");

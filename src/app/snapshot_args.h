@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The snapshot tool's command line:
-//   korru-snapshot [--screen WxH] [--json FILE] [--png FILE] [--svg FILE] CLICK...
-//   korru-snapshot --list-clicks
+//   korru-snapshot [--screen WxH] [--scene TEXT] [--json FILE] [--png FILE] [--svg FILE] CLICK...
+//   korru-snapshot --list-clicks | --help | --version
 #pragma once
 
 #include <optional>
@@ -25,8 +25,9 @@ inline constexpr int kMaxScreenPixels = 1'000'000;  // per side
 struct SnapshotArgs {
     int width_px = 1024, height_px = 768;       // the screen, in pixels of 15 twips
     std::optional<std::string> json, png, svg;  // "-" for standard output
-    std::vector<Click> clicks;
+    std::vector<Click> clicks;                  // the scene's (--scene), then the CLICK arguments
     bool help = false;
+    bool version = false;
     bool list_clicks = false;
 };
 

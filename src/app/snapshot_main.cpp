@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // korru-snapshot: starts the window model on a given screen, runs a list of clicks through the
-// same handlers as the window, and writes what results: the model as JSON, the window as a
-// picture, the bench as a vector drawing.
+// same handlers as the window (a scene's first, then the CLICK arguments), and writes what
+// results: the model as JSON, the window as a picture, the bench as a vector drawing.
 // Exit status: 0 done, 1 a run-time error of the model or a file that cannot be written,
 // 2 a malformed call. Everything is computed before the first file is written.
 #include <cstdio>
@@ -73,6 +73,10 @@ int main(int argc, char** argv) {
     }
     if (args.help) {
         std::cout << snapshot_usage();
+        return 0;
+    }
+    if (args.version) {
+        std::cout << "korru-snapshot " KORRU_VERSION "\n";
         return 0;
     }
     if (args.list_clicks) {

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
-// An option button told as a radio button: its role, checked state, name and press action.
+// An option button told as a radio button: its role, checked state, name and press action. The
+// notice told as an alert, named by its words.
 #include "view/accessible.h"
 
 #include <QAccessibleWidget>
 #include <QRadioButton>
+
+#include "view/notice.h"
 
 namespace korru::view {
 
@@ -42,16 +45,27 @@ class OptionButton : public QAccessibleWidget {
     QRadioButton* button() const { return static_cast<QRadioButton*>(widget()); }
 };
 
-QAccessibleInterface* option_buttons(const QString&, QObject* object) {
-    auto* button = qobject_cast<QRadioButton*>(object);
-    return button ? new OptionButton(button) : nullptr;
+class Alert : public QAccessibleWidget {
+  public:
+    explicit Alert(Notice* notice) : QAccessibleWidget(notice, QAccessible::AlertMessage) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return static_cast<Notice*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* told_otherwise(const QString&, QObject* object) {
+    if (auto* button = qobject_cast<QRadioButton*>(object)) return new OptionButton(button);
+    if (auto* notice = qobject_cast<Notice*>(object)) return new Alert(notice);
+    return nullptr;
 }
 
 }  // namespace
 
 void install_accessibility() {
     static const bool installed = [] {
-        QAccessible::installFactory(option_buttons);
+        QAccessible::installFactory(told_otherwise);
         return true;
     }();
     (void)installed;

@@ -129,13 +129,17 @@ QSize bench_size(const Window& w) {
     return px_rect(w[Window::ids::bench_area]).size();
 }
 
-void paint_bench(QPainter& p, const Window& w) {
+void paint_drawing(QPainter& p, const Drawing& drawing) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     Painter painter(p);
-    for (const Primitive& primitive : draw_bench(w)) std::visit(painter, primitive);
+    for (const Primitive& primitive : drawing) std::visit(painter, primitive);
     p.restore();
+}
+
+void paint_bench(QPainter& p, const Window& w) {
+    paint_drawing(p, draw_bench(w));
 }
 
 }  // namespace korru::view

@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "view/bench_painter.h"
+#include "view/language.h"
 #include "view/twips.h"
 
 namespace korru::view {
@@ -19,7 +20,8 @@ constexpr float kReach = 24 * kTwipsPerPixel;
 
 }  // namespace
 
-BenchWidget::BenchWidget(const Window& model, QWidget* parent) : QFrame(parent), model_(model) {
+BenchWidget::BenchWidget(const Window& model, const Prediction& prediction, QWidget* parent)
+    : QFrame(parent), model_(model), prediction_(prediction) {
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -45,7 +47,8 @@ void BenchWidget::paintEvent(QPaintEvent*) {
     p.save();
     p.setClipRect(surface);
     p.translate(surface.topLeft());
-    paint_bench(p, model_);
+    draw_lesson(model_, prediction_, translated_utf8, drawing_, words_);
+    paint_drawing(p, drawing_);
     p.restore();
     drawFrame(&p);
 }
@@ -80,12 +83,15 @@ void BenchWidget::drop() {
     Q_EMIT dropped();
 }
 
-// An open hand where a press would take the candle, a closed one while it is held.
+// An open hand where a press would take the candle, a closed one while it is held; a cross
+// where a press would put the mark.
 void BenchWidget::show_pointer() {
     if (grip_.held()) {
         setCursor(Qt::ClosedHandCursor);
     } else if (may_take() && resting_ && takes_candle(model_, on_bench(*resting_), kReach)) {
         setCursor(Qt::OpenHandCursor);
+    } else if (may_take() && resting_ && prediction_.asked()) {
+        setCursor(Qt::CrossCursor);
     } else {
         unsetCursor();
     }
@@ -94,6 +100,10 @@ void BenchWidget::show_pointer() {
 void BenchWidget::mousePressEvent(QMouseEvent* e) {
     resting_ = e->position();
     if (e->button() == Qt::LeftButton && take(e->position(), Hand::mouse)) return;
+    if (e->button() == Qt::LeftButton && may_take() && prediction_.asked()) {
+        Q_EMIT marked(on_bench(e->position()));
+        return;
+    }
     QFrame::mousePressEvent(e);
 }
 

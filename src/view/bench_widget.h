@@ -2,14 +2,18 @@
 // The bench area `work`: a dark drawing surface inside a thin sunken border. The surface is the
 // bench's coordinate space, its origin just inside the border. The mouse or a finger takes the
 // candle there and drags it; the widget turns the drag into the arrow clicks that bring the
-// candle under the pointer, for the window to deliver as it delivers every click.
+// candle under the pointer, for the window to deliver as it delivers every click. While a
+// prediction is asked for, it shows the bench as the lesson does, and a press that does not
+// take the candle puts the mark.
 #pragma once
 
 #include <QFrame>
 #include <QTouchEvent>
 #include <optional>
 
+#include "bench/drawing.h"
 #include "commands/drag.h"
+#include "lesson/prediction.h"
 #include "window/window.h"
 
 namespace korru::view {
@@ -18,7 +22,7 @@ class BenchWidget : public QFrame {
     Q_OBJECT
 
   public:
-    BenchWidget(const Window& model, QWidget* parent);
+    BenchWidget(const Window& model, const Prediction& prediction, QWidget* parent);
 
     // While the candle is held by the mouse or a finger.
     bool dragging() const { return grip_.held(); }
@@ -32,6 +36,8 @@ class BenchWidget : public QFrame {
     void dragged(korru::Click c);
     // The drag has ended: released, its touch cancelled, or the pointer lost to another window.
     void dropped();
+    // A press where the pupil expects the image's tip, while a prediction is asked for.
+    void marked(korru::BenchPoint p);
 
   protected:
     bool event(QEvent* e) override;
@@ -54,6 +60,9 @@ class BenchWidget : public QFrame {
     bool touch(QTouchEvent* e);
 
     const Window& model_;
+    const Prediction& prediction_;
+    Drawing drawing_;    // what was painted last, its storage kept for the next paint
+    std::string words_;  // the drawing's words
     CandleGrip grip_;
     Hand hand_ = Hand::none;          // what holds the candle
     int finger_ = -1;                 // the touch point that holds it

@@ -28,6 +28,8 @@
 #include "view/colour.h"
 #include "view/fonts.h"
 #include "view/language.h"
+#include "view/notebook_window.h"
+#include "view/notice.h"
 #include "view/panel.h"
 #include "view/pictures.h"
 #include "view/snapshot.h"
@@ -77,6 +79,8 @@ MainWindow::MainWindow(Window& model) : QWidget(nullptr, kWindowFlags), model_(m
     set_tab_order();
     add_keys();
     add_picture_actions();
+    add_lesson_actions();
+    notice_ = new Notice(this);
     show_model();
     place_window();
     widgets_[static_cast<std::size_t>(Window::ids::move_away)]->setFocus();
@@ -136,9 +140,10 @@ QWidget* MainWindow::make_widget(int id, QWidget* parent) {
             break;
         }
         case Kind::bench:
-            w = bench_ = new BenchWidget(model_, parent);
+            w = bench_ = new BenchWidget(model_, prediction_, parent);
             connect(bench_, &BenchWidget::dragged, this, &MainWindow::deliver);
             connect(bench_, &BenchWidget::dropped, this, &MainWindow::describe_bench);
+            connect(bench_, &BenchWidget::marked, this, &MainWindow::put_mark);
             break;
         default:
             throw std::logic_error("no widget for a bench item");
@@ -201,11 +206,13 @@ void MainWindow::show_model() {
     if (!bench_->dragging()) describe_bench();
 }
 
-// The bench tells a screen reader the scene; a changed description is announced as such. A drag
-// is told once, where the candle is let go, not at every step on the way.
+// The bench tells a screen reader the scene (while a prediction is asked for, what the lesson
+// says instead); a changed description is announced as such. A drag is told once, where the
+// candle is let go, not at every step on the way.
 void MainWindow::describe_bench() {
     // Setting the description announces it, so only a new one is set.
-    const QString scene = QString::fromStdString(describe_scene(model_, translated_utf8));
+    const QString scene =
+        QString::fromStdString(describe_lesson(model_, prediction_, translated_utf8));
     if (scene != bench_->accessibleDescription()) bench_->setAccessibleDescription(scene);
 }
 
@@ -240,17 +247,18 @@ void MainWindow::add_picture_actions() {
 }
 
 // Cut from the whole window as it renders, so that every line falls on the same pixels as in
-// the snapshot tool's window picture.
+// the snapshot tool's window picture. A notice over the bench is no part of it: the bench is
+// painted again over it.
 QImage MainWindow::bench_picture() {
     QImage whole(size(), QImage::Format_RGB32);
     whole.setDevicePixelRatio(1);
     render(&whole);
+    if (notice_->isVisible()) bench_->render(&whole, bench_->pos());
     return whole.copy(bench_->contentsRect().translated(bench_->pos()));
 }
 
 void MainWindow::copy_bench() {
-    QGuiApplication::clipboard()->setMimeData(
-        pictures_mime_data(bench_picture(), bench_svg(model_)));
+    QGuiApplication::clipboard()->setMimeData(pictures_mime_data(bench_picture(), bench_drawing()));
 }
 
 void MainWindow::save_bench() {
@@ -267,7 +275,7 @@ void MainWindow::save_bench() {
         name += filter == svg ? QStringLiteral(".svg") : QStringLiteral(".png");
     }
     QString error;
-    if (!save_picture(bench_picture(), bench_svg(model_), name, error)) {
+    if (!save_picture(bench_picture(), bench_drawing(), name, error)) {
         QMessageBox::warning(this, text(kMainDef.caption),
                              translated(QT_TRANSLATE_NOOP("korru", "絵を保存できませんでした: %1"))
                                  .arg(name + QStringLiteral(": ") + error));
@@ -276,8 +284,10 @@ void MainWindow::save_bench() {
     last_save_ = name;
 }
 
-void MainWindow::deliver(Click c) {
-    if (failed_) return;
+// The one path of every click: the model's click(), then what stands beside the model.
+bool MainWindow::make(Click c) {
+    if (failed_) return false;
+    const BenchState before = model_.bench;
     try {
         click(model_, c);
     } catch (const RuntimeError& e) {
@@ -286,7 +296,22 @@ void MainWindow::deliver(Click c) {
         bench_->stop_taking();
         report_error(this, e);
         QCoreApplication::exit(1);
-        return;
+        return false;
+    }
+    if (c != Click::owari) clicks_.push_back(c);
+    prediction_.clicked(before, model_.bench);
+    return true;
+}
+
+void MainWindow::deliver(Click c) {
+    if (!make(c)) return;
+    show_model();
+    if (model_.unloaded) close();
+}
+
+void MainWindow::play(const std::vector<Click>& clicks) {
+    for (Click c : clicks) {
+        if (!make(c)) return;
     }
     show_model();
     if (model_.unloaded) close();
@@ -295,6 +320,7 @@ void MainWindow::deliver(Click c) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing the window by any means ends the program as the end button does.
     if (!model_.unloaded && !failed_) click(model_, Click::owari);
+    if (notebook_window_) notebook_window_->close();
     event->accept();
 }
 

@@ -5,7 +5,10 @@
 #include <QApplication>
 #include <QScreen>
 #include <QStyle>
+#include <iostream>
 
+#include "lesson/scene_text.h"
+#include "view/kept_notebook.h"
 #include "view/language.h"
 #include "view/main_window.h"
 #include "view/twips.h"
@@ -22,7 +25,7 @@ ScreenSize primary_screen() {
     return ScreenSize::from_pixels(size.width(), size.height());
 }
 
-int run_program(Window& model, ScreenSize screen) {
+int run_program(Window& model, ScreenSize screen, const Start& start) {
     use_window_style();
     use_system_language();
     try {
@@ -32,7 +35,16 @@ int run_program(Window& model, ScreenSize screen) {
         return 1;
     }
     MainWindow window(model);
+    QStringList told;
+    if (start.keep_notebook) told << window.keep_notebook_in(kept_notebook_file());
+    const SceneRead scene = read_scene(start.scene);
+    told << QString::fromStdString(scene_fault_text(scene, translated_utf8));
+    told.removeAll(QString());
+    window.play(scene.clicks);
+    if (window.failed()) return 1;
     window.show();
+    if (!told.isEmpty()) window.tell(told.join(QLatin1Char('\n')), true);
+    for (const QString& line : told) std::cerr << "korru: " << line.toStdString() << "\n";
     return QApplication::exec();
 }
 

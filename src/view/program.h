@@ -3,9 +3,17 @@
 // failure path (a run-time error of the model, shown in a message box, then a non-zero exit).
 #pragma once
 
+#include <string>
+
 #include "commands/startup.h"
 
 namespace korru::view {
+
+// What a run starts with beyond the bench of start-up.
+struct Start {
+    std::string scene;           // a scene's text, its clicks made before the window shows
+    bool keep_notebook = false;  // the notebook kept in the data folder (kept_notebook_file)
+};
 
 // The window's look on every platform: the Fusion style in its standard light colours, against
 // which the window's own colours were chosen (a dark desktop theme would swallow the blue title).
@@ -14,9 +22,11 @@ void use_window_style();
 // The primary screen's size in twips, 15 to a device-independent pixel.
 ScreenSize primary_screen();
 
-// Starts `model` up on `screen`, sets the window style, shows the window and runs the event loop.
-// Returns the exit status: 0 when the window was closed, 1 after a run-time error. Needs a
-// QApplication.
-int run_program(Window& model, ScreenSize screen);
+// Starts `model` up on `screen`, sets the window style, makes the clicks of `start`'s scene,
+// shows the window and runs the event loop. A scene not understood, or a kept notebook set
+// aside, is told in the window's notice and in a line on standard error, and the run goes on
+// without it. Returns the exit status: 0 when the window was closed, 1 after a run-time error.
+// Needs a QApplication.
+int run_program(Window& model, ScreenSize screen, const Start& start = {});
 
 }  // namespace korru::view

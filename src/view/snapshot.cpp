@@ -69,8 +69,15 @@ std::string drawing_svg(const Drawing& drawing, QSize size, std::string_view tit
 }
 
 QByteArray bench_svg(const Window& model) {
-    const std::string svg = drawing_svg(draw_bench(model), bench_size(model), model.main.caption,
-                                        describe_scene(model, translated_utf8));
+    return bench_svg(model, Prediction{});
+}
+
+QByteArray bench_svg(const Window& model, const Prediction& prediction) {
+    Drawing drawing;
+    std::string words;
+    draw_lesson(model, prediction, translated_utf8, drawing, words);
+    const std::string svg = drawing_svg(drawing, bench_size(model), model.main.caption,
+                                        describe_lesson(model, prediction, translated_utf8));
     return QByteArray::fromStdString(svg);
 }
 

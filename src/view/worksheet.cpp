@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Pictures of the bench for the clipboard and for files.
+// Pictures for the clipboard and for files, and files written whole.
 #include "view/worksheet.h"
 
 #include <QBuffer>
@@ -29,7 +29,10 @@ QMimeData* pictures_mime_data(const QImage& bench, const QByteArray& svg) {
 
 bool save_picture(const QImage& bench, const QByteArray& svg, const QString& file, QString& error) {
     const bool as_svg = file.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
-    const QByteArray bytes = as_svg ? svg : png_bytes(bench);
+    return save_bytes(as_svg ? svg : png_bytes(bench), file, error);
+}
+
+bool save_bytes(const QByteArray& bytes, const QString& file, QString& error) {
     QSaveFile out(file);
     if (out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit()) {
         return true;

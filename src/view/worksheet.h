@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The bench as a picture for worksheets: copied to the clipboard as PNG and SVG, or saved to a
-// file. The pictures are those of the snapshot tool: the bench part of its window picture, and
-// its vector drawing (bench_svg).
+// The bench and the notebook's plot as pictures for worksheets: copied to the clipboard as PNG
+// and SVG, or saved to a file. The bench's pictures are those of the snapshot tool: the bench
+// part of its window picture, and its vector drawing (bench_svg).
 #pragma once
 
 #include <QByteArray>
@@ -15,8 +15,11 @@ namespace korru::view {
 // (image/svg+xml).
 QMimeData* pictures_mime_data(const QImage& bench, const QByteArray& svg);
 
-// Writes the bench to `file`: the SVG for a name ending in .svg, the picture as PNG for any
+// Writes the picture to `file`: the SVG for a name ending in .svg, the picture as PNG for any
 // other. On failure returns false, says why in `error`, and leaves any earlier file as it was.
 bool save_picture(const QImage& bench, const QByteArray& svg, const QString& file, QString& error);
+
+// Writes `bytes` to `file` whole or not at all, as save_picture does.
+bool save_bytes(const QByteArray& bytes, const QString& file, QString& error);
 
 }  // namespace korru::view

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// Random command lines for korru-snapshot: random bytes, huge numbers, empty strings, repeated and
-// missing options. In-process, the parser either accepts a call or refuses it with one printable
-// line; through the real tool, a refused call exits 2 with one line and writes no file.
+// Random command lines for korru-snapshot: random bytes, huge numbers, empty strings, scenes good
+// and bad, repeated and missing options. In-process, the parser either accepts a call or refuses it
+// with one printable line; through the real tool, a refused call exits 2 with one line and writes
+// no file.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -65,7 +66,14 @@ class CommandLines {
                                              " 800x600",
                                              "0800x0600",
                                              "--screen=640x480",
-                                             "--help"};
+                                             "--help",
+                                             "--version",
+                                             "--scene",
+                                             "--scene=",
+                                             "kosen.mr*3",
+                                             "mr*0",
+                                             "ml*100001",
+                                             "fmove%280%29.hogan%2"};
         switch (std::uniform_int_distribution<int>(0, 9)(rng_)) {
             case 0:
                 return random_bytes();
@@ -111,7 +119,7 @@ TEST(ArgsFuzz, EveryCallIsAcceptedOrRefusedWithOneLine) {
         try {
             const SnapshotArgs a = parse_snapshot_args(args);
             ++accepted;
-            ASSERT_TRUE(a.help || a.json || a.png || a.svg);
+            ASSERT_TRUE(a.help || a.version || a.list_clicks || a.json || a.png || a.svg);
             ASSERT_GT(a.width_px, 0);
             ASSERT_LE(a.width_px, kMaxScreenPixels);
             ASSERT_GT(a.height_px, 0);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The program's layers depend one way: window <- bench <- commands <- lesson <- view, web, app. Each
-// folder's #include lines are read and checked against the folders it may build on; the model
+// The program's layers depend one way: window <- bench <- commands <- lesson <- view, web, app.
+// Each folder's #include lines are read and checked against the folders it may build on; the model
 // folders include no toolkit header.
 #include <gtest/gtest.h>
 

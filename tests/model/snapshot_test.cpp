@@ -168,7 +168,8 @@ TEST(Snapshot, BadCallsExitTwoWithOneLineAndWriteNothing) {
          {"--jsn x", "--screen 1024 --json F", "--screen 0x768 --json F",
           "--screen 1024x-1 --json F", "--screen axb --json F", "--screen 99999999999x2 --json F",
           "--json F ml left", "--json F 'fmove(2)'", "--json", "--json F --json F", "ml",
-          "--json F owari", "--json '' ml"}) {
+          "--json F owari", "--json '' ml", "--json F --scene 'kosen.nosuch'",
+          "--json F --scene 'mr*0'", "--json F --scene ml --scene mr", "--json F --scene"}) {
         std::filesystem::remove(file);
         std::string a = args;
         for (auto pos = a.find(" F"); pos != std::string::npos; pos = a.find(" F"))
@@ -200,6 +201,23 @@ TEST(Snapshot, ListsTheClicksItTakes) {
     for (std::size_t i = 0; i < kLessonClicks; ++i)
         every += " '" + std::string(kClicks[i].name) + "'";
     EXPECT_EQ(run_snapshot("--json /dev/null" + every).status, 0);
+}
+
+// A scene's clicks come first, wherever --scene stands; a scene not understood is refused whole,
+// naming the part.
+TEST(SnapshotArgs, TakesASceneWholeBeforeTheClicks) {
+    const std::string_view args[] = {"md", "--scene=kosen.mr*3", "--json", "-", "ml"};
+    EXPECT_EQ(parse_snapshot_args(args).clicks,
+              (std::vector{Click::kosen, Click::mr, Click::mr, Click::mr, Click::md, Click::ml}));
+    const std::string_view bad[] = {"--json", "-", "--scene", "kosen.mr*x", "ml"};
+    try {
+        parse_snapshot_args(bad);
+        ADD_FAILURE() << "a bad scene was taken";
+    } catch (const UsageError& e) {
+        EXPECT_STREQ(e.what(), "malformed scene: bad count in 'mr*x'");
+    }
+    const std::string_view version[] = {"--version"};
+    EXPECT_TRUE(parse_snapshot_args(version).version);
 }
 
 TEST(SnapshotArgs, ReadsScreenOutputsAndClicksInOrder) {

@@ -2,16 +2,21 @@
 // Serving the people in front of the window: the arrow keys move the candle wherever the focus
 // is; a screen reader hears every control by name and the scene after every change; the bench
 // goes to the clipboard and to files as the snapshot tool draws it; English under English.
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
 #include <QBuffer>
 #include <QClipboard>
 #include <QFile>
+#include <QLabel>
 #include <QMimeData>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include "bench/description.h"
+#include "lesson/texts.h"
 #include "support.h"
+#include "view/notebook_window.h"
 #include "view/snapshot.h"
 #include "view/worksheet.h"
 
@@ -177,22 +182,61 @@ TEST_F(Worksheet, SaveWritesThePictureTheNameAsksFor) {
     for (const QAction* a : widget("work")->actions()) {
         menu << a->text() + " " + a->shortcut().toString(QKeySequence::PortableText);
     }
-    EXPECT_EQ(menu, (QStringList{"絵をコピー Ctrl+C", "絵を保存… Ctrl+S"}));
+    EXPECT_EQ(menu.mid(0, 2), (QStringList{"絵をコピー Ctrl+C", "絵を保存… Ctrl+S"}));
 }
 
-// Under English every text the window shows or says has its English words; none is left in
-// Japanese.
+bool japanese(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x3000; });
+}
+
+// Under English every text the window shows or says, and every text of a lesson, has its English
+// words; none is left in Japanese.
 TEST(English, CoversEveryTextOfTheWindow) {
     view::use_language(QLocale::English);
-    for (std::string_view text : translatable_texts()) {
+    std::vector<std::string_view> texts = translatable_texts();
+    for (std::string_view text : lesson_texts()) texts.push_back(text);
+    for (std::string_view text : texts) {
         const QString english = view::translated(text);
-        EXPECT_FALSE(std::any_of(english.begin(), english.end(),
-                                 [](QChar c) { return c.unicode() >= 0x3000; }))
-            << std::string(text) << " -> " << english.toStdString();
+        EXPECT_FALSE(japanese(english)) << std::string(text) << " -> " << english.toStdString();
     }
     view::use_language(QLocale::Japanese);
     EXPECT_EQ(view::translated("焦点距離"), "焦点距離");
 }
+
+// The lesson's own words in the windows too: the bench's menu, the notices, the notebook's
+// window with a row, its buttons and what a screen reader hears of them.
+class EnglishLesson : public InLanguage, public ViewTest {};
+
+TEST_P(EnglishLesson, SaysEveryWordOfALessonInEnglish) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_R);
+    view::NotebookWindow* notebook = view->notebook_window();
+    QStringList shown;
+    for (QWidget* top : {static_cast<QWidget*>(view.get()), static_cast<QWidget*>(notebook)}) {
+        shown << top->windowTitle();
+        for (const QWidget* w : top->findChildren<QWidget*>()) {
+            shown << w->accessibleName() << w->accessibleDescription();
+            for (const QAction* a : w->actions()) shown << a->text();
+            if (const auto* b = qobject_cast<const QAbstractButton*>(w)) shown << b->text();
+            if (const auto* l = qobject_cast<const QLabel*>(w)) shown << l->text();
+            if (const auto* t = qobject_cast<const QTableWidget*>(w)) {
+                for (int c = 0; c < t->columnCount(); ++c) {
+                    shown << t->horizontalHeaderItem(c)->text() << t->item(0, c)->text();
+                }
+            }
+        }
+    }
+    const QString all = shown.join(QLatin1Char('\n'));
+    EXPECT_TRUE(all.contains(GetParam() == QLocale::English ? "Recorded: Image Real, "
+                                                            : "記録しました: 像 実像、"))
+        << all.toStdString();
+    EXPECT_EQ(japanese(all), GetParam() == QLocale::Japanese) << all.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, EnglishLesson,
+                         testing::Values(QLocale::Japanese, QLocale::English),
+                         [](const auto& info) {
+                             return QLocale::languageToString(info.param).toStdString();
+                         });
 
 }  // namespace
 }  // namespace korru

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The program as a whole: a run-time error of the model is shown in a message box and ends the
-// run with a non-zero status; korru without a display or with an argument says so in one line;
-// korru-snapshot draws the window and the bench, and refuses bad calls without writing anything.
+// run with a non-zero status; korru without a display or with an argument says so in one line,
+// answers --help and --version without one, and starts as usual where it cannot read a scene or
+// its kept notebook; korru-snapshot draws the window and the bench, and refuses bad calls without
+// writing anything.
 #include "view/program.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QMessageBox>
 #include <QPainter>
 #include <QProcess>
@@ -138,14 +141,78 @@ TEST(Korru, WithADisplayItCannotUseSaysWhichInOneLineAndFails) {
 
 // The toolkit's own options are taken; anything left over is refused before a window opens.
 TEST(Korru, RefusesACommandLineInOneLine) {
-    for (const QStringList& args :
-         {QStringList{"--help"}, QStringList{"-platform", "offscreen", "x"}}) {
+    const std::pair<QStringList, QString> calls[] = {
+        {{"--nosuch"}, "korru: unknown option 'nosuch'"},
+        {{"-platform", "offscreen", "x"}, "korru: unexpected argument 'x'"},
+        {{"--scene"}, "korru: missing value after '--scene'"}};
+    for (const auto& [args, said] : calls) {
         const Finished r = run(kKorru, args, {}, "offscreen");
         EXPECT_EQ(r.status, 2);
-        EXPECT_TRUE(r.err.startsWith("korru: unexpected argument '" + args.last() + "'"))
-            << r.err.toStdString();
+        EXPECT_TRUE(r.err.startsWith(said)) << r.err.toStdString();
         EXPECT_EQ(r.err.count('\n'), 1);
     }
+}
+
+// --help and --version answer on standard output and end at once, needing no display; the
+// version is the snapshot tool's.
+TEST(Korru, AnswersHelpAndVersionWithoutADisplay) {
+    const QStringList no_display{"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
+    const Finished help = run(kKorru, {"--help"}, no_display);
+    EXPECT_EQ(help.status, 0) << help.err.toStdString();
+    EXPECT_TRUE(help.out.startsWith("Usage: korru [options]\n")) << help.out.toStdString();
+    EXPECT_TRUE(help.out.contains("--scene <TEXT>")) << help.out.toStdString();
+    const Finished version = run(kKorru, {"--version"}, no_display);
+    EXPECT_EQ(version.status, 0) << version.err.toStdString();
+    const Finished tool = run(kSnapshot, {"--version"});
+    EXPECT_EQ(tool.status, 0);
+    EXPECT_TRUE(version.out.startsWith("korru 1.")) << version.out.toStdString();
+    EXPECT_EQ("korru-snapshot" + version.out.mid(5), tool.out);
+    EXPECT_TRUE(help.err.isEmpty() && version.err.isEmpty()) << version.err.toStdString();
+}
+
+// A scene not understood and a kept notebook that is not one: the bench starts as usual, the
+// window says both (in its notice, and here on standard error, one line each), and the
+// notebook is set aside, not lost.
+TEST(Korru, StartsAsUsualSayingWhatItCouldNotRead) {
+    QTemporaryDir data;
+    ASSERT_TRUE(QDir(data.path()).mkpath("korru"));
+    const QString kept = data.filePath("korru/notebook.txt");
+    QFile corrupt(kept);
+    ASSERT_TRUE(corrupt.open(QIODevice::WriteOnly));
+    corrupt.write("not a notebook\n");
+    corrupt.close();
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_DATA_HOME", data.path());
+    env.insert("XDG_RUNTIME_DIR", data.path());
+    env.insert("LANG", "C");
+    env.remove("LC_ALL");
+    QProcess korru;
+    korru.setProcessEnvironment(env);
+    korru.start(kKorru, {"--scene", "kosen.mr*2.nosuch"});
+    QString err;
+    QDeadlineTimer deadline(test::kPatience);
+    while (err.count('\n') < 2 && korru.state() != QProcess::NotRunning && !deadline.hasExpired()) {
+        korru.waitForReadyRead(100);
+        err += QString::fromUtf8(korru.readAllStandardError());
+    }
+    EXPECT_EQ(korru.state(), QProcess::Running) << err.toStdString();
+    korru.terminate();
+    korru.waitForFinished(test::kPatience);
+
+    const QStringList lines = err.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2) << err.toStdString();
+    EXPECT_TRUE(lines[0].startsWith("korru: 保存された測定ノート " + kept)) << err.toStdString();
+    EXPECT_EQ(lines[1], "korru: 場面の「nosuch」が読めないため、はじめの状態から始めます。");
+    const QStringList aside =
+        QDir(data.filePath("korru")).entryList({"notebook-unreadable-*.txt"}, QDir::Files);
+    ASSERT_EQ(aside.size(), 1);
+    EXPECT_TRUE(lines[0].contains(aside[0])) << err.toStdString();
+    QFile kept_aside(data.filePath("korru/" + aside[0]));
+    ASSERT_TRUE(kept_aside.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept_aside.readAll(), "not a notebook\n");
+    EXPECT_FALSE(QFile::exists(kept));
 }
 
 class Snapshot : public testing::Test {
@@ -221,6 +288,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadCall{"png_twice", {"--png", "DIR/a.png", "--png", "DIR/b.png"}, 2},
         BadCall{"svg_without_file", {"--svg"}, 2},
         BadCall{"two_to_stdout", {"--png", "-", "--svg", "-"}, 2},
+        BadCall{"scene_not_understood", {"--png", "DIR/w.png", "--scene", "kosen.mr*0"}, 2},
         BadCall{"screen_too_small", {"--screen", "60x40", "--png", "DIR/w.png", "--json", "-"}, 1},
         BadCall{"unwritable", {"--png", "DIR/no/such/dir/w.png"}, 1}),
     [](const auto& info) { return std::string(info.param.name); });
