@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 
 namespace korru {
 
@@ -14,6 +15,9 @@ constexpr std::string_view kPredict =
     "予想してください。像の先ができる所に印をつけ、答えを見ます。";
 constexpr std::string_view kMarkOff = "予想の印は、像の先から %1 離れていました。";
 constexpr std::string_view kNoMark = "予想の印はつけられていません。";
+constexpr std::string_view kMarkAt = "予想の印は、レンズの%1 %2、光軸の%3 %4 の所にあります。";
+constexpr std::string_view kMarkOnAxis = "予想の印は、レンズの%1 %2、光軸の上にあります。";
+constexpr std::string_view kRight = "右", kLeft = "左", kAbove = "上", kBelow = "下";
 
 // The mark: a cross this far from its middle each way, in the colour of a pupil's pencil.
 constexpr float kMarkArm = 90;
@@ -110,7 +114,26 @@ void draw_lesson(const Window& w, const Prediction& p, const Translate& translat
 std::string describe_lesson(const Window& w, const Prediction& p, const Translate& translate) {
     if (!p.asked()) return describe_scene(w, translate);
     if (!p.answer_shown()) {
-        return translate(kPredict) + ' ' + describe_candle_and_lens(w, translate);
+        std::string text = translate(kPredict) + ' ' + describe_candle_and_lens(w, translate);
+        if (p.mark()) {
+            // Where the mark is, for a pupil who moves it with the keys and cannot see it.
+            const float across = (p.mark()->x - w.bench.lensx) / w.bench.unit,
+                        up = (w.bench.axisy - p.mark()->y) / w.bench.unit;
+            const bool on_axis = spoken_number(up) == "0";
+            std::string line = translate(on_axis ? kMarkOnAxis : kMarkAt);
+            const std::pair<std::string_view, std::string> parts[] = {
+                {"%1", translate(across < 0 ? kLeft : kRight)},
+                {"%2", squares_words(across, translate)},
+                {"%3", translate(up < 0 ? kBelow : kAbove)},
+                {"%4", squares_words(up, translate)}};
+            for (const auto& [mark, value] : parts) {
+                if (const auto at = line.find(mark); at != std::string::npos) {
+                    line.replace(at, 2, value);
+                }
+            }
+            text += ' ' + line;
+        }
+        return text;
     }
     std::string text = describe_scene(w, translate);
     if (!image_tip(w)) return text;
@@ -126,7 +149,7 @@ std::string describe_lesson(const Window& w, const Prediction& p, const Translat
 }
 
 std::vector<std::string_view> prediction_texts() {
-    return {kPredict, kMarkOff, kNoMark};
+    return {kPredict, kMarkOff, kNoMark, kMarkAt, kMarkOnAxis, kRight, kLeft, kAbove, kBelow};
 }
 
 }  // namespace korru

@@ -150,6 +150,10 @@ TEST_F(Predict, KeysMoveTheMarkAndNoImageIsSaidSo) {
     p.nudge_mark(w, 2, -1);
     EXPECT_FLOAT_EQ(p.mark()->x, w.bench.lensx + w.bench.unit / 2);
     EXPECT_FLOAT_EQ(p.mark()->y, w.bench.axisy - w.bench.unit / 4);
+    // A pupil who cannot see the mark hears where it is.
+    EXPECT_NE(describe_lesson(w, p, as_written)
+                  .find("予想の印は、レンズの右 0.5 マス、光軸の上 0.25 マス の所にあります。"),
+              std::string::npos);
     // On the focal point there is no image to have been near.
     click(w, Click::smove_large);
     test::clicks(w, Click::mr, 24);
