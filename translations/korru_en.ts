@@ -431,5 +431,81 @@
         <source>画面を横にすると、大きく見えます。</source>
         <translation>Turn the screen sideways to see it larger.</translation>
     </message>
+    <message>
+        <source>予想の印は、レンズの%1 %2、光軸の%3 %4 の所にあります。</source>
+        <translation>The mark is %2 %1 of the lens and %4 %3 the axis.</translation>
+    </message>
+    <message>
+        <source>予想の印は、レンズの%1 %2、光軸の上にあります。</source>
+        <translation>The mark is %2 %1 of the lens, on the axis.</translation>
+    </message>
+    <message>
+        <source>右</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>左</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>上</source>
+        <translation>above</translation>
+    </message>
+    <message>
+        <source>下</source>
+        <translation>below</translation>
+    </message>
+    <message>
+        <source>%1 件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV で保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>すべて消す</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>b と a</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1/b と 1/a</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>図を PNG で保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>図を SVG で保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>測定ノートの図</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>測定ノートの記録をすべて消しますか?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>記録しました。%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存されていた測定ノートが読めないため、別の名前で残し、新しい測定ノートを始めます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>このブラウザーは測定ノートを保存させません。ページを閉じると記録は消えます。</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>
