@@ -456,56 +456,40 @@
         <translation>below</translation>
     </message>
     <message>
-        <source>%1 件</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>CSV で保存</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>すべて消す</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>b と a</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1/b と 1/a</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>図を PNG で保存</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>図を SVG で保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as CSV</translation>
     </message>
     <message>
         <source>閉じる</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>測定ノートの図</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>測定ノートの記録をすべて消しますか?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>記録しました。%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>保存されていた測定ノートが読めないため、別の名前で残し、新しい測定ノートを始めます。</source>
-        <translation type="unfinished"></translation>
+        <translation>The notebook kept in this browser cannot be read; it is kept aside under another name, and a new notebook begins.</translation>
     </message>
     <message>
         <source>このブラウザーは測定ノートを保存させません。ページを閉じると記録は消えます。</source>
-        <translation type="unfinished"></translation>
+        <translation>This browser does not let the page keep the notebook: its rows go when the page is closed.</translation>
+    </message>
+    <message>
+        <source>%1 行</source>
+        <translation>%1 rows</translation>
+    </message>
+    <message>
+        <source>グラフを PNG で保存</source>
+        <translation>Save the plot as PNG</translation>
+    </message>
+    <message>
+        <source>グラフを SVG で保存</source>
+        <translation>Save the plot as SVG</translation>
+    </message>
+    <message>
+        <source>この場面へのリンクをコピー</source>
+        <translation>Copy a link to this scene</translation>
+    </message>
+    <message>
+        <source>ブラウザーがクリップボードを使わせないため、コピーできませんでした。</source>
+        <translation>The browser would not let the page use the clipboard, so nothing was copied.</translation>
     </message>
 </context>
 </TS>

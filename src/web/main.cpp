@@ -89,6 +89,26 @@ void ratio_changed(val /*event*/) {
     guarded([] { page().ratio_changed(); });
 }
 
+void scene_changed(val /*event*/) {
+    guarded([] { page().scene_changed(); });
+}
+
+void record_button(val /*event*/) {
+    guarded([] { page().record(); });
+}
+
+void notebook_button(int which, val /*event*/) {
+    guarded([which] { page().notebook().button(which); });
+}
+
+void text_copy_refused(val error) {
+    guarded([&error] {
+        val::global("console").call<void>("warn", val("korru: the clipboard refused the text:"),
+                                          error);
+        page().worksheet().text_refused();
+    });
+}
+
 void menu_key(val event) {
     guarded([&event] { page().worksheet().menu_key(event); });
 }
@@ -154,6 +174,10 @@ EMSCRIPTEN_BINDINGS(korru_page) {
     emscripten::function("drag_pointer", &drag_pointer);
     emscripten::function("drag_frame", &drag_frame);
     emscripten::function("ratio_changed", &ratio_changed);
+    emscripten::function("scene_changed", &scene_changed);
+    emscripten::function("record_button", &record_button);
+    emscripten::function("notebook_button", &notebook_button);
+    emscripten::function("text_copy_refused", &text_copy_refused);
     emscripten::function("menu_key", &menu_key);
     emscripten::function("menu_focusout", &menu_focusout);
     emscripten::function("menu_choice", &menu_choice);

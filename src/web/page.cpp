@@ -9,6 +9,7 @@
 
 #include "bench/description.h"
 #include "commands/startup.h"
+#include "lesson/scene_text.h"
 #include "web/fonts.h"
 #include "web/language.h"
 #include "window/caption_font.h"
@@ -31,6 +32,12 @@ const std::string kAgain =
 const std::string kAborted =
     QT_TRANSLATE_NOOP("korru", "このブラウザーでは Tavensu を動かせませんでした。");
 const std::string kTurn = QT_TRANSLATE_NOOP("korru", "画面を横にすると、大きく見えます。");
+const std::string kRecordButton = QT_TRANSLATE_NOOP("korru", "測定ノートに記録");
+const std::string kRecordFirstAnswer =
+    QT_TRANSLATE_NOOP("korru", "記録するのは、答えを見てからにしてください。");
+const std::string kRecorded = QT_TRANSLATE_NOOP("korru", "記録しました: %1");
+const std::string kTooManyToCopy =
+    QT_TRANSLATE_NOOP("korru", "クリックが多すぎるため、場面をコピーできません。");
 
 // How long the viewport keeps one size before the window starts up again on it: a tablet's
 // rotation or a dragged window edge sends many resize events in a row.
@@ -38,6 +45,9 @@ constexpr int kSettleMilliseconds = 150;
 
 // Around the candle, a finger's target: this many CSS pixels of the viewport square.
 constexpr double kCandleReachPixels = 44;
+
+// A press that moves no further than this, in CSS pixels, is a tap: where a mark is put.
+constexpr double kMarkSlackPixels = 10;
 
 // Below this scale, on a viewport taller than wide, the page suggests turning the device.
 constexpr double kTurnBelowScale = 0.5;
@@ -88,6 +98,37 @@ bool shortcut(const val& event, char letter) {
     return code.isString() && code.as<std::string>() == std::string("Key") + char(letter - 0x20);
 }
 
+// A letter key alone (no modifier), as typed or, on a keyboard whose letters are not Latin, by
+// its place.
+bool letter(const val& event, char l) {
+    for (const char* modifier : {"altKey", "ctrlKey", "metaKey", "shiftKey", "isComposing"}) {
+        if (event[modifier].isTrue()) return false;
+    }
+    const std::string key = event["key"].as<std::string>();
+    if (key.size() == 1) return (key[0] | 0x20) == l;
+    const val code = event["code"];
+    return code.isString() && code.as<std::string>() == std::string("Key") + char(l - 0x20);
+}
+
+// Shift with an arrow: the prediction's mark a quarter square that way.
+std::optional<std::pair<int, int>> shifted_arrow(const val& event) {
+    if (!event["shiftKey"].isTrue() || event["altKey"].isTrue() || event["ctrlKey"].isTrue() ||
+        event["metaKey"].isTrue()) {
+        return std::nullopt;
+    }
+    const std::string key = event["key"].as<std::string>();
+    if (key == "ArrowLeft") return std::pair{-1, 0};
+    if (key == "ArrowRight") return std::pair{1, 0};
+    if (key == "ArrowUp") return std::pair{0, -1};
+    if (key == "ArrowDown") return std::pair{0, 1};
+    return std::nullopt;
+}
+
+std::string with_words(std::string text, const std::string& words) {
+    if (const auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, words);
+    return text;
+}
+
 }  // namespace
 
 PageScreen Page::fitted() const {
@@ -123,7 +164,23 @@ void Page::start() {
                          options);
     }
     window.call<void>("addEventListener", val("resize"), val::module_property("resized"));
+    window.call<void>("addEventListener", val("hashchange"), val::module_property("scene_changed"));
     watch_ratio();
+    const auto say = [this](const std::string& text) { worksheet_->say(text); };
+    notebook_.emplace(document.call<val>("querySelector", val("main")), say,
+                      [this](const std::string& text) { worksheet_->copy_text(text); });
+    notebook_->load();
+    record_button_ = document.call<val>("createElement", val("button"));
+    record_button_.set("type", "button");
+    record_button_.set("id", "record");
+    record_button_.set("hidden", true);
+    record_button_.set("textContent", translated(kRecordButton));
+    record_button_.call<void>("addEventListener", val("click"),
+                              val::module_property("record_button"));
+    by_id("client").call<void>("after", record_button_);
+    // A scene in the page's address: its clicks, made on this viewport as a replay makes them.
+    if (const auto scene = scene_of_address()) clicks_ = *scene;
+    lesson_changed();
     // Before any control sees the key, so that an option button takes no arrow for itself.
     window.call<void>("addEventListener", val("keydown"), val::module_property("key_anywhere"),
                       true);
@@ -136,6 +193,33 @@ void Page::start() {
     state_ = State::running;
     by_id("client").set("hidden", false);
     controls_->control(Window::ids::move_away).call<void>("focus");
+}
+
+// The scene after "#" in the page's address, or nothing (and the reason said) where a part of
+// it is not understood.
+std::optional<std::vector<Click>> Page::scene_of_address() {
+    std::string hash = val::global("location")["hash"].as<std::string>();
+    if (!hash.empty() && hash[0] == '#') hash.erase(0, 1);
+    SceneRead read = read_scene(hash);
+    if (read.fault != SceneFault::none) {
+        worksheet_->say(scene_fault_text(read, translated));
+        return std::nullopt;
+    }
+    return std::move(read.clicks);
+}
+
+void Page::scene_changed() {
+    if (state_ != State::running) return;
+    if (const auto scene = scene_of_address()) {
+        clicks_ = *scene;
+        prediction_.ask(false);
+        lesson_changed();
+        try {
+            start_on(fit_);
+        } catch (const RuntimeError& e) {
+            fail(e.what());
+        }
+    }
 }
 
 void Page::start_on(PageScreen fit) {
@@ -166,7 +250,8 @@ void Page::show(bool describing) {
     }
     controls_->show(model_, k);
     place_bench({static_cast<int>(left), static_cast<int>(top), 0, 0}, ratio);
-    draw_bench(model_, drawing_);
+    place_record(left + client.width * k, top);
+    draw_lesson(model_, prediction_, translated, drawing_, lesson_words_);
     bench_->paint(drawing_);
     if (describing) describe();
 }
@@ -194,10 +279,21 @@ void Page::place_bench(const PixelBox& client, double ratio) {
     bench_shown_ = shown;
 }
 
+// The "record" button beside the window, where the viewport leaves room for it.
+void Page::place_record(double client_right, double top) {
+    const double room =
+        val::global("document")["documentElement"]["clientWidth"].as<double>() - client_right;
+    const bool shown = room >= 160;
+    if (record_button_["hidden"].as<bool>() == !shown && !shown) return;
+    record_button_.set("hidden", !shown);
+    record_button_["style"].set("left", css_pixels(client_right + 12));
+    record_button_["style"].set("top", css_pixels(top));
+}
+
 // The scene in words, in the live region that a screen reader announces and that describes the
 // bench; only a changed text is set, so that each change is announced once.
 void Page::describe() {
-    std::string scene = describe_scene(model_, translated);
+    std::string scene = describe_lesson(model_, prediction_, translated);
     if (scene == scene_shown_) return;
     by_id("scene").set("textContent", scene);
     scene_shown_ = std::move(scene);
@@ -206,6 +302,24 @@ void Page::describe() {
 void Page::key_anywhere(const val& event) {
     if (state_ != State::running || by_id("error")["open"].isTrue()) return;
     if (worksheet_->in_menu(event["target"])) return;  // the menu's own keys
+    if (const auto way = shifted_arrow(event); way && prediction_.asked()) {
+        event.call<void>("preventDefault");
+        prediction_.nudge_mark(model_, way->first, way->second);
+        show();
+        return;
+    }
+    if (!event["repeat"].isTrue()) {
+        for (const auto& [l, choice] :
+             {std::pair{'p', Worksheet::kPredictChoice}, std::pair{'a', Worksheet::kAnswerChoice},
+              std::pair{'r', Worksheet::kRecordChoice},
+              std::pair{'n', Worksheet::kNotebookChoice}}) {
+            if (letter(event, l)) {
+                event.call<void>("preventDefault");
+                menu_choice(choice);
+                return;
+            }
+        }
+    }
     if (const auto c = arrow_click(event)) {
         // Neither the focus nor an option moves, and the page does not scroll.
         event.call<void>("preventDefault");
@@ -224,16 +338,77 @@ void Page::key_anywhere(const val& event) {
 void Page::menu_choice(int choice) {
     worksheet_->close_menu(true);
     if (state_ != State::running) return;
-    if (choice == 0) {
-        worksheet_->copy(model_, drawing_);
-    } else {
-        worksheet_->save(model_, drawing_,
-                         choice == 1 ? Worksheet::Format::png : Worksheet::Format::svg);
+    switch (choice) {
+        case Worksheet::kCopyChoice:
+            worksheet_->copy(model_, drawing_);
+            break;
+        case Worksheet::kPngChoice:
+        case Worksheet::kSvgChoice:
+            worksheet_->save(
+                model_, drawing_,
+                choice == Worksheet::kPngChoice ? Worksheet::Format::png : Worksheet::Format::svg);
+            break;
+        case Worksheet::kLinkChoice: {
+            if (clicks_.size() > kMostSceneClicks) {
+                worksheet_->say(translated(kTooManyToCopy));
+                break;
+            }
+            const val location = val::global("location");
+            std::string address = location["href"].as<std::string>();
+            address = address.substr(0, address.find('#'));
+            worksheet_->copy_text(address + "#" + scene_text(clicks_));
+            break;
+        }
+        case Worksheet::kPredictChoice:
+            predict(!prediction_.asked());
+            break;
+        case Worksheet::kAnswerChoice:
+            show_answer();
+            break;
+        case Worksheet::kRecordChoice:
+            record();
+            break;
+        case Worksheet::kNotebookChoice:
+            notebook_->open(!notebook_->is_open());
+            break;
+        default:
+            break;
     }
+}
+
+void Page::predict(bool on) {
+    prediction_.ask(on);
+    lesson_changed();
+    show();
+}
+
+void Page::show_answer() {
+    if (!prediction_.asked()) return;
+    prediction_.show_answer();
+    lesson_changed();
+    show();
+}
+
+// A row of the notebook; not while the answer is hidden, which the row would give away.
+void Page::record() {
+    if (state_ != State::running) return;
+    if (prediction_.asked() && !prediction_.answer_shown()) {
+        worksheet_->say(translated(kRecordFirstAnswer));
+        return;
+    }
+    notebook_->record(model_);
+    worksheet_->say(with_words(translated(kRecorded),
+                               row_words(notebook_->notebook().rows().back(), translated)));
+}
+
+void Page::lesson_changed() {
+    worksheet_->show_menu_state(prediction_.asked(),
+                                prediction_.asked() && !prediction_.answer_shown());
 }
 
 bool Page::apply(Click c) {
     if (state_ != State::running) return false;
+    const BenchState before = model_.bench;
     try {
         click(model_, c);
     } catch (const RuntimeError& e) {
@@ -242,6 +417,11 @@ bool Page::apply(Click c) {
         return false;
     }
     clicks_.push_back(c);
+    prediction_.clicked(before, model_.bench);
+    if (before.sdist != model_.bench.sdist || before.slift != model_.bench.slift ||
+        before.flen != model_.bench.flen) {
+        lesson_changed();
+    }
     return true;
 }
 
@@ -274,10 +454,29 @@ void Page::bench_pointer(const val& event) {
     const int pointer = event["pointerId"].as<int>();
     const val canvas = controls_->bench();
     std::string cursor;
+    if (type == "pointerup" && pointer == mark_pointer_) {
+        // A press let go where it was made, while a prediction is asked for: the mark.
+        mark_pointer_ = -1;
+        if (std::hypot(event["clientX"].as<double>() - mark_x_,
+                       event["clientY"].as<double>() - mark_y_) <= kMarkSlackPixels &&
+            state_ == State::running) {
+            prediction_.put_mark(bench_point(event));
+            lesson_changed();
+            show();
+        }
+        return;
+    }
     if (type == "pointerdown") {
         if (state_ != State::running || grip_.held() || event["button"].as<int>() != 0) return;
         const float reach = static_cast<float>(kCandleReachPixels / fit_.scale * kTwipsPerPixel);
-        if (!grip_.press(model_, bench_point(event), reach)) return;
+        if (!grip_.press(model_, bench_point(event), reach)) {
+            if (prediction_.asked()) {
+                mark_pointer_ = pointer;
+                mark_x_ = event["clientX"].as<double>();
+                mark_y_ = event["clientY"].as<double>();
+            }
+            return;
+        }
         grip_pointer_ = pointer;
         pointer_at_ = bench_point(event);
         canvas.call<void>("setPointerCapture", pointer);
@@ -327,6 +526,7 @@ void Page::let_go() {
 
 void Page::long_press() {
     let_go();
+    mark_pointer_ = -1;
     worksheet_->long_press();
 }
 
@@ -394,6 +594,8 @@ void Page::stop(State why, const std::string& error) {
     state_ = why;
     settle_timer_.stop();
     grip_.release();
+    if (notebook_) notebook_->stop();
+    if (!record_button_.isUndefined()) record_button_.set("disabled", true);
     by_id("turn").set("hidden", true);
     if (controls_) controls_->disable();
     if (worksheet_) worksheet_->stop();

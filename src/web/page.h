@@ -14,9 +14,11 @@
 #include "bench/drawing.h"
 #include "commands/commands.h"
 #include "commands/drag.h"
+#include "lesson/prediction.h"
 #include "web/bench_canvas.h"
 #include "web/controls.h"
 #include "web/layout.h"
+#include "web/notebook_sheet.h"
 #include "web/timer.h"
 #include "web/worksheet.h"
 #include "window/screen.h"
@@ -47,9 +49,19 @@ class Page {
     // A long press opens the bench's menu, and lets go of a candle it held.
     void long_press();
 
-    // The bench's pictures: by the menu's choice (0 copy, 1 save as PNG, 2 save as SVG).
+    // The bench's menu: its pictures and the lesson's choices (Worksheet::k...Choice).
     void menu_choice(int choice);
     Worksheet& worksheet() { return *worksheet_; }
+    NotebookSheet& notebook() { return *notebook_; }
+
+    // The page's address changed its scene (a link followed into the open page): the window
+    // starts again with that scene's clicks, or says which part it does not understand.
+    void scene_changed();
+
+    // The lesson: a prediction asked for or given up, its answer, a row recorded.
+    void predict(bool on);
+    void show_answer();
+    void record();
 
     // The viewport changed size; once it has kept one size for a moment, the window starts up
     // again on it and the clicks made so far are replayed. A new device pixel ratio (the window
@@ -82,6 +94,9 @@ class Page {
     BenchPoint bench_point(const emscripten::val& event) const;
     void let_go();
     void stop(State why, const std::string& error);
+    std::optional<std::vector<Click>> scene_of_address();
+    void lesson_changed();
+    void place_record(double client_right, double top);
 
     State state_ = State::starting;
     Window model_;
@@ -100,6 +115,15 @@ class Page {
     int grip_pointer_ = -1;
     BenchPoint pointer_at_;
     bool frame_asked_ = false;
+    // A press on the bench, not on the candle, while a prediction is asked for: a mark where it
+    // is let go, unless it moved far or became a long press.
+    int mark_pointer_ = -1;
+    double mark_x_ = 0, mark_y_ = 0;
+    // The lesson beside the window.
+    Prediction prediction_;
+    std::string lesson_words_;
+    std::optional<NotebookSheet> notebook_;
+    emscripten::val record_button_ = emscripten::val::undefined();
     std::string failure_;
 };
 

@@ -24,6 +24,13 @@ namespace {
 const std::string kCopy = QT_TRANSLATE_NOOP("korru", "絵をコピー");
 const std::string kSavePng = QT_TRANSLATE_NOOP("korru", "PNG 画像として保存");
 const std::string kSaveSvg = QT_TRANSLATE_NOOP("korru", "SVG 図として保存");
+const std::string kCopyLink = QT_TRANSLATE_NOOP("korru", "この場面へのリンクをコピー");
+const std::string kPredict = QT_TRANSLATE_NOOP("korru", "像の位置を予想する");
+const std::string kShowAnswer = QT_TRANSLATE_NOOP("korru", "答えを見る");
+const std::string kRecord = QT_TRANSLATE_NOOP("korru", "測定ノートに記録");
+const std::string kNotebook = QT_TRANSLATE_NOOP("korru", "測定ノートを開く");
+const std::string kTextRefused = QT_TRANSLATE_NOOP(
+    "korru", "ブラウザーがクリップボードを使わせないため、コピーできませんでした。");
 const std::string kBenchMenu = QT_TRANSLATE_NOOP("korru", "光学台");
 const std::string kCopyRefused = QT_TRANSLATE_NOOP(
     "korru",
@@ -44,19 +51,7 @@ val by_id(const char* id) {
 }
 
 val items_of(const val& menu) {
-    return menu.call<val>("querySelectorAll", val("[role=menuitem]"));
-}
-
-// Follows a link that downloads `url` as `name`.
-void download(const val& url, const char* name) {
-    val document = val::global("document");
-    val link = document.call<val>("createElement", val("a"));
-    link.set("href", url);
-    link.set("download", name);
-    link["style"].set("display", "none");
-    document["body"].call<void>("appendChild", link);
-    link.call<void>("click");
-    link.call<void>("remove");
+    return menu.call<val>("querySelectorAll", val("[role^=menuitem]"));
 }
 
 // Each picture as a PNG, made the first time it is asked for.
@@ -76,19 +71,50 @@ SvgLook::Face face_of(const Text& t) {
 
 }  // namespace
 
+void download(const val& url, const char* name) {
+    val document = val::global("document");
+    val link = document.call<val>("createElement", val("a"));
+    link.set("href", url);
+    link.set("download", name);
+    link["style"].set("display", "none");
+    document["body"].call<void>("appendChild", link);
+    link.call<void>("click");
+    link.call<void>("remove");
+}
+
+void download_blob(const val& blob, const char* name) {
+    const val url = val::global("URL").call<val>("createObjectURL", blob);
+    download(url, name);
+    // The link has been followed; the address may go once the browser has taken the file.
+    val window = val::global("window");
+    window.call<void>(
+        "setTimeout",
+        val::global("URL")["revokeObjectURL"].call<val>("bind", val::global("URL"), url), 60000);
+}
+
+SvgLook page_svg_look() {
+    return {translated, face_of, picture_url};
+}
+
 Worksheet::Worksheet(val bench)
     : bench_(std::move(bench)),
       menu_(by_id("bench-menu")),
       notice_(by_id("notice")),
       picture_(val::global("document").call<val>("createElement", val("canvas"))) {
     menu_.call<void>("setAttribute", val("aria-label"), val(translated(kBenchMenu)));
-    const val items = items_of(menu_);
-    const std::string texts[] = {kCopy, kSavePng, kSaveSvg};
-    for (int i = 0; i < 3; ++i) {
-        val item = items[i];
+    // The menu's items, numbered as the page's menu_choice takes them.
+    const std::string texts[] = {kCopy,    kSavePng,    kSaveSvg, kCopyLink,
+                                 kPredict, kShowAnswer, kRecord,  kNotebook};
+    for (int i = 0; i < static_cast<int>(std::size(texts)); ++i) {
+        val item = val::global("document").call<val>("createElement", val("button"));
+        item.set("type", "button");
+        item.set("tabIndex", -1);
+        item.call<void>("setAttribute", val("role"),
+                        val(i == kPredictChoice ? "menuitemcheckbox" : "menuitem"));
         item.set("textContent", translated(texts[i]));
         item.call<void>("addEventListener", val("click"),
                         val::module_property("menu_choice").call<val>("bind", val::null(), i));
+        menu_.call<void>("appendChild", item);
     }
     menu_.call<void>("addEventListener", val("keydown"), val::module_property("menu_key"));
     menu_.call<void>("addEventListener", val("focusout"), val::module_property("menu_focusout"));
@@ -255,6 +281,28 @@ void Worksheet::cancel_press() {
 
 void Worksheet::refused() {
     say(translated(kCopyRefused));
+}
+
+void Worksheet::copy_text(const std::string& text) {
+    const val clipboard = val::global("navigator")["clipboard"];
+    if (clipboard.isUndefined() || clipboard["writeText"].isUndefined()) {
+        say(translated(kTextRefused));
+        return;
+    }
+    clipboard.call<val>("writeText", val(text))
+        .call<void>("catch", val::module_property("text_copy_refused"));
+}
+
+void Worksheet::text_refused() {
+    say(translated(kTextRefused));
+}
+
+void Worksheet::show_menu_state(bool predicting, bool answer_hidden) {
+    const val items = items_of(menu_);
+    items[kPredictChoice].call<void>("setAttribute", val("aria-checked"),
+                                     val(predicting ? "true" : "false"));
+    items[kAnswerChoice].call<void>("setAttribute", val("aria-disabled"),
+                                    val(answer_hidden ? "false" : "true"));
 }
 
 void Worksheet::say(const std::string& text) {

@@ -10,14 +10,27 @@
 #include <string>
 
 #include "bench/drawing.h"
+#include "bench/svg.h"
 #include "web/bench_canvas.h"
 #include "web/timer.h"
 #include "window/window.h"
 
 namespace korru::web {
 
+// Follows a link that downloads `url` (or a Blob) as `name`.
+void download(const emscripten::val& url, const char* name);
+void download_blob(const emscripten::val& blob, const char* name);
+
+// The page's words, fonts and pictures for the one SVG writer.
+SvgLook page_svg_look();
+
 class Worksheet {
   public:
+    // The menu's items: the bench's pictures, then the lesson's.
+    static constexpr int kCopyChoice = 0, kPngChoice = 1, kSvgChoice = 2, kLinkChoice = 3,
+                         kPredictChoice = 4, kAnswerChoice = 5, kRecordChoice = 6,
+                         kNotebookChoice = 7;
+
     // `bench` is the page's bench canvas; the menu and the notice are the shell's.
     explicit Worksheet(emscripten::val bench);
 
@@ -47,6 +60,17 @@ class Worksheet {
     void refused();
     void notice_done();
 
+    // A text (a link, a table) to the clipboard; a refusal is said.
+    void copy_text(const std::string& text);
+    void text_refused();
+
+    // The menu as the lesson stands: a prediction asked for is ticked, the answer offered
+    // only while it is hidden.
+    void show_menu_state(bool predicting, bool answer_hidden);
+
+    // A one-line notice that goes again after a while.
+    void say(const std::string& text);
+
     // Takes the menu out of use once the page has stopped.
     void stop();
 
@@ -54,7 +78,6 @@ class Worksheet {
     void paint_picture(const Window& w, const Drawing& d);
     std::string svg(const Window& w, const Drawing& d) const;
     void cancel_press();
-    void say(const std::string& text);
 
     emscripten::val bench_, menu_, notice_;
     BenchCanvas picture_;

@@ -8,6 +8,7 @@
 # Run: page_test.py [TestClass ...]; KORRU_PAGE, KORRU_SNAPSHOT and KORRU_WORDS name the page,
 # the snapshot tool and the tool that says what the desktop says.
 import base64
+import csv
 import io
 import json
 import os
@@ -487,7 +488,8 @@ class ReaderHearsJapanese(PageTest):
     """What a screen reader hears and a pupil reads, against what the desktop says."""
     language = "ja"
     ended = "おわりました。"
-    menu = ["絵をコピー", "PNG 画像として保存", "SVG 図として保存"]
+    menu = ["絵をコピー", "PNG 画像として保存", "SVG 図として保存", "この場面へのリンクをコピー",
+            "像の位置を予想する", "答えを見る", "測定ノートに記録", "測定ノートを開く"]
 
     def before_load(self):
         # The words the bench is painted with.
@@ -536,7 +538,7 @@ class ReaderHearsJapanese(PageTest):
                                  else expected["description"], name)
         self.assertEqual(self.heard("#scene")[0], "status")
         self.assertEqual([e.get_attribute("textContent") for e in
-                          self.b.driver.find_elements(By.CSS_SELECTOR, "[role=menuitem]")], self.menu)
+                          self.b.driver.find_elements(By.CSS_SELECTOR, "[role^=menuitem]")], self.menu)
 
         # The live region tells the scene after a change, in each case, as the desktop does.
         for clicks, case in [((), "real"), (("smove(0)",) + ("mr",) * 24, "none"),
@@ -569,7 +571,8 @@ class ReaderHearsJapanese(PageTest):
 class ReaderHearsEnglish(ReaderHearsJapanese):
     lang, language = "en-US", "en"
     ended = "The program has ended."
-    menu = ["Copy picture", "Save as PNG picture", "Save as SVG drawing"]
+    menu = ["Copy picture", "Save as PNG picture", "Save as SVG drawing", "Copy a link to this scene",
+            "Predict the image", "Show the answer", "Record in the notebook", "Open the notebook"]
 
 
 SVG, XLINK = "{http://www.w3.org/2000/svg}", "{http://www.w3.org/1999/xlink}href"
@@ -913,6 +916,130 @@ class AccessibilityAudit(PageTest):
         self.b.driver.set_window_size(1920, 1080)
         self.b.load()
         self.assertEqual(self.audit(), self.SEED)
+
+
+def notice(b):
+    return b.js("const n = document.getElementById('notice'); return n.hidden ? '' : n.textContent")
+
+
+class ALessonToKeep(PageTest):
+    """A scene in a link, a prediction, and a notebook kept by the browser."""
+    window = (1280, 900)
+
+    def press(self, letter):
+        self.b.key(letter, "Key" + letter.upper(), ord(letter.upper()))
+
+    def scene(self):
+        return self.b.js("return document.getElementById('scene').textContent")
+
+    def test_a_scene_in_a_link_opens_anywhere_and_a_bad_one_starts_as_usual(self):
+        clicks = ["hogan", "smove(0)"] + ["mr"] * 6 + ["fmove(0)", "kosen"]
+        for c in clicks:
+            self.b.item(c).click()
+        self.b.cdp("Browser.grantPermissions",
+                   {"permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+        ActionChains(self.b.driver).context_click(self.b.item("work")).perform()
+        link_item = self.b.driver.find_elements(By.CSS_SELECTOR, "#bench-menu [role^=menuitem]")[3]
+        link_item.click()
+        link = self.b.driver.execute_async_script("""
+            const done = arguments[arguments.length - 1];
+            (async () => { for (let i = 0; i < 100; ++i) {
+                const t = await navigator.clipboard.readText().catch(() => '');
+                if (t) return t; await new Promise(r => setTimeout(r, 50)); } return ''; })()
+              .then(done);""")
+        page, scene = link.split("#", 1)
+        self.assertEqual(scene, "hogan.smove(0).mr*6.fmove(0).kosen")
+        # Opened in another window of another size: the snapshot tool's, given the scene.
+        self.b.driver.get("about:blank")
+        self.b.driver.set_window_size(1024, 700)
+        self.b.driver.get(link)
+        self.b.wait_for("return !!window.korru")
+        screen = json.loads(self.b.snapshot())["screen"]
+        status, out, err = native((screen["width"] // 15, screen["height"] // 15), [],
+                                  "--scene", scene, "--json", "-")
+        self.assertEqual(status, 0, err)
+        self.assertEqual(self.b.snapshot(), out.decode())
+        # Followed into the open page, a new scene starts the window again with its clicks.
+        self.b.js("location.hash = 'mr*4'")
+        self.b.wait_for("return !JSON.parse(korru.snapshot()).items['LYU(0)'].visible")
+        self.assertSameAsNative(["mr"] * 4, "a scene followed in the page")
+
+        # Hostile fragments: the bench starts as usual, and the part not understood is said.
+        for fragment, said in [("nosuch", "nosuch"), ("mr*0", "mr*0"), ("mr%zz", "%zz"),
+                               ("%3Cscript%3Ealert(1)%3C/script%3E", "<script>"),
+                               ("ml*100001", "多すぎる"), ("m" * 1048576, "多すぎる")]:
+            self.b.driver.get("about:blank")
+            self.b.driver.get(page + "#" + fragment)
+            self.b.wait_for("return !!window.korru")
+            self.assertSameAsNative([], fragment[:20])
+            self.assertIn(said, notice(self.b), fragment[:20])
+            self.assertFalse(self.b.js("return !!document.querySelector('#client script')"))
+
+    def test_predict_then_look(self):
+        self.b.item("mu").click()
+        self.press("p")
+        said = self.scene()
+        self.assertIn("予想してください", said)
+        self.assertNotIn("像はレンズの右", said)
+        items = self.assertSameAsNative(["mu"])["items"]
+        # The screen the image falls on is not drawn while the pupil predicts.
+        card = px_rect(items["scrn"])
+        probe = (card[0] + card[2] // 4, card[1] + 3 * card[3] // 4)
+        self.assertEqual(canvas_image(self.b).getpixel(probe), (0x40,) * 3)
+        # The pupil marks a point two squares right of the image's tip: the answer says so.
+        image, unit = items["image1"], json.loads(self.b.snapshot())["state"]["unit"]
+        tip_x, tip_y = image["left"] + image["width"] / 2, image["top"] + image["height"]
+        left, top = self.b.js("const c = document.querySelector('canvas'),"
+                              " r = c.getBoundingClientRect(); return [r.left + 2, r.top + 2]")
+        x, y = left + (tip_x + 2 * unit) / 15, top + tip_y / 15
+        mouse(self.b, "mousePressed", x, y)
+        mouse(self.b, "mouseReleased", x, y, held=False)
+        self.press("a")
+        answer = self.scene()
+        self.assertIn("像はレンズの右", answer)
+        off = float(answer.split("像の先から ")[1].split(" マス")[0])
+        self.assertAlmostEqual(off, 2, delta=0.1)
+        self.assertEqual(canvas_image(self.b).getpixel(probe), (0xE0,) * 3)
+        # Moving the candle hides the answer again; the window's own state is the clicks'.
+        self.b.item("mr").click()
+        self.assertIn("予想してください", self.scene())
+        self.assertSameAsNative(["mu", "mr"])
+
+    def test_a_notebook_kept_and_written_as_csv(self):
+        expected = []
+        for clicks in ([], ["smove(0)"] + ["mr"] * 26, ["ml"] * 2):
+            for c in clicks:
+                self.b.item(c).click()
+            self.press("r")
+            state = json.loads(self.b.snapshot())["state"]
+            expected.append("%g" % round(state["sdist"] / state["unit"], 2))
+        self.press("n")
+        rows = self.b.js("return [...document.querySelectorAll('#notebook tbody tr')]"
+                         ".map(r => [...r.cells].map(c => c.textContent))")
+        self.assertEqual([r[1] for r in rows], ["実像", "虚像", "なし"])
+        self.assertEqual([r[2] for r in rows], expected)
+        self.assertEqual(rows[2][5:], ["", "", "", "", ""])
+        # The CSV, as a spreadsheet reads it.
+        self.b.driver.find_element(By.CSS_SELECTOR, "#notebook button").click()
+        data = self.b.downloaded("notebook.csv")
+        self.assertTrue(data.startswith(b"\xef\xbb\xbf"))
+        read = list(csv.reader(io.StringIO(data.decode("utf-8-sig"), newline="")))
+        self.assertEqual(read[0][0], "像")
+        self.assertEqual([r[:-0 or None] for r in read[1:]], [r[1:] for r in rows])
+        # Kept across a reload; a kept notebook that cannot be read is set aside, and said.
+        self.b.driver.refresh()
+        self.b.wait_for("return !!window.korru")
+        self.assertEqual(self.b.js("return document.querySelectorAll('#notebook tbody tr')"
+                                   ".length"), 3)
+        self.b.js("localStorage.setItem('korru.notebook', 'korru notebook 1\\nreal 4180')")
+        self.b.driver.refresh()
+        self.b.wait_for("return !!window.korru")
+        self.assertIn("読めない", notice(self.b))
+        self.assertEqual(self.b.js("return document.querySelectorAll('#notebook tbody tr')"
+                                   ".length"), 0)
+        self.assertEqual(self.b.js("return localStorage.getItem('korru.notebook.unreadable')"),
+                         "korru notebook 1\nreal 4180")
+        self.assertSameAsNative([])
 
 
 class TheEndButton(PageTest):
