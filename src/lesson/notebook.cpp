@@ -4,10 +4,10 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 #include "window/number_text.h"
 
@@ -31,6 +31,7 @@ constexpr std::string_view kCellJoin = "、";
 
 // What a face keeps: a first line, then one line a row, the case and six numbers, each number
 // the eight hexadecimal digits of its single-precision bits, so that nothing is rounded.
+static_assert(sizeof(float) == sizeof(std::uint32_t));
 constexpr std::string_view kStoredFirstLine = "korru notebook 1";
 constexpr std::array<std::string_view, 3> kStoredCases{"real", "virtual", "none"};
 
@@ -77,7 +78,7 @@ bool hex_bits(std::string_view text, float& value) {
         if (d < 0) return false;
         bits = bits << 4 | static_cast<std::uint32_t>(d);
     }
-    value = std::bit_cast<float>(bits);
+    std::memcpy(&value, &bits, sizeof value);
     return std::isfinite(value);
 }
 
@@ -152,7 +153,9 @@ std::string Notebook::stored() const {
         for (float v : {m.candle_distance, m.candle_height, m.focal_length, m.image_distance,
                         m.image_height, m.magnification}) {
             char bits[16];
-            std::snprintf(bits, sizeof bits, " %08x", std::bit_cast<std::uint32_t>(v));
+            std::uint32_t pattern;
+            std::memcpy(&pattern, &v, sizeof pattern);
+            std::snprintf(bits, sizeof bits, " %08x", static_cast<unsigned>(pattern));
             out += bits;
         }
         out += '\n';
