@@ -27,6 +27,18 @@ Box box_of(const Item& it) {
 
 }  // namespace
 
+int item_of(const Primitive& p) {
+    return std::visit(
+        [](const auto& x) {
+            if constexpr (requires { x.item; }) {
+                return x.item;
+            } else {
+                return -1;
+            }
+        },
+        p);
+}
+
 std::optional<PixelBox> whole_pixels(const Line& line) {
     const int ax = pixel_of(line.x1), ay = pixel_of(line.y1);
     const int bx = pixel_of(line.x2), by = pixel_of(line.y2);

@@ -60,6 +60,9 @@ struct Text {
 using Primitive = std::variant<FilledRect, Line, Shape, Picture, Text>;
 using Drawing = std::vector<Primitive>;
 
+// The item a primitive draws; -1 for the background and for what belongs to no item.
+int item_of(const Primitive& p);
+
 // A level or upright line as the whole pixels it covers, from one end up to the other and at
 // least one pixel across, so it is exact at any device pixel ratio; nothing for a slanting line,
 // which a face strokes one pixel wide through the centres of its end pixels.

@@ -29,18 +29,6 @@ constexpr std::array kHidden{item_id("image1"), item_id("image2"), item_id("imag
                              item_id("scrn"),   item_id("rl", 0),  item_id("rl", 1),
                              item_id("rl", 2),  item_id("rl", 3)};
 
-int item_of(const Primitive& p) {
-    return std::visit(
-        [](const auto& x) {
-            if constexpr (requires { x.item; }) {
-                return x.item;
-            } else {
-                return -1;
-            }
-        },
-        p);
-}
-
 }  // namespace
 
 void Prediction::ask(bool on) {

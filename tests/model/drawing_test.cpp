@@ -14,18 +14,6 @@ namespace {
 
 using ids = Window::ids;
 
-int item_of(const Primitive& p) {
-    return std::visit(
-        [](const auto& x) {
-            if constexpr (requires { x.item; }) {
-                return x.item;
-            } else {
-                return -1;
-            }
-        },
-        p);
-}
-
 // The primitive that draws `item`, or null when it is not drawn.
 template <class T>
 const T* drawn(const Drawing& d, int item) {

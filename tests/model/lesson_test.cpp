@@ -87,13 +87,7 @@ class Predict : public testing::Test {
     std::vector<int> drawn_items() {
         draw_lesson(w, p, as_written, d, words);
         std::vector<int> ids;
-        for (const Primitive& prim : d) {
-            std::visit(
-                [&](const auto& x) {
-                    if constexpr (requires { x.item; }) ids.push_back(x.item);
-                },
-                prim);
-        }
+        for (const Primitive& prim : d) ids.push_back(item_of(prim));
         return ids;
     }
     bool drawn(int id) {
