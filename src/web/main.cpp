@@ -139,8 +139,12 @@ void notice_done() {
     guarded([] { page().worksheet().notice_done(); });
 }
 
-void icon(val /*time*/) {
-    guarded([] { korru::web::show_page_icon(); });
+// What waits until the first frame has been shown.
+void after_first_frame(val /*time*/) {
+    guarded([] {
+        korru::web::show_page_icon();
+        if (page().running()) page().notebook();
+    });
 }
 
 void resized(val /*event*/) {
@@ -184,7 +188,7 @@ EMSCRIPTEN_BINDINGS(korru_page) {
     emscripten::function("png_blob", &png_blob);
     emscripten::function("copy_refused", &copy_refused);
     emscripten::function("notice_done", &notice_done);
-    emscripten::function("icon", &icon);
+    emscripten::function("after_first_frame", &after_first_frame);
     emscripten::function("resized", &resized);
     emscripten::function("settled", &settled);
     emscripten::function("snapshot", &snapshot);

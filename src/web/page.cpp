@@ -147,11 +147,12 @@ void Page::start() {
     by_id("turn").set("textContent", translated(kTurn));
     document.set("title", model_.main.caption);
     document["documentElement"]["style"].set("font", css_font(kDefaultFontPixels));
-    // The page's icon waits until the first frame is shown: the bench comes first.
+    // The page's icon and the notebook wait until the first frame is shown: the bench comes
+    // first.
     val window = val::global("window");
-    window.call<void>(
-        "requestAnimationFrame",
-        window["setTimeout"].call<val>("bind", window, val::module_property("icon"), 0));
+    window.call<void>("requestAnimationFrame",
+                      window["setTimeout"].call<val>("bind", window,
+                                                     val::module_property("after_first_frame"), 0));
     controls_.emplace(by_id("client"), val::module_property("press"), val::module_property("key"));
     bench_.emplace(controls_->bench());
     worksheet_.emplace(controls_->bench());
@@ -166,10 +167,6 @@ void Page::start() {
     window.call<void>("addEventListener", val("resize"), val::module_property("resized"));
     window.call<void>("addEventListener", val("hashchange"), val::module_property("scene_changed"));
     watch_ratio();
-    const auto say = [this](const std::string& text) { worksheet_->say(text); };
-    notebook_.emplace(document.call<val>("querySelector", val("main")), say,
-                      [this](const std::string& text) { worksheet_->copy_text(text); });
-    notebook_->load();
     record_button_ = document.call<val>("createElement", val("button"));
     record_button_.set("type", "button");
     record_button_.set("id", "record");
@@ -193,6 +190,19 @@ void Page::start() {
     state_ = State::running;
     by_id("client").set("hidden", false);
     controls_->control(Window::ids::move_away).call<void>("focus");
+}
+
+// The notebook sheet, made and filled from the browser's storage when first wanted: after the
+// first frame, or sooner by a record or the menu.
+NotebookSheet& Page::notebook() {
+    if (!notebook_) {
+        notebook_.emplace(
+            val::global("document").call<val>("querySelector", val("main")),
+            [this](const std::string& text) { worksheet_->say(text); },
+            [this](const std::string& text) { worksheet_->copy_text(text); });
+        notebook_->load();
+    }
+    return *notebook_;
 }
 
 // The scene after "#" in the page's address, or nothing (and the reason said) where a part of
@@ -369,7 +379,7 @@ void Page::menu_choice(int choice) {
             record();
             break;
         case Worksheet::kNotebookChoice:
-            notebook_->open(!notebook_->is_open());
+            notebook().open(!notebook().is_open());
             break;
         default:
             break;
@@ -396,9 +406,9 @@ void Page::record() {
         worksheet_->say(translated(kRecordFirstAnswer));
         return;
     }
-    notebook_->record(model_);
+    notebook().record(model_);
     worksheet_->say(with_words(translated(kRecorded),
-                               row_words(notebook_->notebook().rows().back(), translated)));
+                               row_words(notebook().notebook().rows().back(), translated)));
 }
 
 void Page::lesson_changed() {

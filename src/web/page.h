@@ -52,7 +52,7 @@ class Page {
     // The bench's menu: its pictures and the lesson's choices (Worksheet::k...Choice).
     void menu_choice(int choice);
     Worksheet& worksheet() { return *worksheet_; }
-    NotebookSheet& notebook() { return *notebook_; }
+    NotebookSheet& notebook();
 
     // The page's address changed its scene (a link followed into the open page): the window
     // starts again with that scene's clicks, or says which part it does not understand.
