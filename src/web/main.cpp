@@ -139,8 +139,23 @@ void notice_done() {
     guarded([] { page().worksheet().notice_done(); });
 }
 
+// The first frame is on its way to the screen: what waits for it is done when the browser is
+// next idle, so that it does not hold up the frame on a machine with few cores (a browser
+// without idle callbacks: a little later).
+void first_frame(val /*time*/) {
+    val window = val::global("window");
+    const val later = val::module_property("after_first_frame");
+    if (window["requestIdleCallback"].isUndefined()) {
+        window.call<void>("setTimeout", later, 100);
+    } else {
+        val options = val::object();
+        options.set("timeout", 1000);
+        window.call<void>("requestIdleCallback", later, options);
+    }
+}
+
 // What waits until the first frame has been shown.
-void after_first_frame(val /*time*/) {
+void after_first_frame(val /*deadline*/) {
     guarded([] {
         korru::web::show_page_icon();
         if (page().running()) page().notebook();
@@ -188,6 +203,7 @@ EMSCRIPTEN_BINDINGS(korru_page) {
     emscripten::function("png_blob", &png_blob);
     emscripten::function("copy_refused", &copy_refused);
     emscripten::function("notice_done", &notice_done);
+    emscripten::function("first_frame", &first_frame);
     emscripten::function("after_first_frame", &after_first_frame);
     emscripten::function("resized", &resized);
     emscripten::function("settled", &settled);

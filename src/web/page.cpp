@@ -150,9 +150,7 @@ void Page::start() {
     // The page's icon and the notebook wait until the first frame is shown: the bench comes
     // first.
     val window = val::global("window");
-    window.call<void>("requestAnimationFrame",
-                      window["setTimeout"].call<val>("bind", window,
-                                                     val::module_property("after_first_frame"), 0));
+    window.call<void>("requestAnimationFrame", val::module_property("first_frame"));
     controls_.emplace(by_id("client"), val::module_property("press"), val::module_property("key"));
     bench_.emplace(controls_->bench());
     worksheet_.emplace(controls_->bench());

@@ -98,7 +98,7 @@ class Browser:
     def js(self, script, *args):
         return self.driver.execute_script(script, *args)
 
-    def wait_for(self, script, timeout=10):
+    def wait_for(self, script, timeout=60):
         end = time.monotonic() + timeout
         while not self.js(script):
             if time.monotonic() > end:
@@ -822,11 +822,19 @@ class FingersOnAPhone(PageTest):
         snap = json.loads(self.b.snapshot())
         self.assertGreater(snap["screen"]["width"] / 15, PHONE["width"])  # scaled down to fit
         self.assertSameAsNative([], "on the phone")
-        x, y, step, _ = DragTheCandle.candle(self)
-        touch(self.b, "touchStart", x, y)
-        for i in range(1, 9):
-            touch(self.b, "touchMove", x + 2 * step * i / 8, y + step * i / 8)
-        touch(self.b, "touchEnd")
+        for attempt in range(3):
+            x, y, step, _ = DragTheCandle.candle(self)
+            began = time.monotonic()
+            touch(self.b, "touchStart", x, y)
+            for i in range(1, 9):
+                touch(self.b, "touchMove", x + 2 * step * i / 8, y + step * i / 8)
+            touch(self.b, "touchEnd")
+            if time.monotonic() - began < 0.4:
+                break
+            # A machine too busy to move the finger within a long press: the press became one,
+            # as it should; the drag is tried again on a fresh page.
+            self.b.load()
+            self.b.js("touches = []")
         clicks = ["mr", "mr", "md"]
         self.assertSameAsNative(clicks, "after a finger's drag")
         self.assertEqual(self.b.js("return [scrollX, scrollY, visualViewport.scale]"), [0, 0, 1])
@@ -1029,14 +1037,13 @@ class ALessonToKeep(PageTest):
         read = list(csv.reader(io.StringIO(data.decode("utf-8-sig"), newline="")))
         self.assertEqual(read[0][0], "像")
         self.assertEqual([r[:-0 or None] for r in read[1:]], [r[1:] for r in rows])
-        # Kept across a reload; a kept notebook that cannot be read is set aside, and said.
+        # Kept across a reload (the sheet is filled once the bench is shown); a kept notebook
+        # that cannot be read is set aside, and said.
         self.b.driver.refresh()
-        self.b.wait_for("return !!window.korru")
-        self.assertEqual(self.b.js("return document.querySelectorAll('#notebook tbody tr')"
-                                   ".length"), 3)
+        self.b.wait_for("return document.querySelectorAll('#notebook tbody tr').length === 3")
         self.b.js("localStorage.setItem('korru.notebook', 'korru notebook 1\\nreal 4180')")
         self.b.driver.refresh()
-        self.b.wait_for("return !!window.korru")
+        self.b.wait_for("return !!document.getElementById('notebook')")
         self.assertIn("読めない", notice(self.b))
         self.assertEqual(self.b.js("return document.querySelectorAll('#notebook tbody tr')"
                                    ".length"), 0)
