@@ -10,6 +10,7 @@
 #   pixel ratio of 2 with everything shown: the frame's work, from the pointer's move to the
 #   painted pixels.
 # Usage: benchmarks/web_bench.py [PAGE] [--loads N] [--clicks N] [--moves N] [--lang ja|en-US]
+#        [--gpu]
 # (PAGE: build-web/korru.html; the browser's language chooses the page's, Japanese by default)
 # Needs Debian's chromium, chromium-driver and python3-selenium; run with /usr/bin/python3.
 import argparse
@@ -28,6 +29,8 @@ ap.add_argument("--loads", type=int, default=20)
 ap.add_argument("--clicks", type=int, default=400)
 ap.add_argument("--moves", type=int, default=400)
 ap.add_argument("--lang", default="ja")
+ap.add_argument("--gpu", action="store_true",
+                help="paint through the browser's GPU path (SwiftShader here) instead of none")
 a = ap.parse_args()
 url = "file://" + os.path.abspath(a.page)
 scratch = tempfile.mkdtemp(prefix="korru-bench-")
@@ -39,10 +42,11 @@ with open(word, "w", encoding="utf-8") as f:
 
 def browser():
     o = webdriver.ChromeOptions()
-    for arg in ["--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
-                "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                "--user-data-dir=" + os.path.join(scratch, "profile"), "--window-size=1024,768",
-                "--lang=" + a.lang]:
+    gpu = ["--use-angle=swiftshader", "--enable-unsafe-swiftshader"] if a.gpu else ["--disable-gpu"]
+    for arg in gpu + ["--headless=new", "--no-sandbox", "--no-first-run",
+                      "--disable-background-networking", "--disable-component-update",
+                      "--disable-sync", "--user-data-dir=" + os.path.join(scratch, "profile"),
+                      "--window-size=1024,768", "--lang=" + a.lang]:
         o.add_argument(arg)
     o.add_experimental_option("prefs", {"intl.accept_languages": a.lang})
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=o)

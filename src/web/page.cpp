@@ -194,11 +194,17 @@ void Page::start() {
 // first frame, or sooner by a record or the menu.
 NotebookSheet& Page::notebook() {
     if (!notebook_) {
+        // What the notebook says on being filled comes after what the start said (a scene not
+        // understood), not in its place.
         notebook_.emplace(
             val::global("document").call<val>("querySelector", val("main")),
-            [this](const std::string& text) { worksheet_->say(text); },
+            [this](const std::string& text) {
+                filling_notebook_ ? worksheet_->say_also(text) : worksheet_->say(text);
+            },
             [this](const std::string& text) { worksheet_->copy_text(text); });
+        filling_notebook_ = true;
         notebook_->load();
+        filling_notebook_ = false;
     }
     return *notebook_;
 }

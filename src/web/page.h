@@ -123,6 +123,7 @@ class Page {
     Prediction prediction_;
     std::string lesson_words_;
     std::optional<NotebookSheet> notebook_;
+    bool filling_notebook_ = false;  // the notebook is being filled from the browser's storage
     emscripten::val record_button_ = emscripten::val::undefined();
     std::string failure_;
 };

@@ -311,6 +311,14 @@ void Worksheet::say(const std::string& text) {
     notice_timer_.start(kNoticeMilliseconds);
 }
 
+void Worksheet::say_also(const std::string& text) {
+    if (notice_["hidden"].isTrue()) {
+        say(text);
+    } else {
+        say(notice_["textContent"].as<std::string>() + " " + text);
+    }
+}
+
 void Worksheet::notice_done() {
     notice_timer_.fired();
     notice_.set("hidden", true);

@@ -70,6 +70,8 @@ class Worksheet {
 
     // A one-line notice that goes again after a while.
     void say(const std::string& text);
+    // The same, after the notice still shown, if there is one (which it must not replace).
+    void say_also(const std::string& text);
 
     // Takes the menu out of use once the page has stopped.
     void stop();

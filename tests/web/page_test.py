@@ -1041,10 +1041,14 @@ class ALessonToKeep(PageTest):
         # that cannot be read is set aside, and said.
         self.b.driver.refresh()
         self.b.wait_for("return document.querySelectorAll('#notebook tbody tr').length === 3")
+        # Opened by a link with a scene it cannot read: both are said, neither in place of the
+        # other.
         self.b.js("localStorage.setItem('korru.notebook', 'korru notebook 1\\nreal 4180')")
-        self.b.driver.refresh()
+        self.b.driver.get("about:blank")
+        self.b.driver.get("file://" + os.path.abspath(PAGE) + "#nosuch")
         self.b.wait_for("return !!document.getElementById('notebook')")
         self.assertIn("読めない", notice(self.b))
+        self.assertIn("nosuch", notice(self.b))
         self.assertEqual(self.b.js("return document.querySelectorAll('#notebook tbody tr')"
                                    ".length"), 0)
         self.assertEqual(self.b.js("return localStorage.getItem('korru.notebook.unreadable')"),
