@@ -49,7 +49,9 @@ def browser():
                       "--window-size=1024,768", "--lang=" + a.lang]:
         o.add_argument(arg)
     o.add_experimental_option("prefs", {"intl.accept_languages": a.lang})
-    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=o)
+    d = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=o)
+    d.set_script_timeout(600)  # a software GPU is slow to read back from
+    return d
 
 
 def first_paint(d, address):
