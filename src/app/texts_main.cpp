@@ -14,8 +14,7 @@ int main(int argc, char** argv) {
     }
     std::ofstream out(argv[1], std::ios::trunc);
     out << "// Every text of the model, written by korru-texts for lupdate.\n";
-    std::vector<std::string_view> texts = korru::translatable_texts();
-    for (std::string_view text : korru::lesson_texts()) texts.push_back(text);
+    const std::vector<std::string_view> texts = korru::all_texts();
     for (std::string_view text : texts) {
         out << "QT_TRANSLATE_NOOP(\"korru\", \"";
         for (char c : text) {

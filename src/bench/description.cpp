@@ -35,17 +35,16 @@ constexpr std::array kSceneTexts{kRealImage,      kVirtualImage, kNoImage,     k
                                  kVirtualImageAt, kSquares,      kOneSquare,   kTimes,
                                  kVirtualLabel};
 
-// `text` with %1 and %2 replaced.
-std::string with_numbers(std::string text, std::string_view one, std::string_view two = {}) {
-    for (const auto& [mark, value] : {std::pair{"%1", one}, std::pair{"%2", two}}) {
-        if (const auto at = text.find(mark); at != std::string::npos) {
-            text.replace(at, 2, value);
-        }
+}  // namespace
+
+std::string with_numbers(std::string text, std::initializer_list<std::string_view> values) {
+    char mark[] = "%1";
+    for (std::string_view value : values) {
+        if (const auto at = text.find(mark); at != std::string::npos) text.replace(at, 2, value);
+        ++mark[1];
     }
     return text;
 }
-
-}  // namespace
 
 std::string spoken_number(float value) {
     return decimal_text(value, 2);
@@ -68,36 +67,43 @@ SceneFacts scene_facts(const Window& w) {
 
 std::string squares_words(float squares, const Translate& translate) {
     const std::string number = spoken_number(std::fabs(squares));
-    return number == "1" ? translate(kOneSquare) : with_numbers(translate(kSquares), number);
+    return number == "1" ? translate(kOneSquare) : with_numbers(translate(kSquares), {number});
 }
 
-std::string describe_candle_and_lens(const Window& w, const Translate& translate) {
-    const SceneFacts f = scene_facts(w);
+namespace {
+
+std::string candle_and_lens(const SceneFacts& f, const Translate& translate) {
     const std::string distance = squares_words(f.source_distance, translate);
     std::string text;
     if (spoken_number(f.source_lift) == "0") {
-        text = with_numbers(translate(kSourceOnAxis), distance);
+        text = with_numbers(translate(kSourceOnAxis), {distance});
     } else {
-        text = with_numbers(translate(f.source_lift > 0 ? kSourceAbove : kSourceBelow), distance,
-                            squares_words(f.source_lift, translate));
+        text = with_numbers(translate(f.source_lift > 0 ? kSourceAbove : kSourceBelow),
+                            {distance, squares_words(f.source_lift, translate)});
     }
     text += ' ';
-    text += with_numbers(translate(kFocalLength), squares_words(f.focal_length, translate));
+    text += with_numbers(translate(kFocalLength), {squares_words(f.focal_length, translate)});
     return text;
+}
+
+}  // namespace
+
+std::string describe_candle_and_lens(const Window& w, const Translate& translate) {
+    return candle_and_lens(scene_facts(w), translate);
 }
 
 std::string describe_scene(const Window& w, const Translate& translate) {
     const SceneFacts f = scene_facts(w);
-    const auto times = [&](float n) { return with_numbers(translate(kTimes), spoken_number(n)); };
+    const auto times = [&](float n) { return with_numbers(translate(kTimes), {spoken_number(n)}); };
     std::string text = translate(f.image == ImageCase::real            ? kRealImage
                                  : f.image == ImageCase::virtual_image ? kVirtualImage
                                                                        : kNoImage);
     text += ' ';
-    text += describe_candle_and_lens(w, translate);
+    text += candle_and_lens(f, translate);
     if (f.image != ImageCase::none) {
         text += ' ';
         text += with_numbers(translate(f.image == ImageCase::real ? kRealImageAt : kVirtualImageAt),
-                             squares_words(f.image_distance, translate), times(f.magnification));
+                             {squares_words(f.image_distance, translate), times(f.magnification)});
     }
     return text;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +38,10 @@ std::string describe_candle_and_lens(const Window& w, const Translate& translate
 
 // A length in squares as it is read out: "1 square", "5.33 squares".
 std::string squares_words(float squares, const Translate& translate);
+
+// `text` with %1, %2, … replaced by `values` in turn; a mark the text (a translation) does
+// without is left out.
+std::string with_numbers(std::string text, std::initializer_list<std::string_view> values);
 
 // A number of squares or times as it is read out: at most two decimals, no trailing zeros.
 std::string spoken_number(float value);

@@ -9,8 +9,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "window/number_text.h"
-
 namespace korru {
 
 namespace {
@@ -34,10 +32,6 @@ constexpr std::string_view kCellJoin = "、";
 static_assert(sizeof(float) == sizeof(std::uint32_t));
 constexpr std::string_view kStoredFirstLine = "korru notebook 1";
 constexpr std::array<std::string_view, 3> kStoredCases{"real", "virtual", "none"};
-
-std::string number(float value) {
-    return decimal_text(value, 2);
-}
 
 // A CSV field, quoted where it must be.
 std::string field(const std::string& cell) {
@@ -112,16 +106,16 @@ std::vector<std::string> cells(const Measurement& m, const Translate& translate)
     std::vector<std::string> out{translate(real   ? kReal
                                            : none ? kNone
                                                   : kVirtual),
-                                 number(m.candle_distance), number(m.candle_height),
-                                 number(m.focal_length)};
+                                 spoken_number(m.candle_distance), spoken_number(m.candle_height),
+                                 spoken_number(m.focal_length)};
     if (none) {
         out.resize(kHeadings.size());
         return out;
     }
-    out.push_back(number(m.image_distance));
+    out.push_back(spoken_number(m.image_distance));
     out.push_back(translate(real ? kRightOfLens : kCandleSide));
-    out.push_back(number(m.image_height));
-    out.push_back(number(m.magnification));
+    out.push_back(spoken_number(m.image_height));
+    out.push_back(spoken_number(m.magnification));
     out.push_back(translate(real ? kInverted : kUpright));
     return out;
 }

@@ -170,9 +170,8 @@ void draw_plot(const Notebook& n, PlotView view, int width, int height, const Tr
                          x2 = std::min(f.x_max, 1 / focal - f.y_min);
             if (x1 < x2) p.line(x1, 1 / focal - x1, x2, 1 / focal - x2, colour);
         }
-        std::string words_of = translate(kFocalLegend);
-        words_of.replace(words_of.find("%1"), 2, decimal_text(focal, 2));
-        p.text(std::move(words_of), legend, 22 * kTwips, 88 * kTwips, colour);
+        p.text(with_numbers(translate(kFocalLegend), {decimal_text(focal, 2)}), legend, 22 * kTwips,
+               88 * kTwips, colour);
         legend += 90 * kTwips;
     }
 

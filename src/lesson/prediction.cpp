@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <utility>
 
 namespace korru {
 
@@ -25,9 +24,10 @@ constexpr Rgb kMarkColour = 0x80FF80;
 
 // What a prediction hides: the image, its label, the screen it falls on and the rays that show
 // where it forms.
-constexpr std::array kHidden{item_id("image1"), item_id("image2"), item_id("image_t"),
-                             item_id("scrn"),   item_id("rl", 0),  item_id("rl", 1),
-                             item_id("rl", 2),  item_id("rl", 3)};
+constexpr std::array kHidden{Window::ids::real_image,  Window::ids::virtual_image,
+                             Window::ids::image_label, Window::ids::screen_card,
+                             Window::ids::rays[0],     Window::ids::rays[1],
+                             Window::ids::rays[2],     Window::ids::rays[3]};
 
 }  // namespace
 
@@ -55,10 +55,11 @@ void Prediction::show_answer() {
     if (asked_) answer_ = true;
 }
 
-void Prediction::clicked(const BenchState& before, const BenchState& after) {
-    if (before.sdist != after.sdist || before.slift != after.slift || before.flen != after.flen) {
-        answer_ = false;
-    }
+bool Prediction::clicked(const BenchState& before, const BenchState& after) {
+    if (!answer_) return false;
+    answer_ =
+        before.sdist == after.sdist && before.slift == after.slift && before.flen == after.flen;
+    return !answer_;
 }
 
 bool Prediction::hides(int item) const {
@@ -108,18 +109,11 @@ std::string describe_lesson(const Window& w, const Prediction& p, const Translat
             const float across = (p.mark()->x - w.bench.lensx) / w.bench.unit,
                         up = (w.bench.axisy - p.mark()->y) / w.bench.unit;
             const bool on_axis = spoken_number(up) == "0";
-            std::string line = translate(on_axis ? kMarkOnAxis : kMarkAt);
-            const std::pair<std::string_view, std::string> parts[] = {
-                {"%1", translate(across < 0 ? kLeft : kRight)},
-                {"%2", squares_words(across, translate)},
-                {"%3", translate(up < 0 ? kBelow : kAbove)},
-                {"%4", squares_words(up, translate)}};
-            for (const auto& [mark, value] : parts) {
-                if (const auto at = line.find(mark); at != std::string::npos) {
-                    line.replace(at, 2, value);
-                }
-            }
-            text += ' ' + line;
+            text +=
+                ' ' + with_numbers(
+                          translate(on_axis ? kMarkOnAxis : kMarkAt),
+                          {translate(across < 0 ? kLeft : kRight), squares_words(across, translate),
+                           translate(up < 0 ? kBelow : kAbove), squares_words(up, translate)});
         }
         return text;
     }
@@ -127,9 +121,7 @@ std::string describe_lesson(const Window& w, const Prediction& p, const Translat
     if (!image_tip(w)) return text;
     text += ' ';
     if (const auto off = squares_off(w, p)) {
-        std::string line = translate(kMarkOff);
-        line.replace(line.find("%1"), 2, squares_words(*off, translate));
-        text += line;
+        text += with_numbers(translate(kMarkOff), {squares_words(*off, translate)});
     } else {
         text += translate(kNoMark);
     }

@@ -33,7 +33,8 @@ class Prediction {
     void show_answer();
 
     // After a click: the answer goes again when the candle moved or the focal length changed.
-    void clicked(const BenchState& before, const BenchState& after);
+    // Whether it went.
+    bool clicked(const BenchState& before, const BenchState& after);
 
     // Whether the bench leaves the item out now.
     bool hides(int item) const;

@@ -3,7 +3,6 @@
 #include "lesson/scene_text.h"
 
 #include <algorithm>
-#include <array>
 
 namespace korru {
 
@@ -118,9 +117,7 @@ std::string scene_fault_text(const SceneRead& read, const Translate& translate) 
             text = kTooMany;
             break;
     }
-    std::string line = translate(text);
-    if (const auto at = line.find("%1"); at != std::string::npos) line.replace(at, 2, read.part);
-    return line;
+    return with_numbers(translate(text), {read.part});
 }
 
 std::vector<std::string_view> scene_texts() {

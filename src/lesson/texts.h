@@ -2,6 +2,7 @@
 // Every text a lesson shows or says, as written, for the catalogues of other languages.
 #pragma once
 
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
@@ -16,6 +17,15 @@ inline std::vector<std::string_view> lesson_texts() {
     std::vector<std::string_view> texts;
     for (const auto& part : {scene_texts(), prediction_texts(), notebook_texts(), plot_texts()}) {
         texts.insert(texts.end(), part.begin(), part.end());
+    }
+    return texts;
+}
+
+// The window's texts and the lesson's, each once.
+inline std::vector<std::string_view> all_texts() {
+    std::vector<std::string_view> texts = translatable_texts();
+    for (std::string_view text : lesson_texts()) {
+        if (std::find(texts.begin(), texts.end(), text) == texts.end()) texts.push_back(text);
     }
     return texts;
 }

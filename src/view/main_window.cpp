@@ -310,6 +310,7 @@ void MainWindow::deliver(Click c) {
 }
 
 void MainWindow::play(const std::vector<Click>& clicks) {
+    if (clicks.empty()) return;  // the window stands as it started
     for (Click c : clicks) {
         if (!make(c)) return;
     }

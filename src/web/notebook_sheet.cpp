@@ -51,11 +51,6 @@ val storage() {
     return val::global("korruStorage");
 }
 
-std::string with_number(std::string text, const std::string& value) {
-    if (const auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, value);
-    return text;
-}
-
 }  // namespace
 
 NotebookSheet::NotebookSheet(const val& parent, Words say, Words copy)
@@ -180,7 +175,7 @@ void NotebookSheet::show_rows() {
         }
         rows_.call<void>("appendChild", tr);
     }
-    count_.set("textContent", " " + with_number(translated(kRows), std::to_string(n)));
+    count_.set("textContent", " " + with_numbers(translated(kRows), {std::to_string(n)}));
     if (is_open()) paint_plot();
 }
 
@@ -229,8 +224,8 @@ void NotebookSheet::button(int which) {
         case 2:
             if (notebook_.rows().empty() ||
                 !val::global("window").call<bool>(
-                    "confirm", val(with_number(translated(kAskClear),
-                                               std::to_string(notebook_.rows().size()))))) {
+                    "confirm", val(with_numbers(translated(kAskClear),
+                                                {std::to_string(notebook_.rows().size())})))) {
                 return;
             }
             notebook_.clear();

@@ -124,11 +124,6 @@ std::optional<std::pair<int, int>> shifted_arrow(const val& event) {
     return std::nullopt;
 }
 
-std::string with_words(std::string text, const std::string& words) {
-    if (const auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, words);
-    return text;
-}
-
 }  // namespace
 
 PageScreen Page::fitted() const {
@@ -196,15 +191,15 @@ NotebookSheet& Page::notebook() {
     if (!notebook_) {
         // What the notebook says on being filled comes after what the start said (a scene not
         // understood), not in its place.
+        const bool also = std::exchange(notebook_says_also_, true);
         notebook_.emplace(
             val::global("document").call<val>("querySelector", val("main")),
             [this](const std::string& text) {
-                filling_notebook_ ? worksheet_->say_also(text) : worksheet_->say(text);
+                notebook_says_also_ ? worksheet_->say_also(text) : worksheet_->say(text);
             },
             [this](const std::string& text) { worksheet_->copy_text(text); });
-        filling_notebook_ = true;
         notebook_->load();
-        filling_notebook_ = false;
+        notebook_says_also_ = also;
     }
     return *notebook_;
 }
@@ -261,10 +256,11 @@ void Page::show(bool describing) {
         val hint = by_id("turn");
         hint.set("hidden", !turn);
         hint["style"].set("top", css_pixels(top + client.height * k + 12));
+        // Only where the window moved: it reads the page's layout.
+        place_record(left + client.width * k, top);
     }
     controls_->show(model_, k);
     place_bench({static_cast<int>(left), static_cast<int>(top), 0, 0}, ratio);
-    place_record(left + client.width * k, top);
     draw_lesson(model_, prediction_, translated, drawing_, lesson_words_);
     bench_->paint(drawing_);
     if (describing) describe();
@@ -298,7 +294,6 @@ void Page::place_record(double client_right, double top) {
     const double room =
         val::global("document")["documentElement"]["clientWidth"].as<double>() - client_right;
     const bool shown = room >= 160;
-    if (record_button_["hidden"].as<bool>() == !shown && !shown) return;
     record_button_.set("hidden", !shown);
     record_button_["style"].set("left", css_pixels(client_right + 12));
     record_button_["style"].set("top", css_pixels(top));
@@ -410,9 +405,11 @@ void Page::record() {
         worksheet_->say(translated(kRecordFirstAnswer));
         return;
     }
+    worksheet_->say(with_numbers(translated(kRecorded), {row_words(measure(model_), translated)}));
+    // Its own notice (a browser that will not keep it) after those words, not in their place.
+    notebook_says_also_ = true;
     notebook().record(model_);
-    worksheet_->say(with_words(translated(kRecorded),
-                               row_words(notebook().notebook().rows().back(), translated)));
+    notebook_says_also_ = false;
 }
 
 void Page::lesson_changed() {
@@ -431,11 +428,7 @@ bool Page::apply(Click c) {
         return false;
     }
     clicks_.push_back(c);
-    prediction_.clicked(before, model_.bench);
-    if (before.sdist != model_.bench.sdist || before.slift != model_.bench.slift ||
-        before.flen != model_.bench.flen) {
-        lesson_changed();
-    }
+    if (prediction_.clicked(before, model_.bench)) lesson_changed();
     return true;
 }
 

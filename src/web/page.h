@@ -123,7 +123,7 @@ class Page {
     Prediction prediction_;
     std::string lesson_words_;
     std::optional<NotebookSheet> notebook_;
-    bool filling_notebook_ = false;  // the notebook is being filled from the browser's storage
+    bool notebook_says_also_ = false;  // its notice follows the one shown, not replacing it
     emscripten::val record_button_ = emscripten::val::undefined();
     std::string failure_;
 };

@@ -80,13 +80,6 @@ TEST_F(Lesson, AStartedSceneIsTheSnapshotToolsAndACopiedSceneBringsTheWindowBack
         QByteArray::fromStdString(scene_json(model, ScreenSize::from_pixels(1024, 768)));
     const QString tool = QStringLiteral(KORRU_SNAPSHOT);
     EXPECT_EQ(output_of(tool, {"--json", "-", "--scene", QString::fromStdString(scene)}), json);
-    QStringList clicks{"--json", "-", "kosen", "smove(0)"};
-    for (int i = 0; i < 9; ++i) clicks << "mr";
-    clicks << "md"
-           << "md"
-           << "fmove(0)"
-           << "hogan";
-    EXPECT_EQ(output_of(tool, clicks), json);
 
     // Then a button, a key and a drag of the candle; the scene copied replays to the same state.
     QTest::mouseClick(widget("syoten"), Qt::LeftButton);
