@@ -20,6 +20,11 @@ struct Box {
     float left = 0, top = 0, width = 0, height = 0;  // twips
 };
 
+// The pixels a box covers, rounded as every face rounds.
+inline PixelBox pixel_box(const Box& b) {
+    return pixel_box(b.left, b.top, b.width, b.height);
+}
+
 // The bench's background, filling the whole bench area.
 struct FilledRect {
     Box box;

@@ -16,12 +16,6 @@ namespace korru {
 
 namespace {
 
-using Rect = PixelBox;
-
-Rect px_rect(const Box& b) {
-    return pixel_box(b.left, b.top, b.width, b.height);
-}
-
 void add(std::string& out, std::initializer_list<std::string_view> parts) {
     for (std::string_view part : parts) out += part;
 }
@@ -69,13 +63,13 @@ struct Writer {
     std::string& out;
     int clips = 0;
 
-    void filled(const Rect& r, Rgb colour) {
+    void filled(const PixelBox& r, Rgb colour) {
         out += "<rect ";
         box(out, r.left, r.top, r.width, r.height);
         add(out, {" fill=\"", css_colour(colour), "\"/>\n"});
     }
 
-    void operator()(const FilledRect& r) { filled(px_rect(r.box), r.colour); }
+    void operator()(const FilledRect& r) { filled(pixel_box(r.box), r.colour); }
 
     void operator()(const Line& l) {
         if (const auto whole = whole_pixels(l)) {
@@ -90,7 +84,7 @@ struct Writer {
     }
 
     void operator()(const Shape& s) {
-        const Rect r = px_rect(s.box);
+        const PixelBox r = pixel_box(s.box);
         if (r.width <= 0 || r.height <= 0) return;
         if (r.width < 2 || r.height < 2) {
             filled(r, s.outline);  // a box one pixel across is all outline
@@ -109,7 +103,7 @@ struct Writer {
     }
 
     void operator()(const Picture& pic) {
-        const Rect r = px_rect(pic.box);
+        const PixelBox r = pixel_box(pic.box);
         if (r.width <= 0 || r.height <= 0) return;
         out += "<image ";
         box(out, r.left, r.top, r.width, r.height);
@@ -119,7 +113,7 @@ struct Writer {
     }
 
     void operator()(const Text& t) {
-        const Rect r = px_rect(t.box);
+        const PixelBox r = pixel_box(t.box);
         if (r.width <= 0 || r.height <= 0) return;
         const SvgLook::Face face = look.face(t);
         const std::string id = "text" + std::to_string(++clips);

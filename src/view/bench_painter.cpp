@@ -4,9 +4,9 @@
 // line width across (whole_device_pixels, outline_device_pixels), so every line of a kind is as
 // wide as every other at any device pixel ratio, 1.25 and 1.5 too; slanting lines and the oval's
 // outline are one-pixel strokes through pixel centres. The bench's origin is moved onto a whole
-// device pixel first, so what is painted in pixels and what in device pixels meet. A vector
-// drawing (the SVG) is painted in pixels throughout, its rectangles outlined by strokes, so that a
-// drawing program keeps each one a rectangle. Pictures are scaled without smoothing.
+// device pixel first, so what is painted in pixels and what in device pixels meet. A painter that
+// is turned or stretched unevenly paints in pixels throughout, its rectangles outlined by strokes.
+// Pictures are scaled without smoothing.
 #include "view/bench_painter.h"
 
 #include <QPaintEngine>
@@ -31,10 +31,6 @@ QRect rect_of(const PixelBox& b) {
     return {b.left, b.top, b.width, b.height};
 }
 
-PixelBox box_of(const QRect& r) {
-    return {r.left(), r.top(), r.width(), r.height()};
-}
-
 class Painter {
   public:
     explicit Painter(QPainter& p) : p_(p), pixels_(p.worldTransform()), device_(pixels_) {
@@ -57,7 +53,7 @@ class Painter {
 
     void operator()(const FilledRect& r) {
         in(device_);
-        p_.fillRect(rect_of(device_box(box_of(px_rect(r.box)), ratio_)), colour(r.colour));
+        p_.fillRect(rect_of(device_box(pixel_box(r.box), ratio_)), colour(r.colour));
     }
 
     void operator()(const Line& l) {
@@ -78,7 +74,7 @@ class Painter {
         if (box.width() <= 0 || box.height() <= 0) return;
         if (s.kind == ShapeKind::rectangle && on_pixels_) {
             in(device_);
-            const PixelBox device = device_box(box_of(box), ratio_);
+            const PixelBox device = device_box(pixel_box(s.box), ratio_);
             p_.fillRect(rect_of(device), colour(s.fill));
             for (const PixelBox& edge : outline_device_pixels(device, ratio_)) {
                 p_.fillRect(rect_of(edge), colour(s.outline));
@@ -106,8 +102,7 @@ class Painter {
     void operator()(const Text& t) {
         in(pixels_);
         p_.setPen(colour(t.colour));
-        p_.setFont(t.item < 0 ? window_font()
-                              : item_font(kItems[static_cast<std::size_t>(t.item)]));
+        p_.setFont(text_font(t));
         p_.drawText(px_rect(t.box), Qt::AlignLeft | Qt::AlignTop, translated(t.text));
     }
 

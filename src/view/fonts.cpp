@@ -50,4 +50,8 @@ QFont item_font(const ItemDef& def) {
     return font;
 }
 
+QFont text_font(const Text& t) {
+    return t.item < 0 ? window_font() : item_font(kItems[static_cast<std::size_t>(t.item)]);
+}
+
 }  // namespace korru::view

@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QString>
 
+#include "bench/drawing.h"
 #include "window/definition.h"
 
 namespace korru::view {
@@ -20,5 +21,8 @@ QFont window_font();
 // The font of an item: its own face and size from the definition, made smaller where its caption
 // would not fit the item's box; the window's default font if it has none of its own.
 QFont item_font(const ItemDef& def);
+
+// The font of a text of the drawing: its item's, or the window's for a text of no item.
+QFont text_font(const Text& t);
 
 }  // namespace korru::view

@@ -54,17 +54,18 @@ KeptNotebook read_kept_notebook(const QString& file) {
     KeptNotebook kept;
     QFile in(file);
     if (!in.exists()) return kept;
-    if (in.size() <= kLargestKept && in.open(QIODevice::ReadOnly)) {
+    if (in.size() <= kLargestKept) {  // a larger one is no notebook: set aside
+        if (!in.open(QIODevice::ReadOnly)) {
+            kept.keepable = false;
+            kept.message = translated(kNotRead).arg(shown(file), in.errorString());
+            return kept;
+        }
         const QByteArray text = in.readAll();
         in.close();
         if (auto notebook = Notebook::from_stored(std::string_view(text.data(), text.size()))) {
             kept.notebook = std::move(*notebook);
             return kept;
         }
-    } else if (in.size() <= kLargestKept) {
-        kept.keepable = false;
-        kept.message = translated(kNotRead).arg(shown(file), in.errorString());
-        return kept;
     }
     const QString aside = aside_name(file);
     if (!QFile::rename(file, aside)) {

@@ -254,7 +254,7 @@ QImage MainWindow::bench_picture() {
     whole.setDevicePixelRatio(1);
     render(&whole);
     if (notice_->isVisible()) bench_->render(&whole, bench_->pos());
-    return whole.copy(bench_->contentsRect().translated(bench_->pos()));
+    return whole.copy(bench_surface());
 }
 
 void MainWindow::copy_bench() {

@@ -80,6 +80,8 @@ class MainWindow : public QWidget {
     void copy_bench();
     void save_bench();
     void describe_bench();
+    // The bench and its words again after the lesson changed what they show.
+    void show_lesson();
     QWidget* make_widget(int id, QWidget* parent);
     void set_tab_order();
     void place_window();

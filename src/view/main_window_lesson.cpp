@@ -112,8 +112,7 @@ void MainWindow::predict(bool on) {
     prediction_.ask(on);
     answer_->setEnabled(on);
     for (QShortcut* key : mark_keys_) key->setEnabled(on);
-    bench_->show_scene();
-    describe_bench();
+    show_lesson();
     if (on) {
         tell(translated(kHowToPredict), false);
     } else {
@@ -124,18 +123,20 @@ void MainWindow::predict(bool on) {
 void MainWindow::show_answer() {
     prediction_.show_answer();
     notice_->pass();
-    bench_->show_scene();
-    describe_bench();
+    show_lesson();
 }
 
 void MainWindow::put_mark(BenchPoint p) {
     prediction_.put_mark(p);
-    bench_->show_scene();
-    describe_bench();
+    show_lesson();
 }
 
 void MainWindow::nudge_mark(int across, int down) {
     prediction_.nudge_mark(model_, across, down);
+    show_lesson();
+}
+
+void MainWindow::show_lesson() {
     bench_->show_scene();
     describe_bench();
 }
@@ -147,11 +148,12 @@ void MainWindow::record() {
         return;
     }
     notebook_.record(model_);
-    keep_notebook();
+    if (notebook_window_) notebook_window_->show_rows();
     show_notebook(false);
     tell(translated(kRecorded).arg(
              QString::fromStdString(row_words(notebook_.rows().back(), translated_utf8))),
          false);
+    keep_notebook();  // a notebook that could not be kept is said after, not hidden by, the row
 }
 
 NotebookWindow* MainWindow::notebook_window() {
@@ -166,7 +168,6 @@ NotebookWindow* MainWindow::notebook_window() {
 // that the pupil goes on moving the candle and recording.
 void MainWindow::show_notebook(bool activate) {
     NotebookWindow* notebook = notebook_window();
-    notebook->show_rows();
     if (notebook->isVisible() && !activate) return;
     notebook->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
     notebook->show();

@@ -34,14 +34,9 @@ QImage window_picture(Window& model) {
 
 namespace {
 
-// What the SVG writer asks of the desktop: its words, fonts and pictures.
-std::string words(std::string_view text) {
-    return translated_utf8(text);
-}
-
+// What the SVG writer asks of the desktop beside its words: its fonts and pictures.
 SvgLook::Face face(const Text& t) {
-    const QFont font =
-        t.item < 0 ? window_font() : item_font(kItems[static_cast<std::size_t>(t.item)]);
+    const QFont font = text_font(t);
     return {"'" + gothic_family().toStdString() + "', sans-serif",
             static_cast<double>(QFontInfo(font).pixelSize()), font.bold(),
             static_cast<double>(QFontMetrics(font).ascent())};
@@ -64,7 +59,7 @@ const std::string& picture_url(std::string_view name, bool turned) {
 
 std::string drawing_svg(const Drawing& drawing, QSize size, std::string_view title,
                         std::string_view description) {
-    const SvgLook look{words, face, picture_url};
+    const SvgLook look{translated_utf8, face, picture_url};
     return korru::drawing_svg(drawing, size.width(), size.height(), look, title, description);
 }
 

@@ -5,7 +5,7 @@
 namespace korru::view {
 
 QRect px_rect(const Box& box) {
-    const PixelBox p = pixel_box(box.left, box.top, box.width, box.height);
+    const PixelBox p = pixel_box(box);
     return {p.left, p.top, p.width, p.height};
 }
 

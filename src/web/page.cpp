@@ -473,7 +473,9 @@ void Page::bench_pointer(const val& event) {
         }
         return;
     }
+    if (type == "pointercancel" && pointer == mark_pointer_) mark_pointer_ = -1;
     if (type == "pointerdown") {
+        mark_pointer_ = -1;  // a press that never came up is no mark
         if (state_ != State::running || grip_.held() || event["button"].as<int>() != 0) return;
         const float reach = static_cast<float>(kCandleReachPixels / fit_.scale * kTwipsPerPixel);
         if (!grip_.press(model_, bench_point(event), reach)) {

@@ -15,7 +15,7 @@ namespace korru::web {
 using Rect = PixelBox;
 
 inline Rect px_rect(const Box& box) {
-    return pixel_box(box.left, box.top, box.width, box.height);
+    return pixel_box(box);
 }
 
 inline Rect px_rect(const Item& it) {
