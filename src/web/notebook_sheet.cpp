@@ -180,9 +180,11 @@ void NotebookSheet::show_rows() {
 }
 
 void NotebookSheet::paint_plot() {
-    draw_plot(notebook_, view_, kPlotWidth, kPlotHeight, translated, plot_, plot_words_);
+    Drawing plot;
+    std::deque<std::string> words;
+    draw_plot(notebook_, view_, kPlotWidth, kPlotHeight, translated, plot, words);
     plot_painter_->resize(kPlotWidth, kPlotHeight, val::global("devicePixelRatio").as<double>());
-    plot_painter_->paint(plot_);
+    plot_painter_->paint(plot);
 }
 
 std::string NotebookSheet::plot_svg() {

@@ -54,8 +54,6 @@ class NotebookSheet {
     Words say_, copy_;
     Notebook notebook_;
     PlotView view_ = PlotView::distances;
-    Drawing plot_;
-    std::deque<std::string> plot_words_;
     emscripten::val sheet_, rows_, count_, plot_canvas_;
     std::optional<BenchCanvas> plot_painter_;
     bool kept_ = true;  // whether local storage takes the rows

@@ -575,7 +575,9 @@ void Page::watch_ratio() {
 
 void Page::ratio_changed() {
     watch_ratio();
-    if (state_ == State::running) show(!grip_.held());
+    if (state_ != State::running) return;
+    show(!grip_.held());
+    if (notebook_ && notebook_->is_open()) notebook_->paint_plot();
 }
 
 std::optional<std::string> Page::snapshot() const {
