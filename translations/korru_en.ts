@@ -491,5 +491,109 @@
         <source>ブラウザーがクリップボードを使わせないため、コピーできませんでした。</source>
         <translation>The browser would not let the page use the clipboard, so nothing was copied.</translation>
     </message>
+    <message>
+        <source>a</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>f</source>
+        <translation>f</translation>
+    </message>
+    <message>
+        <source>b</source>
+        <translation>b</translation>
+    </message>
+    <message>
+        <source>h′</source>
+        <translation>h′</translation>
+    </message>
+    <message>
+        <source>向き</source>
+        <translation>Way up</translation>
+    </message>
+    <message>
+        <source>光源の距離 a (マス)</source>
+        <translation>Candle distance a (squares)</translation>
+    </message>
+    <message>
+        <source>光源の高さ h (マス)</source>
+        <translation>Candle height h (squares)</translation>
+    </message>
+    <message>
+        <source>焦点距離 f (マス)</source>
+        <translation>Focal length f (squares)</translation>
+    </message>
+    <message>
+        <source>像の距離 b (マス、虚像は負)</source>
+        <translation>Image distance b (squares, negative for a virtual image)</translation>
+    </message>
+    <message>
+        <source>像の高さ h′ (マス)</source>
+        <translation>Image height h′ (squares)</translation>
+    </message>
+    <message>
+        <source>保存されていた測定ノート %1 の一部が読めないため、元のものを %2 として残しました。読めた %3 行で続けます。</source>
+        <translation>Part of the kept notebook %1 could not be read, so it was set aside as %2. The notebook goes on with the %3 rows that could be read.</translation>
+    </message>
+    <message>
+        <source>保存されている測定ノート %1 が読めず、別の名前にもできません。記録はまだ保存されていません。</source>
+        <translation>The kept notebook %1 cannot be read, nor set aside under another name. The rows are not kept yet.</translation>
+    </message>
+    <message>
+        <source>保存されている測定ノート %1 が読めません (%2)。記録はまだ保存されていません。</source>
+        <translation>The kept notebook %1 cannot be read (%2). The rows are not kept yet.</translation>
+    </message>
+    <message>
+        <source>%1 がいっぱいのため、測定ノートを保存できませんでした。空きを作れば、次の記録のときに保存されます。</source>
+        <translation>%1 is full, so the notebook could not be kept. Make some room and the next record keeps it.</translation>
+    </message>
+    <message>
+        <source>測定ノートを %1 に保存できませんでした (%2)。次の記録のときに、もう一度保存します。</source>
+        <translation>The notebook could not be kept in %1 (%2). The next record tries again.</translation>
+    </message>
+    <message>
+        <source>測定ノートを保存できました。まだ保存されていない行はありません。</source>
+        <translation>The notebook is kept again: every row is kept.</translation>
+    </message>
+    <message>
+        <source>像の先ができると思う所をクリックかタップするか、Shift+矢印キーで印をつけ、「答えを見る」で答えを見ます。</source>
+        <translation>Click or tap where you expect the tip of the image, or move the mark with Shift and the arrow keys, then choose “Show the answer”.</translation>
+    </message>
+    <message>
+        <source>%1 行目を記録しました: 実像、b = %2 マス。</source>
+        <translation>Row %1 recorded: real image, b = %2 squares.</translation>
+    </message>
+    <message>
+        <source>%1 行目を記録しました: 虚像、b = %2 マス。</source>
+        <translation>Row %1 recorded: virtual image, b = %2 squares.</translation>
+    </message>
+    <message>
+        <source>%1 行目を記録しました: 像はできません。</source>
+        <translation>Row %1 recorded: no image.</translation>
+    </message>
+    <message>
+        <source>%1 行目と同じなので、記録しませんでした。</source>
+        <translation>The same as row %1: not recorded again.</translation>
+    </message>
+    <message>
+        <source>%1 行はまだ保存されていません。</source>
+        <translation>%1 rows not kept yet.</translation>
+    </message>
+    <message>
+        <source>場面を開く…</source>
+        <translation>Open a scene…</translation>
+    </message>
+    <message>
+        <source>場面の文字列か、ページへのリンクを貼り付けてください:</source>
+        <translation>Paste a scene or a link to the page:</translation>
+    </message>
+    <message>
+        <source>CSV で保存…</source>
+        <translation>Save as CSV…</translation>
+    </message>
 </context>
 </TS>

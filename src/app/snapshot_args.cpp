@@ -24,9 +24,9 @@ std::string snapshot_usage() {
         "  --list-clicks  the names of the clicks, one a line\n"
         "  --version      the version of korru-snapshot\n"
         "  CLICK         ";
-    for (std::size_t i = 0; i < kLessonClicks; ++i) {
+    for (std::string_view name : step_names()) {
         usage += ' ';
-        usage += kClicks[i].name;
+        usage += name;
     }
     return usage + "\n";
 }
@@ -66,11 +66,11 @@ int screen_side(std::string_view text, std::string_view whole) {
 }
 
 // A scene is taken whole or the call is refused, naming the part not understood.
-std::vector<Click> scene_clicks(std::string_view text) {
+std::vector<Step> scene_steps(std::string_view text) {
     SceneRead read = read_scene(text);
     switch (read.fault) {
         case SceneFault::none:
-            return std::move(read.clicks);
+            return std::move(read.steps);
         case SceneFault::unknown_click:
             throw UsageError("malformed scene: unknown click " + shown(read.part));
         case SceneFault::bad_escape:
@@ -101,7 +101,7 @@ void parse_screen(std::string_view text, SnapshotArgs& out) {
 SnapshotArgs parse_snapshot_args(std::span<const std::string_view> args) {
     SnapshotArgs out;
     bool screen_seen = false;
-    std::optional<std::vector<Click>> scene;
+    std::optional<std::vector<Step>> scene;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string_view arg = args[i];
         if (arg == "-h" || arg == "--help") {
@@ -117,9 +117,9 @@ SnapshotArgs parse_snapshot_args(std::span<const std::string_view> args) {
             continue;
         }
         if (arg.size() < 2 || arg.substr(0, 2) != "--") {
-            const auto c = click_from_name(arg);
-            if (!c || *c == Click::owari) throw UsageError("unknown click " + shown(arg));
-            out.clicks.push_back(*c);
+            const auto step = step_from_name(arg);
+            if (!step) throw UsageError("unknown click " + shown(arg));
+            out.steps.push_back(*step);
             continue;
         }
         std::string_view name = arg;
@@ -147,14 +147,14 @@ SnapshotArgs parse_snapshot_args(std::span<const std::string_view> args) {
         }
         if (name == "--scene") {
             if (scene) throw UsageError("option '--scene' given twice");
-            scene = scene_clicks(*value);
+            scene = scene_steps(*value);
             continue;
         }
         if (*file) throw UsageError("option " + shown(name) + " given twice");
         if (value->empty()) throw UsageError("option " + shown(name) + " needs a file name");
         *file = std::string(*value);
     }
-    if (scene) out.clicks.insert(out.clicks.begin(), scene->begin(), scene->end());
+    if (scene) out.steps.insert(out.steps.begin(), scene->begin(), scene->end());
     if (!out.help && !out.version && !out.list_clicks && !out.json && !out.png && !out.svg) {
         throw UsageError("nothing to write: give --json, --png or --svg");
     }

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "commands/commands.h"
+#include "lesson/steps.h"
 
 namespace korru {
 
@@ -25,7 +25,7 @@ inline constexpr int kMaxScreenPixels = 1'000'000;  // per side
 struct SnapshotArgs {
     int width_px = 1024, height_px = 768;       // the screen, in pixels of 15 twips
     std::optional<std::string> json, png, svg;  // "-" for standard output
-    std::vector<Click> clicks;                  // the scene's (--scene), then the CLICK arguments
+    std::vector<Step> steps;                    // the scene's (--scene), then the CLICK arguments
     bool help = false;
     bool version = false;
     bool list_clicks = false;

@@ -12,7 +12,7 @@
 
 #include "app/snapshot_args.h"
 #include "commands/commands.h"
-#include "commands/startup.h"
+#include "lesson/session.h"
 #include "window/scene_json.h"
 
 #ifdef KORRU_SNAPSHOT_PICTURES
@@ -42,7 +42,8 @@ bool write_file(const std::string& file, const std::string& bytes) {
 #ifdef KORRU_SNAPSHOT_PICTURES
 // Pictures are made by the window's own widgets and painting, on the offscreen platform unless
 // another one was chosen, one pixel to a device-independent pixel.
-void add_pictures(const korru::SnapshotArgs& args, korru::Window& w, Outputs& out) {
+void add_pictures(const korru::SnapshotArgs& args, korru::Window& w, const korru::Session& session,
+                  Outputs& out) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     int qt_argc = 1;
     char name[] = "korru-snapshot";
@@ -55,7 +56,8 @@ void add_pictures(const korru::SnapshotArgs& args, korru::Window& w, Outputs& ou
         korru::view::window_picture(w).save(&buffer, "PNG");
         out.emplace_back(*args.png, png.toStdString());
     }
-    if (args.svg) out.emplace_back(*args.svg, korru::view::bench_svg(w).toStdString());
+    if (args.svg)
+        out.emplace_back(*args.svg, korru::view::bench_svg(w, session.prediction()).toStdString());
 }
 #endif
 
@@ -80,7 +82,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (args.list_clicks) {
-        for (std::size_t i = 0; i < kLessonClicks; ++i) std::cout << kClicks[i].name << '\n';
+        for (std::string_view name : step_names()) std::cout << name << '\n';
         return 0;
     }
 #ifndef KORRU_SNAPSHOT_PICTURES
@@ -92,9 +94,9 @@ int main(int argc, char** argv) {
 
     const ScreenSize screen = ScreenSize::from_pixels(args.width_px, args.height_px);
     Window w;
+    Session session(w, [](std::string_view text) { return std::string(text); });
     try {
-        start_up(w, screen);
-        for (Click c : args.clicks) click(w, c);
+        session.start(screen, args.steps);
     } catch (const RuntimeError& e) {
         std::cerr << "korru-snapshot: " << e.what() << "\n";
         return 1;
@@ -102,7 +104,7 @@ int main(int argc, char** argv) {
     Outputs out;
     if (args.json) out.emplace_back(*args.json, scene_json(w, screen));
 #ifdef KORRU_SNAPSHOT_PICTURES
-    if (args.png || args.svg) add_pictures(args, w, out);
+    if (args.png || args.svg) add_pictures(args, w, session, out);
 #endif
     for (const auto& [file, bytes] : out) {
         if (!write_file(file, bytes)) return 1;

@@ -1,37 +1,54 @@
 // SPDX-License-Identifier: MIT
-// The notebook's rows in the forms they leave the program in.
+// The notebook's rows in the forms they leave the program in, and read back.
 #include "lesson/notebook.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
+#include <unordered_set>
 
 namespace korru {
 
 namespace {
 
-constexpr std::array<std::string_view, 9> kHeadings{"像",
-                                                    "光源の距離 (マス)",
-                                                    "光源の高さ (マス)",
-                                                    "焦点距離 (マス)",
-                                                    "像の距離 (マス)",
-                                                    "像の側",
-                                                    "像の高さ (マス)",
-                                                    "倍率",
-                                                    "像の向き"};
+// The columns: a short heading for the table, and the same in words with its unit, for the CSV
+// and wherever there is room.
+constexpr std::array<std::string_view, 9> kHeadings{"像",     "a",  "h",    "f",   "b",
+                                                    "像の側", "h′", "倍率", "向き"};
+constexpr std::array<std::string_view, 9> kHeadingWords{"像",
+                                                        "光源の距離 a (マス)",
+                                                        "光源の高さ h (マス)",
+                                                        "焦点距離 f (マス)",
+                                                        "像の距離 b (マス、虚像は負)",
+                                                        "像の側",
+                                                        "像の高さ h′ (マス)",
+                                                        "倍率",
+                                                        "像の向き"};
 constexpr std::string_view kReal = "実像", kVirtual = "虚像", kNone = "なし";
 constexpr std::string_view kRightOfLens = "レンズの右", kCandleSide = "光源の側";
 constexpr std::string_view kInverted = "倒立", kUpright = "正立";
 constexpr std::string_view kCellJoin = "、";
 
-// What a face keeps: a first line, then one line a row, the case and six numbers, each number
-// the eight hexadecimal digits of its single-precision bits, so that nothing is rounded.
+// What a face keeps: a first line, then one line a row: its id in sixteen hexadecimal digits,
+// the case, and six numbers, each the eight hexadecimal digits of its single-precision bits, so
+// that nothing is rounded. The first notebooks kept had no ids, and a virtual image's distance
+// unsigned.
 static_assert(sizeof(float) == sizeof(std::uint32_t));
-constexpr std::string_view kStoredFirstLine = "korru notebook 1";
+constexpr std::string_view kStoredFirstLine = "korru notebook 2";
+constexpr std::string_view kFirstVersionLine = "korru notebook 1";
 constexpr std::array<std::string_view, 3> kStoredCases{"real", "virtual", "none"};
+
+// What a bench makes: the candle from half a square to twenty from the lens, two squares high,
+// a focal length of four or six squares; far fewer squares than these for an image.
+constexpr float kNearest = 0.5f, kFarthest = 20, kCandleHeight = 2;
+constexpr std::array<float, 2> kFocalLengths{4, 6};
+constexpr float kLargestImage = 10000;
+
+bool near(float value, float expected, float relative) {
+    return std::fabs(value - expected) <= relative * std::fabs(expected) + 1e-3f;
+}
 
 // A CSV field, quoted where it must be.
 std::string field(const std::string& cell) {
@@ -55,7 +72,7 @@ std::string joined(const std::vector<std::string>& cells, std::string_view betwe
 
 std::string lines(const Notebook& n, const Translate& translate, std::string_view between,
                   std::string_view end, bool csv) {
-    std::string out = joined(headings(translate), between, csv);
+    std::string out = joined(heading_words(translate), between, csv);
     out += end;
     for (const Measurement& m : n.rows()) {
         out += joined(cells(m, translate), between, csv);
@@ -64,16 +81,54 @@ std::string lines(const Notebook& n, const Translate& translate, std::string_vie
     return out;
 }
 
-bool hex_bits(std::string_view text, float& value) {
-    if (text.size() != 8) return false;
-    std::uint32_t bits = 0;
+template <typename Number>
+bool hex_number(std::string_view text, Number& value) {
+    if (text.size() != 2 * sizeof(Number)) return false;
+    value = 0;
     for (char c : text) {
-        int d = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+        const int d = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
         if (d < 0) return false;
-        bits = bits << 4 | static_cast<std::uint32_t>(d);
+        value = static_cast<Number>(value << 4 | static_cast<Number>(d));
     }
+    return true;
+}
+
+bool hex_float(std::string_view text, float& value) {
+    std::uint32_t bits = 0;
+    if (!hex_number(text, bits)) return false;
     std::memcpy(&value, &bits, sizeof value);
     return std::isfinite(value);
+}
+
+void append_hex(std::string& out, std::uint64_t value, int digits) {
+    constexpr std::string_view kDigits = "0123456789abcdef";
+    for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) out += kDigits[value >> shift & 15];
+}
+
+// One kept line as a row, or none where it is not one. A first-version line has no id.
+std::optional<std::pair<RowId, Measurement>> stored_row(std::string_view line, bool with_id) {
+    std::array<std::string_view, 8> words;
+    const std::size_t count = with_id ? 8 : 7;
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto space = line.find(' ');
+        words[i] = line.substr(0, space);
+        line = space == std::string_view::npos ? "" : line.substr(space + 1);
+    }
+    if (!line.empty()) return std::nullopt;
+    RowId id = 0;
+    const std::string_view* word = words.data();
+    if (with_id && !hex_number(*word++, id)) return std::nullopt;
+    Measurement m;
+    const auto kind = std::find(kStoredCases.begin(), kStoredCases.end(), *word++);
+    if (kind == kStoredCases.end()) return std::nullopt;
+    m.image = static_cast<ImageCase>(kind - kStoredCases.begin());
+    for (float* number : {&m.candle_distance, &m.candle_height, &m.focal_length, &m.image_distance,
+                          &m.image_height, &m.magnification}) {
+        if (!hex_float(*word++, *number)) return std::nullopt;
+    }
+    if (!with_id && m.image == ImageCase::virtual_image) m.image_distance = -m.image_distance;
+    if (!bench_can_make(m)) return std::nullopt;
+    return std::pair{id, m};
 }
 
 }  // namespace
@@ -86,7 +141,7 @@ Measurement measure(const Window& w) {
     m.candle_height = w[Window::ids::source].height / w.bench.unit;
     m.focal_length = f.focal_length;
     if (f.image != ImageCase::none) {
-        m.image_distance = f.image_distance;
+        m.image_distance = f.image == ImageCase::real ? f.image_distance : -f.image_distance;
         m.magnification = f.magnification;
         const Item& image =
             w[f.image == ImageCase::real ? Window::ids::real_image : Window::ids::virtual_image];
@@ -95,9 +150,35 @@ Measurement measure(const Window& w) {
     return m;
 }
 
+bool bench_can_make(const Measurement& m) {
+    const float a = m.candle_distance, f = m.focal_length;
+    if (!(a >= kNearest - 1e-3f && a <= kFarthest + 1e-3f)) return false;
+    if (!near(m.candle_height, kCandleHeight, 1e-3f)) return false;
+    if (std::none_of(kFocalLengths.begin(), kFocalLengths.end(),
+                     [f](float focal) { return near(f, focal, 1e-3f); })) {
+        return false;
+    }
+    const bool on_focus = near(a, f, 1e-4f);
+    if (m.image == ImageCase::none) {
+        return on_focus && m.image_distance == 0 && m.image_height == 0 && m.magnification == 0;
+    }
+    if (on_focus || (m.image == ImageCase::real) != (a > f)) return false;
+    // The lens law, b = a f / (a - f), and the image as large as a b-to-a candle.
+    const float b = m.image_distance, times = std::fabs(b) / a;
+    return std::fabs(b) <= kLargestImage && near(b, a * f / (a - f), 1e-3f) &&
+           near(m.magnification, times, 0.05f) &&
+           near(m.image_height, m.magnification * m.candle_height, 0.05f);
+}
+
 std::vector<std::string> headings(const Translate& translate) {
     std::vector<std::string> out;
     for (std::string_view h : kHeadings) out.push_back(translate(h));
+    return out;
+}
+
+std::vector<std::string> heading_words(const Translate& translate) {
+    std::vector<std::string> out;
+    for (std::string_view h : kHeadingWords) out.push_back(translate(h));
     return out;
 }
 
@@ -121,7 +202,7 @@ std::vector<std::string> cells(const Measurement& m, const Translate& translate)
 }
 
 std::string row_words(const Measurement& m, const Translate& translate) {
-    const std::vector<std::string> h = headings(translate), c = cells(m, translate);
+    const std::vector<std::string> h = heading_words(translate), c = cells(m, translate);
     std::string out;
     for (std::size_t i = 0; i < h.size(); ++i) {
         if (c[i].empty()) continue;
@@ -129,6 +210,28 @@ std::string row_words(const Measurement& m, const Translate& translate) {
         out += h[i] + " " + c[i];
     }
     return out;
+}
+
+bool Notebook::has(RowId id) const {
+    return std::find(ids_.begin(), ids_.end(), id) != ids_.end();
+}
+
+void Notebook::add(RowId id, const Measurement& m) {
+    rows_.push_back(m);
+    ids_.push_back(id);
+}
+
+bool Notebook::remove(RowId id) {
+    const auto at = std::find(ids_.begin(), ids_.end(), id);
+    if (at == ids_.end()) return false;
+    rows_.erase(rows_.begin() + (at - ids_.begin()));
+    ids_.erase(at);
+    return true;
+}
+
+void Notebook::clear() {
+    rows_.clear();
+    ids_.clear();
 }
 
 std::string Notebook::csv(const Translate& translate) const {
@@ -139,57 +242,68 @@ std::string Notebook::tab_separated(const Translate& translate) const {
     return lines(*this, translate, "\t", "\n", false);
 }
 
+void append_stored_row(std::string& out, RowId id, const Measurement& m) {
+    append_hex(out, id, 16);
+    out += ' ';
+    out += kStoredCases[static_cast<std::size_t>(m.image)];
+    for (float v : {m.candle_distance, m.candle_height, m.focal_length, m.image_distance,
+                    m.image_height, m.magnification}) {
+        std::uint32_t bits;
+        std::memcpy(&bits, &v, sizeof bits);
+        out += ' ';
+        append_hex(out, bits, 8);
+    }
+    out += '\n';
+}
+
 std::string Notebook::stored() const {
     std::string out(kStoredFirstLine);
     out += '\n';
-    for (const Measurement& m : rows_) {
-        out += kStoredCases[static_cast<std::size_t>(m.image)];
-        for (float v : {m.candle_distance, m.candle_height, m.focal_length, m.image_distance,
-                        m.image_height, m.magnification}) {
-            char bits[16];
-            std::uint32_t pattern;
-            std::memcpy(&pattern, &v, sizeof pattern);
-            std::snprintf(bits, sizeof bits, " %08x", static_cast<unsigned>(pattern));
-            out += bits;
-        }
-        out += '\n';
-    }
+    out.reserve(out.size() + rows_.size() * 84);
+    for (std::size_t i = 0; i < rows_.size(); ++i) append_stored_row(out, ids_[i], rows_[i]);
     return out;
 }
 
-std::optional<Notebook> Notebook::from_stored(std::string_view text) {
+StoredNotebook read_stored(std::string_view text) {
+    StoredNotebook read;
+    if (text.empty()) return read;
+    if (text.size() > kLargestStored) {
+        read.damaged = true;
+        return read;
+    }
     const auto first_end = text.find('\n');
-    if (text.substr(0, first_end) != kStoredFirstLine) return std::nullopt;
-    Notebook n;
+    const std::string_view first = text.substr(0, first_end);
+    const bool with_id = first == kStoredFirstLine;
+    if (!with_id && first != kFirstVersionLine) {
+        read.damaged = true;
+        return read;
+    }
     std::string_view rest = first_end == std::string_view::npos ? "" : text.substr(first_end + 1);
+    RowId numbered = 0;
+    std::unordered_set<RowId> seen;
     while (!rest.empty()) {
         const auto end = rest.find('\n');
-        if (end == std::string_view::npos) return std::nullopt;  // a line cut short
-        std::string_view line = rest.substr(0, end);
+        if (end == std::string_view::npos) {  // a line cut short
+            read.damaged = true;
+            break;
+        }
+        const auto row = stored_row(rest.substr(0, end), with_id);
         rest.remove_prefix(end + 1);
-        std::array<std::string_view, 7> words;
-        for (std::string_view& word : words) {
-            const auto space = line.find(' ');
-            word = line.substr(0, space);
-            line = space == std::string_view::npos ? "" : line.substr(space + 1);
+        ++numbered;
+        if (!row || !seen.insert(with_id ? row->first : numbered).second) {
+            read.damaged = true;
+            continue;
         }
-        if (!line.empty()) return std::nullopt;
-        Measurement m;
-        const auto kind = std::find(kStoredCases.begin(), kStoredCases.end(), words[0]);
-        if (kind == kStoredCases.end()) return std::nullopt;
-        m.image = static_cast<ImageCase>(kind - kStoredCases.begin());
-        float* numbers[] = {&m.candle_distance, &m.candle_height, &m.focal_length,
-                            &m.image_distance,  &m.image_height,  &m.magnification};
-        for (std::size_t i = 0; i < 6; ++i) {
-            if (!hex_bits(words[i + 1], *numbers[i])) return std::nullopt;
-        }
-        n.rows_.push_back(m);
+        read.notebook.add(with_id ? row->first : numbered, row->second);
     }
-    return n;
+    return read;
 }
 
 std::vector<std::string_view> notebook_texts() {
     std::vector<std::string_view> out(kHeadings.begin(), kHeadings.end());
+    for (std::string_view h : kHeadingWords) {
+        if (std::find(out.begin(), out.end(), h) == out.end()) out.push_back(h);
+    }
     out.insert(out.end(),
                {kReal, kVirtual, kNone, kRightOfLens, kCandleSide, kInverted, kUpright, kCellJoin});
     return out;

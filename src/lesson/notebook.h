@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The notebook of measurements: each row is the scene as it stood when recorded — the image's
 // case, the candle's distance from the lens and its height, the focal length, the image's
-// distance and side, its height and the magnification, upright or inverted — in grid squares,
-// from the model's own numbers (the facts the scene in words is made of). It is written out as
-// CSV for a spreadsheet, as tab-separated text to paste, and as a small text a face keeps.
+// distance, its height and the magnification, upright or inverted — in grid squares, from the
+// model's own numbers (the facts the scene in words is made of). The image distance b is signed
+// as the lens law writes it: positive for a real image right of the lens, negative for a virtual
+// one on the candle's side, so that 1/a + 1/b = 1/f holds for every row with an image. It is
+// written out as CSV for a spreadsheet, as tab-separated text to paste, and as a small text a
+// face keeps, each row under an id of its own so that two windows keeping one notebook can merge.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,42 +25,70 @@ struct Measurement {
     float candle_distance = 0;  // squares left of the lens
     float candle_height = 0;    // squares
     float focal_length = 0;     // squares
-    float image_distance = 0;   // squares from the lens: right of it for a real image, on the
-                                // candle's side for a virtual one; 0 without an image
+    float image_distance = 0;   // squares: b, right of the lens for a real image (positive), on
+                                // the candle's side for a virtual one (negative); 0 without one
     float image_height = 0;     // squares; 0 without an image
     float magnification = 0;    // the image's height over the candle's; 0 without an image
+    bool operator==(const Measurement&) const = default;
 };
 
 // The scene as a row of the notebook.
 Measurement measure(const Window& w);
 
+// Whether a bench could have made the row: the candle within the bench's reach, one of the two
+// focal lengths, the case and the image agreeing with them. A kept row that is not is no row.
+bool bench_can_make(const Measurement& m);
+
 // The row's cells as a reader reads them: the case, the numbers to two decimals, the side and
 // the way up in words, empty cells where there is no image.
 std::vector<std::string> cells(const Measurement& m, const Translate& translate);
+// The columns' headings, short (a, b, f, …), and the same in words with their units.
 std::vector<std::string> headings(const Translate& translate);
+std::vector<std::string> heading_words(const Translate& translate);
 
 // A row in words, for a screen reader: each heading with its cell.
 std::string row_words(const Measurement& m, const Translate& translate);
 
+// A row's id: unique among the rows of every window that keeps the notebook.
+using RowId = std::uint64_t;
+
 class Notebook {
   public:
     const std::vector<Measurement>& rows() const { return rows_; }
-    void record(const Window& w) { rows_.push_back(measure(w)); }
-    void clear() { rows_.clear(); }
+    const std::vector<RowId>& ids() const { return ids_; }
+    bool has(RowId id) const;
+    void add(RowId id, const Measurement& m);
+    // Takes out the row with `id`; whether there was one.
+    bool remove(RowId id);
+    void clear();
 
     // UTF-8 with a byte-order mark and CRLF line ends, so a spreadsheet opens it right.
     std::string csv(const Translate& translate) const;
     // Tab-separated, to paste into any spreadsheet.
     std::string tab_separated(const Translate& translate) const;
 
-    // The rows as a face keeps them: exactly, whatever the language. A text that is not one is
-    // refused, whole.
+    // The rows as a face keeps them: exactly, whatever the language.
     std::string stored() const;
-    static std::optional<Notebook> from_stored(std::string_view text);
 
   private:
     std::vector<Measurement> rows_;
+    std::vector<RowId> ids_;
 };
+
+// One row as the kept text has it, its line end included, added to `out`.
+void append_stored_row(std::string& out, RowId id, const Measurement& m);
+
+// A kept notebook read: every row that could be read, and whether anything could not (a line
+// cut short, a row no bench makes, a text that is no notebook at all). An empty text is an empty
+// notebook. The notebooks kept before rows had ids are read too, their rows numbered in order.
+struct StoredNotebook {
+    Notebook notebook;
+    bool damaged = false;
+};
+StoredNotebook read_stored(std::string_view text);
+
+// The largest kept notebook read: far more than any class records (a row is about 80 bytes).
+inline constexpr std::size_t kLargestStored = 16 * 1024 * 1024;
 
 // The texts of this file, for the catalogue.
 std::vector<std::string_view> notebook_texts();

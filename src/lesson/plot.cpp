@@ -8,6 +8,7 @@
 #include <cmath>
 #include <iterator>
 #include <set>
+#include <vector>
 
 #include "window/number_text.h"
 
@@ -48,6 +49,21 @@ double tick_step(double span) {
     return 10 * power;
 }
 
+// The values of the grid's lines from `low` to `high`, `step` apart: never more than a plot has
+// room for, whatever numbers it is given.
+std::vector<double> ticks(double low, double high, double step) {
+    constexpr std::size_t kMostTicks = 40;
+    std::vector<double> out;
+    if (!std::isfinite(low) || !std::isfinite(high) || !(step > 0) || !std::isfinite(step)) {
+        return out;
+    }
+    for (double v = std::ceil(low / step) * step; v <= high + 1e-9 && out.size() < kMostTicks;
+         v += step) {
+        out.push_back(v);
+    }
+    return out;
+}
+
 struct Plotter {
     const PlotFrame& f;
     Drawing& out;
@@ -78,7 +94,7 @@ struct Plotter {
 std::optional<std::pair<double, double>> plot_point(const Measurement& m, PlotView view) {
     if (m.image == ImageCase::none) return std::nullopt;
     const double a = m.candle_distance;
-    const double b = m.image == ImageCase::real ? m.image_distance : -m.image_distance;
+    const double b = m.image_distance;
     if (view == PlotView::distances) return std::pair{a, b};
     return std::pair{1 / a, 1 / b};
 }
@@ -123,12 +139,12 @@ void draw_plot(const Notebook& n, PlotView view, int width, int height, const Tr
     // The grid, its numbers, and the axes through zero.
     const double dx = tick_step(f.x_max - f.x_min), dy = tick_step(f.y_max - f.y_min);
     const int places = view == PlotView::distances ? 1 : 2;
-    for (double v = std::ceil(f.x_min / dx) * dx; v <= f.x_max + 1e-9; v += dx) {
+    for (const double v : ticks(f.x_min, f.x_max, dx)) {
         p.line(v, f.y_min, v, f.y_max, std::fabs(v) < 1e-9 ? kAxis : kGrid);
         p.text(decimal_text(v, places), p.x(v) - 12 * kTwips,
                (f.area.top + f.area.height + 4) * kTwips, 40 * kTwips, kInk);
     }
-    for (double v = std::ceil(f.y_min / dy) * dy; v <= f.y_max + 1e-9; v += dy) {
+    for (const double v : ticks(f.y_min, f.y_max, dy)) {
         p.line(f.x_min, v, f.x_max, v, std::fabs(v) < 1e-9 ? kAxis : kGrid);
         p.text(decimal_text(v, places), 4 * kTwips, p.y(v) - 8 * kTwips, (kLeft - 8) * kTwips,
                kInk);

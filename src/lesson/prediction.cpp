@@ -51,6 +51,14 @@ void Prediction::nudge_mark(const Window& w, int across, int down) {
               from.y + static_cast<float>(down) * quarter});
 }
 
+void Prediction::carry_mark(const Window& from, const Window& to) {
+    if (!mark_) return;
+    const float across = (mark_->x - from.bench.lensx) / from.bench.unit,
+                down = (mark_->y - from.bench.axisy) / from.bench.unit;
+    mark_ =
+        BenchPoint{to.bench.lensx + across * to.bench.unit, to.bench.axisy + down * to.bench.unit};
+}
+
 void Prediction::show_answer() {
     if (asked_) answer_ = true;
 }

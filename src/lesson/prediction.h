@@ -29,6 +29,10 @@ class Prediction {
     void put_mark(BenchPoint p);
     void nudge_mark(const Window& w, int across, int down);
 
+    // The mark put again where it stood on `from`'s bench, in squares from the lens's centre,
+    // on `to`'s: a new screen keeps the pupil's mark, and the answer as it was.
+    void carry_mark(const Window& from, const Window& to);
+
     bool answer_shown() const { return answer_; }
     void show_answer();
 

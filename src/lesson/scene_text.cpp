@@ -40,13 +40,13 @@ SceneRead fault(SceneFault f, std::string_view part = {}) {
 
 }  // namespace
 
-std::string scene_text(const std::vector<Click>& clicks) {
+std::string scene_text(const std::vector<Step>& steps) {
     std::string out;
-    for (std::size_t i = 0; i < clicks.size();) {
+    for (std::size_t i = 0; i < steps.size();) {
         std::size_t run = 1;
-        while (i + run < clicks.size() && clicks[i + run] == clicks[i]) ++run;
+        while (i + run < steps.size() && steps[i + run] == steps[i]) ++run;
         if (!out.empty()) out += '.';
-        out += click_name(clicks[i]);
+        out += step_name(steps[i]);
         if (run > 1) out += '*' + std::to_string(run);
         i += run;
     }
@@ -57,6 +57,10 @@ SceneRead read_scene(std::string_view text) {
     if (text.size() > kLongestSceneText) return fault(SceneFault::too_long);
     while (!text.empty() && is_space(text.front())) text.remove_prefix(1);
     while (!text.empty() && is_space(text.back())) text.remove_suffix(1);
+    // A link to the page: its scene is what follows the "#".
+    if (const auto hash = text.find('#'); hash != std::string_view::npos) {
+        text.remove_prefix(hash + 1);
+    }
     // A link may escape any character: "%28" is "(".
     std::string plain;
     plain.reserve(text.size());
@@ -79,8 +83,8 @@ SceneRead read_scene(std::string_view text) {
         const std::string_view part = rest.substr(0, dot);
         const std::size_t star = part.find('*');
         const std::string_view name = part.substr(0, star);
-        const auto c = click_from_name(name);
-        if (!c || *c == Click::owari) return fault(SceneFault::unknown_click, part);
+        const auto step = step_from_name(name);
+        if (!step) return fault(SceneFault::unknown_click, part);
         std::size_t count = 1;
         if (star != std::string_view::npos) {
             const std::string_view digits = part.substr(star + 1);
@@ -92,8 +96,8 @@ SceneRead read_scene(std::string_view text) {
             }
             for (char d : digits) count = count * 10 + static_cast<std::size_t>(d - '0');
         }
-        if (read.clicks.size() + count > kMostSceneClicks) return fault(SceneFault::too_many);
-        read.clicks.insert(read.clicks.end(), count, *c);
+        if (read.steps.size() + count > kMostSceneClicks) return fault(SceneFault::too_many);
+        read.steps.insert(read.steps.end(), count, *step);
         if (dot == std::string_view::npos) break;
         rest.remove_prefix(dot + 1);
     }

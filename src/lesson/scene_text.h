@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-// A scene as a short text a person can read: the clicks made since start-up by their names,
-// joined by dots, a run of one click written once with its count — "kosen.mr*24.fmove(0)". The
-// page's link carries it after "#", the desktop and the snapshot tool take it with --scene. A
-// text is taken whole or not at all: one part not understood, and no click of it is made.
+// A scene as a short text a person can read: the steps of a lesson by their names, joined by
+// dots, a run of one step written once with its count — "kosen.mr*24.fmove(0)". The page's link
+// carries it after "#"; the desktop and the snapshot tool take the text or the whole link. A
+// text is taken whole or not at all: one part not understood, and no step of it is made.
 #pragma once
 
 #include <string>
@@ -10,33 +10,34 @@
 #include <vector>
 
 #include "bench/description.h"
-#include "commands/commands.h"
+#include "lesson/steps.h"
 
 namespace korru {
 
-// The most clicks a scene may hold, and the longest text read: far more than any lesson makes.
+// The most steps a scene may hold, and the longest text read: far more than any lesson makes.
 inline constexpr std::size_t kMostSceneClicks = 100000;
 inline constexpr std::size_t kLongestSceneText = 1000000;
 
-std::string scene_text(const std::vector<Click>& clicks);
+std::string scene_text(const std::vector<Step>& steps);
 
 enum class SceneFault {
     none,
-    unknown_click,  // a part that names no click of the window ("おわり" is none)
+    unknown_click,  // a part that names no step of a lesson ("おわり" is none)
     bad_count,      // a count that is not a whole number from 1 up
-    too_many,       // more than kMostSceneClicks clicks
+    too_many,       // more than kMostSceneClicks steps
     too_long,       // a text longer than kLongestSceneText
     bad_escape,     // a "%" not followed by two hexadecimal digits
 };
 
 struct SceneRead {
-    std::vector<Click> clicks;            // none where the text was not understood
+    std::vector<Step> steps;              // none where the text was not understood
     SceneFault fault = SceneFault::none;  // what was not understood
     std::string part;                     // the part not understood, at most 40 bytes of it
 };
 
-// Reads a scene text, as written or as a link escapes it ("%28" for "("); spaces and line ends
-// around it are ignored, and the empty text is the scene of start-up.
+// Reads a scene text, as written or as a link escapes it ("%28" for "("), or a whole link to
+// the page (what follows its "#"); spaces and line ends around it are ignored, and the empty
+// text is the scene of start-up.
 SceneRead read_scene(std::string_view text);
 
 // The reader's one line on a scene not understood, naming the part: in Japanese as written, a

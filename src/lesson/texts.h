@@ -6,17 +6,23 @@
 #include <string_view>
 #include <vector>
 
+#include "lesson/captions.h"
 #include "lesson/notebook.h"
+#include "lesson/notebook_keeper.h"
 #include "lesson/plot.h"
 #include "lesson/prediction.h"
 #include "lesson/scene_text.h"
+#include "lesson/session.h"
 
 namespace korru {
 
 inline std::vector<std::string_view> lesson_texts() {
     std::vector<std::string_view> texts;
-    for (const auto& part : {scene_texts(), prediction_texts(), notebook_texts(), plot_texts()}) {
-        texts.insert(texts.end(), part.begin(), part.end());
+    for (const auto& part : {scene_texts(), prediction_texts(), notebook_texts(), plot_texts(),
+                             keeper_texts(), session_texts(), caption_texts()}) {
+        for (std::string_view text : part) {
+            if (std::find(texts.begin(), texts.end(), text) == texts.end()) texts.push_back(text);
+        }
     }
     return texts;
 }

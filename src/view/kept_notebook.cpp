@@ -62,8 +62,9 @@ KeptNotebook read_kept_notebook(const QString& file) {
         }
         const QByteArray text = in.readAll();
         in.close();
-        if (auto notebook = Notebook::from_stored(std::string_view(text.data(), text.size()))) {
-            kept.notebook = std::move(*notebook);
+        auto read = read_stored(std::string_view(text.data(), text.size()));
+        if (!read.damaged) {
+            kept.notebook = std::move(read.notebook);
             return kept;
         }
     }

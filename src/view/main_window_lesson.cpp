@@ -101,7 +101,8 @@ void MainWindow::copy_scene() {
         tell(translated(kSceneTooLong), false);
         return;
     }
-    const QString scene = QString::fromStdString(scene_text(clicks_));
+    const QString scene =
+        QString::fromStdString(scene_text(std::vector<Step>(clicks_.begin(), clicks_.end())));
     QGuiApplication::clipboard()->setText(scene);
     tell(translated(kSceneCopied)
              .arg(scene.size() > kShownScene ? scene.left(kShownScene) + QChar(0x2026) : scene),
@@ -147,7 +148,7 @@ void MainWindow::record() {
         tell(translated(kAnswerFirst), false);
         return;
     }
-    notebook_.record(model_);
+    notebook_.add(notebook_.rows().size() + 1, measure(model_));
     if (notebook_window_) notebook_window_->show_rows();
     show_notebook(false);
     tell(translated(kRecorded).arg(

@@ -40,7 +40,11 @@ int run_program(Window& model, ScreenSize screen, const Start& start) {
     const SceneRead scene = read_scene(start.scene);
     told << QString::fromStdString(scene_fault_text(scene, translated_utf8));
     told.removeAll(QString());
-    window.play(scene.clicks);
+    std::vector<Click> clicks;
+    for (const Step& s : scene.steps) {
+        if (const Click* c = std::get_if<Click>(&s)) clicks.push_back(*c);
+    }
+    window.play(clicks);
     if (window.failed()) return 1;
     window.show();
     if (!told.isEmpty()) window.tell(told.join(QLatin1Char('\n')), true);

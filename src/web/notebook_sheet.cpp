@@ -134,8 +134,8 @@ void NotebookSheet::load() {
         kept_ = false;
         say_(translated(kNotKept));
     } else if (text.isString()) {
-        if (auto kept = Notebook::from_stored(text.as<std::string>())) {
-            notebook_ = std::move(*kept);
+        if (auto kept = read_stored(text.as<std::string>()); !kept.damaged) {
+            notebook_ = std::move(kept.notebook);
         } else {
             storage().call<val>("set", val(kUnreadableKey), text);
             storage().call<val>("remove", val(kKey));
@@ -154,7 +154,7 @@ void NotebookSheet::keep() {
 }
 
 void NotebookSheet::record(const Window& w) {
-    notebook_.record(w);
+    notebook_.add(notebook_.rows().size() + 1, measure(w));
     keep();
     show_rows();
 }

@@ -214,7 +214,11 @@ std::optional<std::vector<Click>> Page::scene_of_address() {
         worksheet_->say(scene_fault_text(read, translated));
         return std::nullopt;
     }
-    return std::move(read.clicks);
+    std::vector<Click> clicks;
+    for (const Step& s : read.steps) {
+        if (const Click* c = std::get_if<Click>(&s)) clicks.push_back(*c);
+    }
+    return clicks;
 }
 
 void Page::scene_changed() {
@@ -365,7 +369,8 @@ void Page::menu_choice(int choice) {
             const val location = val::global("location");
             std::string address = location["href"].as<std::string>();
             address = address.substr(0, address.find('#'));
-            worksheet_->copy_text(address + "#" + scene_text(clicks_));
+            worksheet_->copy_text(address + "#" +
+                                  scene_text(std::vector<Step>(clicks_.begin(), clicks_.end())));
             break;
         }
         case Worksheet::kPredictChoice:

@@ -194,12 +194,11 @@ TEST(Snapshot, ListsTheClicksItTakes) {
     const ToolRun r = run_snapshot("--list-clicks");
     ASSERT_EQ(r.status, 0) << r.err;
     std::string expected;
-    for (std::size_t i = 0; i < kLessonClicks; ++i) expected += std::string(kClicks[i].name) + "\n";
+    for (std::string_view name : step_names()) expected += std::string(name) + "\n";
     EXPECT_EQ(r.out, expected);
     EXPECT_EQ(r.out.find("owari"), std::string::npos);
     std::string every;
-    for (std::size_t i = 0; i < kLessonClicks; ++i)
-        every += " '" + std::string(kClicks[i].name) + "'";
+    for (std::string_view name : step_names()) every += " '" + std::string(name) + "'";
     EXPECT_EQ(run_snapshot("--json /dev/null" + every).status, 0);
 }
 
@@ -207,8 +206,9 @@ TEST(Snapshot, ListsTheClicksItTakes) {
 // naming the part.
 TEST(SnapshotArgs, TakesASceneWholeBeforeTheClicks) {
     const std::string_view args[] = {"md", "--scene=kosen.mr*3", "--json", "-", "ml"};
-    EXPECT_EQ(parse_snapshot_args(args).clicks,
-              (std::vector{Click::kosen, Click::mr, Click::mr, Click::mr, Click::md, Click::ml}));
+    EXPECT_EQ(
+        parse_snapshot_args(args).steps,
+        (std::vector<Step>{Click::kosen, Click::mr, Click::mr, Click::mr, Click::md, Click::ml}));
     const std::string_view bad[] = {"--json", "-", "--scene", "kosen.mr*x", "ml"};
     try {
         parse_snapshot_args(bad);
@@ -226,7 +226,7 @@ TEST(SnapshotArgs, ReadsScreenOutputsAndClicksInOrder) {
     EXPECT_EQ(a.width_px, 800);
     EXPECT_EQ(a.height_px, 600);
     EXPECT_EQ(a.json, "-");
-    EXPECT_EQ(a.clicks, (std::vector{Click::mu, Click::smove_large, Click::md}));
+    EXPECT_EQ(a.steps, (std::vector<Step>{Click::mu, Click::smove_large, Click::md}));
     const std::string_view two_stdout[] = {"--json", "-", "--svg", "-"};
     EXPECT_THROW(parse_snapshot_args(two_stdout), UsageError);
 }

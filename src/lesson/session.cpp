@@ -1,0 +1,242 @@
+// SPDX-License-Identifier: MIT
+// The session: steps, replays, the prediction and the notebook, and what they show.
+#include "lesson/session.h"
+
+#include <utility>
+
+#include "commands/startup.h"
+#include "lesson/captions.h"
+#include "lesson/shortest_scene.h"
+
+namespace korru {
+
+namespace {
+
+constexpr std::string_view kHowToPredict =
+    "像の先ができると思う所をクリックかタップするか、Shift+矢印キーで印をつけ、「答えを見る」"
+    "で答えを見ます。";
+constexpr std::string_view kAnswerFirst = "記録するのは、答えを見てからにしてください。";
+constexpr std::string_view kRecordedReal = "%1 行目を記録しました: 実像、b = %2 マス。";
+constexpr std::string_view kRecordedVirtual = "%1 行目を記録しました: 虚像、b = %2 マス。";
+constexpr std::string_view kRecordedNone = "%1 行目を記録しました: 像はできません。";
+constexpr std::string_view kSameRow = "%1 行目と同じなので、記録しませんでした。";
+constexpr std::string_view kAskClear = "測定ノートの行をすべて消しますか? (%1 行)";
+constexpr std::string_view kSceneCopied = "場面をコピーしました: %1";
+constexpr std::string_view kSceneTooLong = "クリックが多すぎるため、場面をコピーできません。";
+constexpr std::string_view kUnkept = "%1 行はまだ保存されていません。";
+
+// A scene shown in a notice: its beginning, where it is long.
+constexpr std::size_t kShownScene = 60;
+
+std::string shortened(const std::string& text) {
+    if (text.size() <= kShownScene) return text;
+    std::size_t end = kShownScene;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+    return text.substr(0, end) + "…";
+}
+
+// The bench shown again, and the lesson's mode with it.
+Outcome shown_again() {
+    Outcome out;
+    out.bench = out.mode = true;
+    return out;
+}
+
+Outcome said(std::string text) {
+    Outcome out;
+    out.notice = Notice{std::move(text), false};
+    return out;
+}
+
+}  // namespace
+
+Outcome& Outcome::operator|=(const Outcome& other) {
+    bench = bench || other.bench;
+    rows = rows || other.rows;
+    mode = mode || other.mode;
+    if (other.notice) notice = other.notice;
+    return *this;
+}
+
+Session::Session(Window& window, Translate translate, Store* store)
+    : window_(window), translate_(translate), keeper_(store, std::move(translate)) {}
+
+void Session::start(ScreenSize screen, std::vector<Step> steps) {
+    Window fresh;
+    start_up(fresh, screen);
+    Prediction prediction;
+    for (const Step& s : steps) {
+        if (const Click* c = std::get_if<Click>(&s)) {
+            click(fresh, *c);
+        } else if (std::get<LessonClick>(s) == LessonClick::predict) {
+            prediction.ask(!prediction.asked());
+        }
+    }
+    window_ = std::move(fresh);
+    screen_ = screen;
+    steps_ = std::move(steps);
+    prediction_ = prediction;
+}
+
+Outcome Session::open(std::string_view scene) {
+    SceneRead read = read_scene(scene);
+    if (read.fault != SceneFault::none) {
+        return said(scene_fault_text(read, translate_));
+    }
+    start(screen_, std::move(read.steps));
+    return shown_again();
+}
+
+void Session::replay(ScreenSize screen) {
+    Window fresh;
+    start_up(fresh, screen);
+    for (const Step& s : steps_) {
+        if (const Click* c = std::get_if<Click>(&s)) click(fresh, *c);
+    }
+    prediction_.carry_mark(window_, fresh);
+    window_ = std::move(fresh);
+    screen_ = screen;
+}
+
+Outcome Session::make(Step s) {
+    Outcome out;
+    out.bench = true;
+    if (const Click* c = std::get_if<Click>(&s)) {
+        const BenchState before = window_.bench;
+        click(window_, *c);
+        if (*c == Click::owari) return out;
+        out.mode = prediction_.clicked(before, window_.bench);
+    } else if (std::get<LessonClick>(s) == LessonClick::predict) {
+        prediction_.ask(!prediction_.asked());
+        out.mode = true;
+        if (prediction_.asked()) out.notice = Notice{translate_(kHowToPredict), false};
+    }
+    steps_.push_back(s);
+    return out;
+}
+
+Outcome Session::predict(bool on) {
+    if (prediction_.asked() == on) return {};
+    return make(LessonClick::predict);
+}
+
+Outcome Session::put_mark(BenchPoint p) {
+    if (!prediction_.asked()) return {};
+    prediction_.put_mark(p);
+    return shown_again();
+}
+
+Outcome Session::nudge_mark(int across, int down) {
+    if (!prediction_.asked()) return {};
+    prediction_.nudge_mark(window_, across, down);
+    return shown_again();
+}
+
+Outcome Session::show_answer() {
+    if (!answer_hidden()) return {};
+    prediction_.show_answer();
+    return shown_again();
+}
+
+Outcome Session::kept(std::optional<Notice> notice, bool rows) {
+    Outcome out;
+    out.rows = rows;
+    out.notice = std::move(notice);
+    return out;
+}
+
+Outcome Session::load_notebook() {
+    return kept(keeper_.load());
+}
+
+Outcome Session::store_changed() {
+    return kept(keeper_.refresh());
+}
+
+Outcome Session::record() {
+    if (answer_hidden()) return said(translate_(kAnswerFirst));
+    const Measurement m = measure(window_);
+    const auto& rows = notebook().rows();
+    if (!rows.empty() && rows.back() == m) {
+        return said(with_numbers(translate_(kSameRow), {std::to_string(rows.size())}));
+    }
+    std::optional<Notice> keeping = keeper_.add(m);
+    const std::string row = std::to_string(notebook().rows().size());
+    const std::string_view text = m.image == ImageCase::real            ? kRecordedReal
+                                  : m.image == ImageCase::virtual_image ? kRecordedVirtual
+                                                                        : kRecordedNone;
+    Notice notice{with_numbers(translate_(text), {row, spoken_number(m.image_distance)}), false};
+    if (keeping) {
+        notice.text += ' ' + keeping->text;
+        notice.lasting = keeping->lasting;
+    }
+    return kept(std::move(notice));
+}
+
+Outcome Session::remove_row(RowId id) {
+    return kept(keeper_.remove(id));
+}
+
+std::string Session::clear_question() const {
+    return with_numbers(translate_(kAskClear), {std::to_string(notebook().rows().size())});
+}
+
+Outcome Session::clear_rows() {
+    return kept(keeper_.clear());
+}
+
+std::string Session::notebook_csv() const {
+    return notebook().csv(translate_);
+}
+
+std::string Session::unkept_text() const {
+    if (keeper_.unkept() == 0) return {};
+    return with_numbers(translate_(kUnkept), {std::to_string(keeper_.unkept())});
+}
+
+SceneCopy Session::scene_to_copy() const {
+    if (steps_.size() > kMostSceneClicks) return {std::nullopt, {translate_(kSceneTooLong), false}};
+    std::string scene = scene_text(shortest_steps(steps_, screen_));
+    Notice notice{with_numbers(translate_(kSceneCopied), {shortened(scene)}), false};
+    return {std::move(scene), std::move(notice)};
+}
+
+const Drawing& Session::bench_drawing() {
+    draw_lesson(window_, prediction_, translate_, drawing_, drawing_words_);
+    return drawing_;
+}
+
+std::string Session::words() const {
+    return describe_lesson(window_, prediction_, translate_);
+}
+
+std::string Session::bench_svg(const SvgLook& look) const {
+    Drawing drawing;
+    std::string words;
+    draw_lesson(window_, prediction_, translate_, drawing, words);
+    const Item& area = window_[Window::ids::bench_area];
+    const PixelBox size = pixel_box(area.left, area.top, area.width, area.height);
+    return drawing_svg(drawing, size.width, size.height, look, window_.main.caption,
+                       describe_lesson(window_, prediction_, translate_));
+}
+
+void Session::draw_plot(PlotView view, int width, int height, Drawing& out,
+                        std::deque<std::string>& words) const {
+    korru::draw_plot(notebook(), view, width, height, translate_, out, words);
+}
+
+std::string Session::plot_svg(PlotView view, const SvgLook& look) const {
+    Drawing drawing;
+    std::deque<std::string> words;
+    draw_plot(view, kPlotPictureWidth, kPlotPictureHeight, drawing, words);
+    return drawing_svg(
+        drawing, kPlotPictureWidth, kPlotPictureHeight, look, translate_(kCaptions.notebook),
+        translate_(view == PlotView::distances ? kCaptions.distances : kCaptions.reciprocals));
+}
+
+std::vector<std::string_view> session_texts() {
+    return {kHowToPredict, kAnswerFirst, kRecordedReal, kRecordedVirtual, kRecordedNone,
+            kSameRow,      kAskClear,    kSceneCopied,  kSceneTooLong,    kUnkept};
+}
+
+}  // namespace korru

@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: MIT
+// A lesson's session, one for each window or page, beneath both faces: the steps made since
+// start-up and their replay, the prediction, the notebook and how it is kept, the scene to copy,
+// what may be recorded and why not, and what the bench and the plot show and say, as drawings,
+// SVG and words. A face turns the user's events into its calls and shows what each returns;
+// every rule of the lesson is here, once, and runs headless.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "bench/drawing.h"
+#include "bench/svg.h"
+#include "lesson/notebook_keeper.h"
+#include "lesson/plot.h"
+#include "lesson/prediction.h"
+#include "lesson/scene_text.h"
+#include "lesson/steps.h"
+#include "window/screen.h"
+#include "window/window.h"
+
+namespace korru {
+
+// What a call changed, for the face to show.
+struct Outcome {
+    bool bench = false;  // what the bench shows: paint it and say it again
+    bool rows = false;   // the notebook's rows
+    bool mode = false;   // the lesson's mode: a prediction asked for, its answer shown
+    std::optional<Notice> notice;
+
+    Outcome& operator|=(const Outcome& other);
+};
+
+// A scene to copy, or why not (the text is then empty); what to tell the reader either way.
+struct SceneCopy {
+    std::optional<std::string> scene;
+    Notice notice;
+};
+
+class Session {
+  public:
+    // Shows its lesson on `window`, which it starts up and replays into; with a store, the
+    // notebook is kept there. The words are those of `translate`.
+    Session(Window& window, Translate translate, Store* store = nullptr);
+
+    // Start-up on `screen`, then the steps (a scene's). Raises the model's RuntimeError.
+    void start(ScreenSize screen, std::vector<Step> steps = {});
+    // A scene's text or a link to one: the bench starts up again on the same screen with its
+    // steps. A text not understood changes nothing and is said. Raises RuntimeError.
+    Outcome open(std::string_view scene);
+    // A new screen: start-up on it and the steps again; the prediction and its mark stand where
+    // they stood on the bench. Raises RuntimeError.
+    void replay(ScreenSize screen);
+
+    // One step, a click of the window or the lesson's own. Raises the model's RuntimeError,
+    // leaving the window as the failing routine left it and the step unmade.
+    Outcome make(Step s);
+
+    const Window& window() const { return window_; }
+    ScreenSize screen() const { return screen_; }
+    const std::vector<Step>& steps() const { return steps_; }
+
+    // Predict, then look.
+    const Prediction& prediction() const { return prediction_; }
+    bool answer_hidden() const { return prediction_.asked() && !prediction_.answer_shown(); }
+    Outcome predict(bool on);
+    Outcome put_mark(BenchPoint p);
+    Outcome nudge_mark(int across, int down);
+    Outcome show_answer();
+
+    // The notebook: a row of the bench as it stands, unless the answer is hidden (the row would
+    // give it away) or it is the same as the last row; a row taken out; all the rows shown, once
+    // asked (clear_question).
+    const Notebook& notebook() const { return keeper_.notebook(); }
+    std::size_t unkept_rows() const { return keeper_.unkept(); }
+    Outcome load_notebook();
+    Outcome store_changed();
+    Outcome record();
+    Outcome remove_row(RowId id);
+    std::string clear_question() const;
+    Outcome clear_rows();
+    // The notebook as the CSV a face saves.
+    std::string notebook_csv() const;
+
+    // The scene to hand out: the shortest text that replays to this state, a prediction asked
+    // for included.
+    SceneCopy scene_to_copy() const;
+
+    // The bench as the lesson shows it, valid until the next call that changes the session.
+    const Drawing& bench_drawing();
+    std::string words() const;
+    std::string bench_svg(const SvgLook& look) const;
+
+    // The plot of the notebook on width x height pixels, and as SVG at the size of a picture.
+    void draw_plot(PlotView view, int width, int height, Drawing& out,
+                   std::deque<std::string>& words) const;
+    std::string plot_svg(PlotView view, const SvgLook& look) const;
+
+    // The line a face shows while rows are not yet kept; empty when every row is.
+    std::string unkept_text() const;
+
+  private:
+    Outcome kept(std::optional<Notice> said, bool rows = true);
+
+    Window& window_;
+    Translate translate_;
+    ScreenSize screen_{};
+    std::vector<Step> steps_;
+    Prediction prediction_;
+    NotebookKeeper keeper_;
+    Drawing drawing_;
+    std::string drawing_words_;
+};
+
+// The plot as a picture for a worksheet, in pixels.
+inline constexpr int kPlotPictureWidth = 480, kPlotPictureHeight = 360;
+
+// The texts of this file, for the catalogue.
+std::vector<std::string_view> session_texts();
+
+}  // namespace korru
