@@ -16,7 +16,7 @@ browser=(chromium chromium-driver python3-selenium python3-pil
          webkit2gtk-driver libwebkit2gtk-4.1-0 locales firefox-esr)
 if [ "${1:-}" = "--test" ]; then
     packages+=(valgrind desktop-file-utils appstream man-db clang-format
-               at-spi2-core python3-pyatspi dbus-x11 "${web[@]}" "${browser[@]}")
+               at-spi2-core python3-pyatspi dbus-x11 xdotool clang "${web[@]}" "${browser[@]}")
     # A Node.js from elsewhere may bring its own npm.
     command -v npm >/dev/null || packages+=(npm)
 elif [ "${1:-}" = "--web" ]; then
