@@ -14,7 +14,9 @@
 #include <vector>
 
 #include "commands/commands.h"
+#include "lesson/session.h"
 #include "view/bench_painter.h"
+#include "view/language.h"
 #include "view/main_window.h"
 #include "view/program.h"
 #include "view/twips.h"
@@ -72,9 +74,12 @@ void mouse(QWidget* bench, QEvent::Type type, QPoint at, Qt::MouseButtons held) 
 // which updates the model and every widget, and the bench is painted again whole. The time of
 // each step is kept, for its median and its 99th percentile (counters, in milliseconds).
 void DragStep(benchmark::State& state) {
-    Window model =
-        everything_shown(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-    view::MainWindow window(model);
+    Window model;
+    Session session(model, view::translated_utf8);
+    session.start(
+        ScreenSize::from_pixels(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))),
+        {Click::kosen, Click::syoten, Click::hogan});
+    view::MainWindow window(session);
     window.show();
     QWidget* bench = window.findChild<QWidget*>(QStringLiteral("work"));
     QImage image(bench->size() * 2, QImage::Format_ARGB32_Premultiplied);

@@ -13,4 +13,5 @@ export NODE_PATH="${NODE_PATH:-/usr/share/nodejs}"
 # Built for size: the page is a download, and a click costs the model microseconds either way.
 emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DKORRU_WERROR=ON >/dev/null
 cmake --build build-web
+echo "korru.html: $(wc -c <build-web/korru.html) bytes, the whole page"
 echo "$PWD/build-web/korru.html"

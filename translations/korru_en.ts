@@ -560,6 +560,18 @@
         <translation>The notebook is kept again: every row is kept.</translation>
     </message>
     <message>
+        <source>ブラウザーの保存領域</source>
+        <translation>Browser storage</translation>
+    </message>
+    <message>
+        <source>このブラウザーは、このページに保存をさせません</source>
+        <translation>this browser does not let this page keep anything</translation>
+    </message>
+    <message>
+        <source>ブラウザーのエラー %1</source>
+        <translation>the browser's error %1</translation>
+    </message>
+    <message>
         <source>像の先ができると思う所をクリックかタップするか、Shift+矢印キーで印をつけ、「答えを見る」で答えを見ます。</source>
         <translation>Click or tap where you expect the tip of the image, or move the mark with Shift and the arrow keys, then choose “Show the answer”.</translation>
     </message>
@@ -594,6 +606,82 @@
     <message>
         <source>CSV で保存…</source>
         <translation>Save as CSV…</translation>
+    </message>
+    <message>
+        <source>像はできません</source>
+        <translation>No image forms</translation>
+    </message>
+    <message>
+        <source>予想する</source>
+        <translation>Predict</translation>
+    </message>
+    <message>
+        <source>次の予想</source>
+        <translation>Next prediction</translation>
+    </message>
+    <message>
+        <source>予想をやめる</source>
+        <translation>Stop predicting</translation>
+    </message>
+    <message>
+        <source>記録する</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>授業</source>
+        <translation>Lesson</translation>
+    </message>
+    <message>
+        <source>光源を動かして像を見ます。「予想する」で、像ができる所を先に予想できます。</source>
+        <translation>Move the candle and watch the image. “Predict” lets you say first where the image will form.</translation>
+    </message>
+    <message>
+        <source>予想: 像の先ができると思う所をタップ (クリック) して印をつけます。</source>
+        <translation>Predicting: tap (click) where you expect the tip of the image.</translation>
+    </message>
+    <message>
+        <source>予想: 印をつけました。「答えを見る」で答えを見ます。</source>
+        <translation>Predicting: marked. “Show the answer” shows it.</translation>
+    </message>
+    <message>
+        <source>答え: 印は像の先から %1 離れていました。「次の予想」で、光源を動かしてもう一度予想します。</source>
+        <translation>Answer: the mark was %1 from the tip of the image. “Next prediction”: move the candle and predict again.</translation>
+    </message>
+    <message>
+        <source>答え: 印はつけられていませんでした。「次の予想」で、もう一度予想します。</source>
+        <translation>Answer: no mark was made. “Next prediction” predicts again.</translation>
+    </message>
+    <message>
+        <source>答え: 光源が焦点の上にあり、像はできません。「次の予想」で、もう一度予想します。</source>
+        <translation>Answer: the candle stands on the focal point and no image forms. “Next prediction” predicts again.</translation>
+    </message>
+    <message>
+        <source>空き容量が足りないか、ファイルの大きさの上限を超えます</source>
+        <translation>the disk is full, or the file would pass the size allowed</translation>
+    </message>
+    <message>
+        <source>書き込みが許されていません</source>
+        <translation>writing there is not allowed</translation>
+    </message>
+    <message>
+        <source>読み取り専用の場所です</source>
+        <translation>the place is read-only</translation>
+    </message>
+    <message>
+        <source>そのフォルダーがありません</source>
+        <translation>there is no such folder</translation>
+    </message>
+    <message>
+        <source>%1 に保存できませんでした (%2)。</source>
+        <translation>%1 could not be saved (%2).</translation>
+    </message>
+    <message>
+        <source>空きを作ってから、もう一度保存してください。</source>
+        <translation>Make some room, then save again.</translation>
+    </message>
+    <message>
+        <source>別の場所を選んで、もう一度保存してください。</source>
+        <translation>Choose another place and save again.</translation>
     </message>
 </context>
 </TS>

@@ -1,17 +1,21 @@
 // SPDX-License-Identifier: MIT
 // korru: the lens bench window. Its command line: --scene TEXT (the clicks to start with, as
-// the window copies a scene), --help and --version, and the toolkit's own options. It keeps the
-// notebook of measurements in the user's data folder, and no settings.
-// Exit status: 0 when the window is closed (or after --help or --version), 1 after a run-time
-// error or without a display it can use, 2 for an argument it does not take.
+// the window copies a scene, or the page's link to one), --export-notebook FILE, --help and
+// --version, and the toolkit's own options. It keeps the notebook of measurements in the user's
+// data folder, and no settings.
+// Exit status: 0 when the window is closed (or after --help, --version or the notebook
+// exported), 1 after a run-time error, without a display it can use, or where the notebook
+// could not be exported, 2 for an argument it does not take.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <string>
 
+#include "view/notebook_export.h"
 #include "view/program.h"
 
 namespace {
@@ -45,13 +49,19 @@ std::string display_named() {
     return named.empty() ? "the display given on the command line" : named;
 }
 
-// The program's own options. --help and --version are answered before the toolkit is started, so
-// without a display too.
+// The program's own options. --help, --version and --export-notebook are answered before the
+// toolkit is started, so without a display too.
 struct Options {
     QCommandLineOption scene{QStringLiteral("scene"),
                              QStringLiteral("Start with the clicks of a scene, as the bench's "
-                                            "menu copies it (kosen.mr*24.fmove(0))."),
+                                            "menu copies it (kosen.mr*24.fmove(0)), or the "
+                                            "page's link to one."),
                              QStringLiteral("TEXT")};
+    QCommandLineOption export_notebook{
+        QStringLiteral("export-notebook"),
+        QStringLiteral("Write the kept notebook as the CSV its window saves to FILE ('-' for "
+                       "standard output) and exit."),
+        QStringLiteral("FILE")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
                             QStringLiteral("Show this help and exit.")};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
@@ -60,7 +70,7 @@ struct Options {
     explicit Options(QCommandLineParser& parser) {
         parser.setApplicationDescription(
             QStringLiteral("A thin convex lens forms the image of a candle on an optical bench."));
-        parser.addOptions({scene, help, version});
+        parser.addOptions({scene, export_notebook, help, version});
     }
 };
 
@@ -103,17 +113,41 @@ void on_toolkit_message(QtMsgType type, const QMessageLogContext& context, const
     if (!connecting && toolkit_handler) toolkit_handler(type, context, text);
 }
 
+// Exports the kept notebook, which asks for no other option and no display.
+int export_notebook(int argc, char** argv, const QCommandLineParser& parser,
+                    const Options& options) {
+    if (parser.isSet(options.scene) || !parser.positionalArguments().isEmpty()) {
+        std::cerr << "korru: --export-notebook takes no other option or argument\n";
+        return 2;
+    }
+    QCoreApplication app(argc, argv);  // for the catalogue of the user's language
+    return korru::view::export_notebook(parser.value(options.export_notebook), std::cout,
+                                        std::cerr);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A file-size limit makes a write fail, said as a full disk, rather than end the program and
+    // the rows on its screen with it.
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication::setApplicationName(QStringLiteral("korru"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KORRU_VERSION));
     QCommandLineParser parser;
     const Options options(parser);
     QStringList raw;
     for (int i = 0; i < argc; ++i) raw << QString::fromLocal8Bit(argv[i]);
-    // A line with the toolkit's options in it is read once the toolkit has taken them out.
-    if (parser.parse(raw) && answered(parser, options)) return 0;
+    // A line with the toolkit's options in it is read once the toolkit has taken them out; an
+    // export takes none of them.
+    if (parser.parse(raw)) {
+        if (answered(parser, options)) return 0;
+        if (parser.isSet(options.export_notebook)) {
+            return export_notebook(argc, argv, parser, options);
+        }
+    } else if (raw.filter(QStringLiteral("--export-notebook")).size() > 0) {
+        std::cerr << "korru: " << refusal(parser) << "\n";
+        return 2;
+    }
 
     if (!value_of("QT_QPA_PLATFORM") && !value_of("DISPLAY") && !value_of("WAYLAND_DISPLAY") &&
         !platform_option(argc, argv)) {
@@ -131,7 +165,7 @@ int main(int argc, char** argv) {
     if (answered(parser, options)) return 0;
     if (const QStringList left = parser.positionalArguments(); !left.isEmpty()) {
         std::cerr << "korru: unexpected argument '" << left.first().toStdString()
-                  << "': korru takes only --scene, --help and --version\n";
+                  << "': korru takes only --scene, --export-notebook, --help and --version\n";
         return 2;
     }
     korru::view::Start start;

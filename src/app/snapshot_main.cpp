@@ -41,9 +41,9 @@ bool write_file(const std::string& file, const std::string& bytes) {
 
 #ifdef KORRU_SNAPSHOT_PICTURES
 // Pictures are made by the window's own widgets and painting, on the offscreen platform unless
-// another one was chosen, one pixel to a device-independent pixel.
-void add_pictures(const korru::SnapshotArgs& args, korru::Window& w, const korru::Session& session,
-                  Outputs& out) {
+// another one was chosen, one pixel to a device-independent pixel: the window and the bench as
+// the window shows the session, a prediction's hidden answer too.
+void add_pictures(const korru::SnapshotArgs& args, korru::Session& session, Outputs& out) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     int qt_argc = 1;
     char name[] = "korru-snapshot";
@@ -53,11 +53,10 @@ void add_pictures(const korru::SnapshotArgs& args, korru::Window& w, const korru
         QByteArray png;
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
-        korru::view::window_picture(w).save(&buffer, "PNG");
+        korru::view::window_picture(session).save(&buffer, "PNG");
         out.emplace_back(*args.png, png.toStdString());
     }
-    if (args.svg)
-        out.emplace_back(*args.svg, korru::view::bench_svg(w, session.prediction()).toStdString());
+    if (args.svg) out.emplace_back(*args.svg, session.bench_svg(korru::view::svg_look()));
 }
 #endif
 
@@ -104,7 +103,7 @@ int main(int argc, char** argv) {
     Outputs out;
     if (args.json) out.emplace_back(*args.json, scene_json(w, screen));
 #ifdef KORRU_SNAPSHOT_PICTURES
-    if (args.png || args.svg) add_pictures(args, w, session, out);
+    if (args.png || args.svg) add_pictures(args, session, out);
 #endif
     for (const auto& [file, bytes] : out) {
         if (!write_file(file, bytes)) return 1;

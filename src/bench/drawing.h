@@ -6,6 +6,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <variant>
@@ -53,6 +55,21 @@ struct Picture {
     bool turned;            // given a half turn: mirrored left to right and top to bottom
 };
 
+// Pixels the model computed: rows top to bottom, 4 bytes a pixel (red, green, blue, alpha), the
+// colours not multiplied by alpha, as a PNG, a canvas's ImageData and QImage's RGBA8888 hold them.
+struct Rgba {
+    int width = 0, height = 0;
+    std::vector<std::uint8_t> bytes;
+};
+
+// Pixels stretched smoothly over their box, on what lies beneath (the light on the experiment's
+// screen). Shared, so that copying a drawing copies no pixels.
+struct Raster {
+    int item;
+    Box box;
+    std::shared_ptr<const Rgba> pixels;
+};
+
 // Text on a transparent background, from the top-left of its box and clipped to it.
 struct Text {
     int item;
@@ -62,7 +79,7 @@ struct Text {
     Font font;  // an empty face: the window's default font
 };
 
-using Primitive = std::variant<FilledRect, Line, Shape, Picture, Text>;
+using Primitive = std::variant<FilledRect, Line, Shape, Picture, Raster, Text>;
 using Drawing = std::vector<Primitive>;
 
 // The item a primitive draws; -1 for the background and for what belongs to no item.

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Every primitive lands on the pixels the canvas gives it: level and upright lines are filled
 // rectangles of whole pixels, slanting lines and outlines are one-pixel strokes through pixel
-// centres, text starts at the top left of its box and is clipped to it.
+// centres, text starts at the top left of its box and is clipped to it. The model's rasters are
+// embedded as PNG files.
 #include "bench/svg.h"
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "bench/png.h"
 #include "window/number_text.h"
 
 namespace korru {
@@ -110,6 +112,19 @@ struct Writer {
         add(out, {" preserveAspectRatio=\"none\" image-rendering=\"optimizeSpeed\""
                   " style=\"image-rendering:pixelated\" xlink:href=\"",
                   escaped(look.picture(pic.name, pic.turned)), "\"/>\n"});
+    }
+
+    // Smoothly stretched, as the painters stretch it.
+    void operator()(const Raster& r) {
+        const PixelBox b = pixel_box(r.box);
+        if (!r.pixels || r.pixels->width <= 0 || r.pixels->height <= 0 || b.width <= 0 ||
+            b.height <= 0) {
+            return;
+        }
+        out += "<image ";
+        box(out, b.left, b.top, b.width, b.height);
+        add(out,
+            {" preserveAspectRatio=\"none\" xlink:href=\"", png_data_url(*r.pixels), "\"/>\n"});
     }
 
     void operator()(const Text& t) {

@@ -33,7 +33,14 @@ std::vector<std::string_view> caption_texts() {
             c.save_plot_png,
             c.save_plot_svg,
             c.close,
-            c.bench_menu};
+            c.bench_menu,
+            c.bar_predict,
+            c.bar_answer,
+            c.bar_next,
+            c.bar_leave,
+            c.bar_record,
+            c.bar_notebook,
+            c.lesson_bar};
 }
 
 }  // namespace korru

@@ -42,11 +42,20 @@ struct LessonCaptions {
     std::string_view save_plot_svg = "グラフを SVG で保存";
     std::string_view close = "閉じる";
     std::string_view bench_menu = "光学台";
+    // The lesson bar's buttons: short, for a narrow bar and a finger.
+    std::string_view bar_predict = "予想する";
+    std::string_view bar_answer = "答えを見る";
+    std::string_view bar_next = "次の予想";
+    std::string_view bar_leave = "予想をやめる";
+    std::string_view bar_record = "記録する";
+    std::string_view bar_notebook = "測定ノート";
+    std::string_view lesson_bar = "授業";
 };
 inline constexpr LessonCaptions kCaptions{};
 
-// The lesson's keys, a letter alone, anywhere in the window or the page.
-enum class LessonAction { predict, show_answer, record, open_notebook };
+// The lesson's actions; the first four have keys, a letter alone, anywhere in the window or the
+// page. "next" asks for a new prediction after an answer; "leave" gives the prediction up.
+enum class LessonAction { predict, show_answer, record, open_notebook, next, leave };
 struct LessonKey {
     LessonAction action;
     char letter;  // lower case, as typed or by its place on the keyboard

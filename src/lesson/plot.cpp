@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <iterator>
 #include <set>
 #include <vector>
 
@@ -25,7 +24,25 @@ constexpr std::string_view kUpReciprocal = "1/b (1/マス)";
 constexpr std::string_view kFocalLegend = "f = %1 マス";
 
 constexpr Rgb kPaper = 0xFFFFFF, kInk = 0x202020, kGrid = 0xE0E0E0, kAxis = 0x808080;
-constexpr std::array<Rgb, 4> kLawColours{0x1F5FBF, 0xC0392B, 0x2E8B57, 0x8E44AD};
+
+// Each focal length keeps its colour and its mark whatever else is plotted: a pair that readers
+// with any colour vision tell apart (blue and vermilion), squares for the short lens and rings
+// for the long one, so that a grey print tells them apart too.
+struct LawLook {
+    float focal;  // squares
+    Rgb colour;
+    ShapeKind mark;
+};
+constexpr std::array<LawLook, 2> kLawLooks{
+    {{4, 0x0072B2, ShapeKind::rectangle}, {6, 0xD55E00, ShapeKind::oval}}};
+constexpr LawLook kOtherLaw{0, 0x404040, ShapeKind::rectangle};
+
+const LawLook& law_look(float focal) {
+    for (const LawLook& look : kLawLooks) {
+        if (std::fabs(focal - look.focal) < 1e-3f) return look;
+    }
+    return kOtherLaw;
+}
 
 // Margins of the plot's area, pixels: room for numbers on the left and below, a title above.
 constexpr int kLeft = 52, kRight = 16, kTop = 40, kBottom = 38;
@@ -40,9 +57,9 @@ std::set<float> focal_lengths(const Notebook& n) {
     return out;
 }
 
-// A round step for about five to eight lines across `span`.
+// A round step (1, 2 or 5 times a power of ten) for about six to ten lines across `span`.
 double tick_step(double span) {
-    const double raw = span / 6, power = std::pow(10.0, std::floor(std::log10(raw)));
+    const double raw = span / 8, power = std::pow(10.0, std::floor(std::log10(raw)));
     for (double m : {1.0, 2.0, 5.0, 10.0}) {
         if (m * power >= raw) return m * power;
     }
@@ -158,10 +175,9 @@ void draw_plot(const Notebook& n, PlotView view, int width, int height, const Tr
 
     // The law for each focal length recorded, in its own colour, with its legend.
     const std::set<float> fs = focal_lengths(n);
-    int index = 0;
     float legend = (width - 8) * kTwips - static_cast<float>(fs.size()) * 90 * kTwips;
     for (const float focal : fs) {
-        const Rgb colour = kLawColours[static_cast<std::size_t>(index++) % kLawColours.size()];
+        const Rgb colour = law_look(focal).colour;
         if (distances) {
             // b = a f / (a - f), in two branches either side of its asymptote a = f.
             p.line(focal, f.y_min, focal, f.y_max, colour);
@@ -186,22 +202,24 @@ void draw_plot(const Notebook& n, PlotView view, int width, int height, const Tr
                          x2 = std::min(f.x_max, 1 / focal - f.y_min);
             if (x1 < x2) p.line(x1, 1 / focal - x1, x2, 1 / focal - x2, colour);
         }
-        p.text(with_numbers(translate(kFocalLegend), {decimal_text(focal, 2)}), legend, 22 * kTwips,
-               88 * kTwips, colour);
+        const float half = kPointPixels * kTwips / 2;
+        out.push_back(Shape{-1, Box{legend, 26 * kTwips, 2 * half, 2 * half}, law_look(focal).mark,
+                            kInk, colour});
+        p.text(with_numbers(translate(kFocalLegend), {decimal_text(focal, 2)}),
+               legend + 2 * half + 3 * kTwips, 22 * kTwips, 78 * kTwips, colour);
         legend += 90 * kTwips;
     }
 
-    // A square for each row with an image, in its focal length's colour.
+    // A mark for each row with an image, in its focal length's colour and shape.
     for (const Measurement& m : n.rows()) {
         const auto point = plot_point(m, view);
         if (!point || !p.inside(point->first, point->second)) continue;
-        const auto at = std::distance(fs.begin(), fs.find(m.focal_length));
-        const Rgb colour = kLawColours[static_cast<std::size_t>(at) % kLawColours.size()];
+        const LawLook& look = law_look(m.focal_length);
         const float half = kPointPixels * kTwips / 2;
         out.push_back(Shape{-1,
                             Box{p.x(point->first) - half, p.y(point->second) - half,
                                 kPointPixels * kTwips, kPointPixels * kTwips},
-                            ShapeKind::rectangle, kInk, colour});
+                            look.mark, kInk, look.colour});
     }
 }
 

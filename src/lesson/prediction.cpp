@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <iterator>
 
 namespace korru {
 
@@ -18,9 +19,16 @@ constexpr std::string_view kMarkAt = "予想の印は、レンズの%1 %2、光�
 constexpr std::string_view kMarkOnAxis = "予想の印は、レンズの%1 %2、光軸の上にあります。";
 constexpr std::string_view kRight = "右", kLeft = "左", kAbove = "上", kBelow = "下";
 
-// The mark: a cross this far from its middle each way, in the colour of a pupil's pencil.
+constexpr std::string_view kNoImageOnBench = "像はできません";
+
+// The mark: a cross this far from its middle each way, in the colour of a pupil's pencil, with
+// a dark halo a pixel wide on each side, so that it stands out on the dark bench and on the
+// light screen card alike.
 constexpr float kMarkArm = 90;
-constexpr Rgb kMarkColour = 0x80FF80;
+constexpr Rgb kMarkColour = 0x80FF80, kHalo = 0x000000;
+constexpr float kHaloWidth = 15;
+// The words beside the mark: one line, on a dark card, this far from it.
+constexpr float kWordsHeight = 255, kWordsGap = 60;
 
 // What a prediction hides: the image, its label, the screen it falls on and the rays that show
 // where it forms.
@@ -88,24 +96,136 @@ std::optional<float> squares_off(const Window& w, const Prediction& p) {
     return std::hypot(tip->x - p.mark()->x, tip->y - p.mark()->y) / w.bench.unit;
 }
 
+namespace {
+
+// A line with its halo: the dark line either side of it first, then the line.
+void halo_line(Drawing& out, float x1, float y1, float x2, float y2) {
+    const bool flat = std::fabs(x2 - x1) >= std::fabs(y2 - y1);
+    for (const float d : {-kHaloWidth, kHaloWidth}) {
+        const float dx = flat ? 0 : d, dy = flat ? d : 0;
+        out.push_back(Line{-1, x1 + dx, y1 + dy, x2 + dx, y2 + dy, kHalo});
+    }
+    out.push_back(Line{-1, x1, y1, x2, y2, kMarkColour});
+}
+
+// About how wide a line of words is drawn at the default size: a Latin letter or digit about
+// seven pixels, any other character twelve.
+float words_width(std::string_view words) {
+    float pixels = 0;
+    for (unsigned char c : words) {
+        if (c < 0x80) {
+            pixels += 7;
+        } else if ((c & 0xC0) != 0x80) {
+            pixels += 12;
+        }
+    }
+    return (pixels + 8) * kTwipsPerPixel;
+}
+
+bool inside(const Box& b, float x, float y) {
+    return x >= b.left && x <= b.left + b.width && y >= b.top && y <= b.top + b.height;
+}
+
+bool overlaps(const Box& a, const Box& b) {
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+           b.top < a.top + a.height;
+}
+
+// Whether a segment crosses a box: an end inside, or a crossing of one of its edges.
+bool crosses(const Box& b, float x1, float y1, float x2, float y2) {
+    if (inside(b, x1, y1) || inside(b, x2, y2)) return true;
+    const auto cross = [](float ax, float ay, float bx, float by, float cx, float cy, float dx,
+                          float dy) {
+        const auto side = [](float px, float py, float qx, float qy, float rx, float ry) {
+            return (qx - px) * (ry - py) - (qy - py) * (rx - px);
+        };
+        return side(ax, ay, bx, by, cx, cy) * side(ax, ay, bx, by, dx, dy) < 0 &&
+               side(cx, cy, dx, dy, ax, ay) * side(cx, cy, dx, dy, bx, by) < 0;
+    };
+    const float l = b.left, t = b.top, r = b.left + b.width, bottom = b.top + b.height;
+    return cross(x1, y1, x2, y2, l, t, r, t) || cross(x1, y1, x2, y2, l, bottom, r, bottom) ||
+           cross(x1, y1, x2, y2, l, t, l, bottom) || cross(x1, y1, x2, y2, r, t, r, bottom);
+}
+
+// Where the words go: of a few places around `at`, near ones first, the first that stays on
+// the bench and clear of every line and picture drawn (the mark's own line, the flame, the
+// labels, the rays); where none is, the one that meets the fewest.
+Box words_box(const Window& w, const Drawing& drawn, BenchPoint at, float width) {
+    const Item& bench = w[Window::ids::bench_area];
+    const float h = kWordsHeight;
+    const auto meets = [&](const Box& b) {
+        if (b.left < 0 || b.top < 0 || b.left + b.width > bench.width ||
+            b.top + b.height > bench.height) {
+            return 1000;
+        }
+        int count = 0;
+        for (const Primitive& p : drawn) {
+            if (const auto* line = std::get_if<Line>(&p)) {
+                const bool ray =
+                    std::find(std::begin(Window::ids::rays), std::end(Window::ids::rays),
+                              line->item) != std::end(Window::ids::rays);
+                // The axis, the lens line, the grid: the words may lie on them.
+                if ((line->item < 0 || ray) && crosses(b, line->x1, line->y1, line->x2, line->y2))
+                    ++count;
+            } else if (const auto* picture = std::get_if<Picture>(&p)) {
+                count += overlaps(b, picture->box);
+            } else if (const auto* text = std::get_if<Text>(&p)) {
+                count += overlaps(b, text->box);
+            }
+        }
+        return count;
+    };
+    std::optional<Box> best;
+    int fewest = 0;
+    for (const float reach : {kMarkArm + kWordsGap, 3 * kMarkArm + kWordsGap, 6 * kMarkArm}) {
+        const Box places[] = {{at.x + reach, at.y - reach - h, width, h},
+                              {at.x - reach - width, at.y - reach - h, width, h},
+                              {at.x + reach, at.y + reach, width, h},
+                              {at.x - reach - width, at.y + reach, width, h},
+                              {at.x + reach, at.y - h / 2, width, h},
+                              {at.x - reach - width, at.y - h / 2, width, h},
+                              {at.x - width / 2, at.y - reach - h, width, h},
+                              {at.x - width / 2, at.y + reach, width, h}};
+        for (const Box& b : places) {
+            const int count = meets(b);
+            if (count == 0) return b;
+            if (!best || count < fewest) {
+                best = b;
+                fewest = count;
+            }
+        }
+    }
+    return *best;
+}
+
+}  // namespace
+
 void draw_lesson(const Window& w, const Prediction& p, const Translate& translate, Drawing& out,
                  std::string& words) {
     draw_bench(w, out);
     if (!p.asked()) return;
     std::erase_if(out, [&](const Primitive& prim) { return p.hides(item_of(prim)); });
+    if (p.answer_shown() && !image_tip(w)) {
+        // No image: said on the bench, above the lens, where the pupil looks for one.
+        words = translate(kNoImageOnBench);
+        const float width = words_width(words);
+        const Item& lens = w[Window::ids::lens];
+        const Box at{w.bench.lensx - width / 2, lens.top - 2 * kWordsHeight, width, kWordsHeight};
+        out.push_back(FilledRect{at, kHalo});
+        out.push_back(Text{-1, at, words, kMarkColour, Font{}});
+    }
     if (!p.mark()) return;
     const BenchPoint m = *p.mark();
-    out.push_back(
-        Line{-1, m.x - kMarkArm, m.y - kMarkArm, m.x + kMarkArm, m.y + kMarkArm, kMarkColour});
-    out.push_back(
-        Line{-1, m.x - kMarkArm, m.y + kMarkArm, m.x + kMarkArm, m.y - kMarkArm, kMarkColour});
+    halo_line(out, m.x - kMarkArm, m.y - kMarkArm, m.x + kMarkArm, m.y + kMarkArm);
+    halo_line(out, m.x - kMarkArm, m.y + kMarkArm, m.x + kMarkArm, m.y - kMarkArm);
     const auto off = squares_off(w, p);
     if (!off) return;
     const BenchPoint tip = *image_tip(w);
-    out.push_back(Line{-1, m.x, m.y, tip.x, tip.y, kMarkColour});
+    halo_line(out, m.x, m.y, tip.x, tip.y);
     words = squares_words(*off, translate);
-    out.push_back(Text{-1, Box{m.x + 2 * kMarkArm, m.y - 3 * kMarkArm, 1500, 255}, words,
-                       kMarkColour, Font{}});
+    const Box at = words_box(w, out, m, words_width(words));
+    out.push_back(FilledRect{at, kHalo});
+    out.push_back(Text{-1, at, words, kMarkColour, Font{}});
 }
 
 std::string describe_lesson(const Window& w, const Prediction& p, const Translate& translate) {
@@ -137,7 +257,8 @@ std::string describe_lesson(const Window& w, const Prediction& p, const Translat
 }
 
 std::vector<std::string_view> prediction_texts() {
-    return {kPredict, kMarkOff, kNoMark, kMarkAt, kMarkOnAxis, kRight, kLeft, kAbove, kBelow};
+    return {kPredict, kMarkOff, kNoMark, kMarkAt, kMarkOnAxis,
+            kRight,   kLeft,    kAbove,  kBelow,  kNoImageOnBench};
 }
 
 }  // namespace korru

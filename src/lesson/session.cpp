@@ -138,6 +138,12 @@ Outcome Session::show_answer() {
     return shown_again();
 }
 
+Outcome Session::next_prediction() {
+    if (!prediction_.asked()) return predict(true);
+    prediction_.ask(true);
+    return shown_again();
+}
+
 Outcome Session::kept(std::optional<Notice> notice, bool rows) {
     Outcome out;
     out.rows = rows;

@@ -70,6 +70,9 @@ class Session {
     Outcome put_mark(BenchPoint p);
     Outcome nudge_mark(int across, int down);
     Outcome show_answer();
+    // After an answer, a new prediction where the candle will stand next: no mark, the answer
+    // hidden.
+    Outcome next_prediction();
 
     // The notebook: a row of the bench as it stands, unless the answer is hidden (the row would
     // give it away) or it is the same as the last row; a row taken out; all the rows shown, once

@@ -6,7 +6,7 @@
 // outline are one-pixel strokes through pixel centres. The bench's origin is moved onto a whole
 // device pixel first, so what is painted in pixels and what in device pixels meet. A painter that
 // is turned or stretched unevenly paints in pixels throughout, its rectangles outlined by strokes.
-// Pictures are scaled without smoothing.
+// Pictures are scaled without smoothing; the model's rasters, which are light, with it.
 #include "view/bench_painter.h"
 
 #include <QPaintEngine>
@@ -97,6 +97,28 @@ class Painter {
         if (box.width() <= 0 || box.height() <= 0) return;
         in(pixels_);
         p_.drawImage(box, picture(pic.name, pic.turned));
+    }
+
+    // The model's pixels stretched smoothly over the device pixels of their box: one to one
+    // where the model computed them for this ratio.
+    void operator()(const Raster& r) {
+        if (!r.pixels || r.pixels->width <= 0 || r.pixels->height <= 0) return;
+        const Rgba& px = *r.pixels;
+        // In the painter's own format first, which it stretches fastest.
+        const QImage image =
+            QImage(px.bytes.data(), px.width, px.height, px.width * 4, QImage::Format_RGBA8888)
+                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QRect box = px_rect(r.box);
+        if (on_pixels_) {
+            in(device_);
+            box = rect_of(device_box(pixel_box(r.box), ratio_));
+        } else {
+            in(pixels_);
+        }
+        if (box.width() <= 0 || box.height() <= 0) return;
+        p_.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        p_.drawImage(box, image);
+        p_.setRenderHint(QPainter::SmoothPixmapTransform, false);
     }
 
     void operator()(const Text& t) {

@@ -7,7 +7,6 @@
 #include <QPainter>
 
 #include "view/bench_painter.h"
-#include "view/language.h"
 #include "view/twips.h"
 
 namespace korru::view {
@@ -20,8 +19,8 @@ constexpr float kReach = 24 * kTwipsPerPixel;
 
 }  // namespace
 
-BenchWidget::BenchWidget(const Window& model, const Prediction& prediction, QWidget* parent)
-    : QFrame(parent), model_(model), prediction_(prediction) {
+BenchWidget::BenchWidget(Session& session, QWidget* parent)
+    : QFrame(parent), session_(session), model_(session.window()) {
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -47,8 +46,7 @@ void BenchWidget::paintEvent(QPaintEvent*) {
     p.save();
     p.setClipRect(surface);
     p.translate(surface.topLeft());
-    draw_lesson(model_, prediction_, translated_utf8, drawing_, words_);
-    paint_drawing(p, drawing_);
+    paint_drawing(p, session_.bench_drawing());
     p.restore();
     drawFrame(&p);
 }
@@ -90,7 +88,7 @@ void BenchWidget::show_pointer() {
         setCursor(Qt::ClosedHandCursor);
     } else if (may_take() && resting_ && takes_candle(model_, on_bench(*resting_), kReach)) {
         setCursor(Qt::OpenHandCursor);
-    } else if (may_take() && resting_ && prediction_.asked()) {
+    } else if (may_take() && resting_ && session_.prediction().asked()) {
         setCursor(Qt::CrossCursor);
     } else {
         unsetCursor();
@@ -100,7 +98,7 @@ void BenchWidget::show_pointer() {
 void BenchWidget::mousePressEvent(QMouseEvent* e) {
     resting_ = e->position();
     if (e->button() == Qt::LeftButton && take(e->position(), Hand::mouse)) return;
-    if (e->button() == Qt::LeftButton && may_take() && prediction_.asked()) {
+    if (e->button() == Qt::LeftButton && may_take() && session_.prediction().asked()) {
         Q_EMIT marked(on_bench(e->position()));
         return;
     }

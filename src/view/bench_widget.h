@@ -2,19 +2,17 @@
 // The bench area `work`: a dark drawing surface inside a thin sunken border. The surface is the
 // bench's coordinate space, its origin just inside the border. The mouse or a finger takes the
 // candle there and drags it; the widget turns the drag into the arrow clicks that bring the
-// candle under the pointer, for the window to deliver as it delivers every click. While a
-// prediction is asked for, it shows the bench as the lesson does, and a press that does not
-// take the candle puts the mark.
+// candle under the pointer, for the window to deliver as it delivers every click. It shows the
+// bench as the session's lesson does: while a prediction is asked for, a press that does not take
+// the candle puts the mark.
 #pragma once
 
 #include <QFrame>
 #include <QTouchEvent>
 #include <optional>
 
-#include "bench/drawing.h"
 #include "commands/drag.h"
-#include "lesson/prediction.h"
-#include "window/window.h"
+#include "lesson/session.h"
 
 namespace korru::view {
 
@@ -22,7 +20,8 @@ class BenchWidget : public QFrame {
     Q_OBJECT
 
   public:
-    BenchWidget(const Window& model, const Prediction& prediction, QWidget* parent);
+    // Shows `session`'s bench; the session must outlive the widget.
+    BenchWidget(Session& session, QWidget* parent);
 
     // While the candle is held by the mouse or a finger.
     bool dragging() const { return grip_.held(); }
@@ -59,10 +58,8 @@ class BenchWidget : public QFrame {
     void show_pointer();
     bool touch(QTouchEvent* e);
 
+    Session& session_;
     const Window& model_;
-    const Prediction& prediction_;
-    Drawing drawing_;    // what was painted last, its storage kept for the next paint
-    std::string words_;  // the drawing's words
     CandleGrip grip_;
     Hand hand_ = Hand::none;          // what holds the candle
     int finger_ = -1;                 // the touch point that holds it

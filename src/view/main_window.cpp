@@ -18,11 +18,10 @@
 #include <QShortcut>
 #include <QWindow>
 #include <algorithm>
-#include <optional>
 #include <stdexcept>
 #include <vector>
 
-#include "bench/description.h"
+#include "lesson/captions.h"
 #include "view/accessible.h"
 #include "view/bench_widget.h"
 #include "view/colour.h"
@@ -32,7 +31,6 @@
 #include "view/notice.h"
 #include "view/panel.h"
 #include "view/pictures.h"
-#include "view/snapshot.h"
 #include "view/twips.h"
 #include "view/worksheet.h"
 #include "window/layout.h"
@@ -69,7 +67,8 @@ void report_error(QWidget* parent, const RuntimeError& e) {
     QMessageBox::critical(parent, text(kMainDef.caption), QString::fromUtf8(e.what()));
 }
 
-MainWindow::MainWindow(Window& model) : QWidget(nullptr, kWindowFlags), model_(model) {
+MainWindow::MainWindow(Session& session)
+    : QWidget(nullptr, kWindowFlags), session_(session), model_(session.window()) {
     install_accessibility();
     setObjectName(text(kMainDef.name));
     setWindowTitle(text(model_.main.caption));
@@ -140,10 +139,11 @@ QWidget* MainWindow::make_widget(int id, QWidget* parent) {
             break;
         }
         case Kind::bench:
-            w = bench_ = new BenchWidget(model_, prediction_, parent);
-            connect(bench_, &BenchWidget::dragged, this, &MainWindow::deliver);
+            w = bench_ = new BenchWidget(session_, parent);
+            connect(bench_, &BenchWidget::dragged, this, [this](Click c) { deliver(c); });
             connect(bench_, &BenchWidget::dropped, this, &MainWindow::describe_bench);
-            connect(bench_, &BenchWidget::marked, this, &MainWindow::put_mark);
+            connect(bench_, &BenchWidget::marked, this,
+                    [this](BenchPoint p) { present(session_.put_mark(p)); });
             break;
         default:
             throw std::logic_error("no widget for a bench item");
@@ -211,33 +211,41 @@ void MainWindow::show_model() {
 // candle is let go, not at every step on the way.
 void MainWindow::describe_bench() {
     // Setting the description announces it, so only a new one is set.
-    const QString scene =
-        QString::fromStdString(describe_lesson(model_, prediction_, translated_utf8));
+    const QString scene = QString::fromStdString(session_.words());
     if (scene != bench_->accessibleDescription()) bench_->setAccessibleDescription(scene);
 }
 
 // The arrow keys do what the arrow buttons do, wherever the focus is in the window, and repeat
-// while held. As shortcuts they reach the window before an option button or a check box could
-// take them for moving the focus.
+// while held; with Shift, while a prediction is asked for, they move its mark. As shortcuts they
+// reach the window before an option button or a check box could take them for moving the focus.
 void MainWindow::add_keys() {
-    const std::pair<Qt::Key, Click> keys[] = {{Qt::Key_Left, Click::ml},
-                                              {Qt::Key_Right, Click::mr},
-                                              {Qt::Key_Up, Click::mu},
-                                              {Qt::Key_Down, Click::md}};
-    for (const auto& [key, c] : keys) {
+    const std::pair<Qt::Key, Arrow> keys[] = {{Qt::Key_Left, Arrow::left},
+                                              {Qt::Key_Right, Arrow::right},
+                                              {Qt::Key_Up, Arrow::up},
+                                              {Qt::Key_Down, Arrow::down}};
+    for (const auto& [key, arrow] : keys) {
         auto* shortcut = new QShortcut(QKeySequence(key), this);
         shortcut->setAutoRepeat(true);
-        connect(shortcut, &QShortcut::activated, this, [this, c = c] { deliver(c); });
+        connect(shortcut, &QShortcut::activated, this,
+                [this, arrow = arrow] { deliver(arrow_click(arrow)); });
+        auto* mark = new QShortcut(QKeySequence(Qt::SHIFT | key), this);
+        mark->setAutoRepeat(true);
+        mark->setEnabled(false);
+        connect(mark, &QShortcut::activated, this, [this, arrow = arrow] {
+            const auto [across, down] = mark_nudge(arrow);
+            present(session_.nudge_mark(across, down));
+        });
+        mark_keys_.push_back(mark);
     }
 }
 
 // Copy and save, from the keyboard anywhere in the window and from the bench's menu.
 void MainWindow::add_picture_actions() {
-    auto* copy = new QAction(translated(QT_TRANSLATE_NOOP("korru", "絵をコピー")), bench_);
+    auto* copy = new QAction(translated(kCaptions.copy_picture), bench_);
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WindowShortcut);
     connect(copy, &QAction::triggered, this, &MainWindow::copy_bench);
-    auto* save = new QAction(translated(QT_TRANSLATE_NOOP("korru", "絵を保存…")), bench_);
+    auto* save = new QAction(translated(kCaptions.save_picture), bench_);
     save->setShortcut(QKeySequence::Save);
     save->setShortcutContext(Qt::WindowShortcut);
     connect(save, &QAction::triggered, this, &MainWindow::save_bench);
@@ -262,11 +270,10 @@ void MainWindow::copy_bench() {
 }
 
 void MainWindow::save_bench() {
-    const QString png = translated(QT_TRANSLATE_NOOP("korru", "PNG 画像 (*.png)")),
-                  svg = translated(QT_TRANSLATE_NOOP("korru", "SVG 図 (*.svg)"));
+    const QString png = translated(kCaptions.png_files), svg = translated(kCaptions.svg_files);
     QString filter = png;
     const QString file =
-        QFileDialog::getSaveFileName(this, translated(QT_TRANSLATE_NOOP("korru", "絵を保存")),
+        QFileDialog::getSaveFileName(this, translated(kCaptions.save_picture).remove(QChar(0x2026)),
                                      last_save_.isEmpty() ? QStringLiteral("lens.png") : last_save_,
                                      png + QStringLiteral(";;") + svg, &filter);
     if (file.isEmpty()) return;
@@ -276,51 +283,48 @@ void MainWindow::save_bench() {
     }
     QString error;
     if (!save_picture(bench_picture(), bench_drawing(), name, error)) {
-        QMessageBox::warning(this, text(kMainDef.caption),
-                             translated(QT_TRANSLATE_NOOP("korru", "絵を保存できませんでした: %1"))
-                                 .arg(name + QStringLiteral(": ") + error));
+        QMessageBox::warning(this, text(kMainDef.caption), error);
         return;
     }
     last_save_ = name;
 }
 
-// The one path of every click: the model's click(), then what stands beside the model.
-bool MainWindow::make(Click c) {
-    if (failed_) return false;
-    const BenchState before = model_.bench;
+void MainWindow::attempt(const std::function<Outcome()>& call) {
+    if (failed_) return;
+    Outcome out;
     try {
-        click(model_, c);
+        out = call();
     } catch (const RuntimeError& e) {
         // The model is left as the failing routine left it; nothing more reaches it.
         failed_ = true;
         bench_->stop_taking();
         report_error(this, e);
         QCoreApplication::exit(1);
-        return false;
+        return;
     }
-    if (c != Click::owari) clicks_.push_back(c);
-    prediction_.clicked(before, model_.bench);
-    return true;
+    present(out);
 }
 
-void MainWindow::deliver(Click c) {
-    if (!make(c)) return;
-    show_model();
+// The one path of every click and every step of the lesson.
+void MainWindow::deliver(Step s) {
+    attempt([&] { return session_.make(s); });
+}
+
+void MainWindow::present(const Outcome& out) {
+    if (out.bench) show_model();
+    if (out.mode) show_mode();
+    if (out.rows && notebook_window_) notebook_window_->show_rows();
+    if (out.notice) tell(QString::fromStdString(out.notice->text), out.notice->lasting);
     if (model_.unloaded) close();
 }
 
-void MainWindow::play(const std::vector<Click>& clicks) {
-    if (clicks.empty()) return;  // the window stands as it started
-    for (Click c : clicks) {
-        if (!make(c)) return;
-    }
-    show_model();
-    if (model_.unloaded) close();
+void MainWindow::store_changed() {
+    present(session_.store_changed());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing the window by any means ends the program as the end button does.
-    if (!model_.unloaded && !failed_) click(model_, Click::owari);
+    if (!model_.unloaded && !failed_) session_.make(Click::owari);
     if (notebook_window_) notebook_window_->close();
     event->accept();
 }

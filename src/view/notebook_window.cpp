@@ -15,14 +15,17 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <deque>
 #include <string>
 
+#include "lesson/captions.h"
 #include "view/bench_painter.h"
+#include "view/growing_picture.h"
 #include "view/language.h"
+#include "view/notebook_table.h"
 #include "view/snapshot.h"
 #include "view/worksheet.h"
 
@@ -30,26 +33,17 @@ namespace korru::view {
 
 namespace {
 
-constexpr const char* kTitle = QT_TRANSLATE_NOOP("korru", "測定ノート");
 constexpr const char* kHint = QT_TRANSLATE_NOOP(
     "korru", "R キーか光学台のメニューの「測定ノートに記録」で、いまの場面を1行記録します。");
 constexpr const char* kTable = QT_TRANSLATE_NOOP("korru", "測定の表");
-constexpr const char* kExport = QT_TRANSLATE_NOOP("korru", "CSV に書き出す…");
-constexpr const char* kCopy = QT_TRANSLATE_NOOP("korru", "表をコピー");
-constexpr const char* kClear = QT_TRANSLATE_NOOP("korru", "すべて消す…");
-constexpr const char* kClearAsk =
-    QT_TRANSLATE_NOOP("korru", "測定ノートの行をすべて消しますか? (%1 行)");
-constexpr const char* kPlot = QT_TRANSLATE_NOOP("korru", "グラフ");
-constexpr const char* kDistances = QT_TRANSLATE_NOOP("korru", "距離 a, b");
-constexpr const char* kReciprocals = QT_TRANSLATE_NOOP("korru", "逆数 1/a, 1/b");
-constexpr const char* kSavePlot = QT_TRANSLATE_NOOP("korru", "グラフを保存…");
-constexpr const char* kCsvFiles = QT_TRANSLATE_NOOP("korru", "CSV ファイル (*.csv)");
-constexpr const char* kPngFiles = QT_TRANSLATE_NOOP("korru", "PNG 画像 (*.png)");
-constexpr const char* kSvgFiles = QT_TRANSLATE_NOOP("korru", "SVG 図 (*.svg)");
-constexpr const char* kNotWritten = QT_TRANSLATE_NOOP("korru", "書き出せませんでした: %1");
 
 QString words(const std::string& utf8) {
     return QString::fromStdString(utf8);
+}
+
+// A caption of a menu item as a dialog's title: without its "…".
+QString title_of(std::string_view caption) {
+    return translated(caption).remove(QChar(0x2026));
 }
 
 // The name the user chose, with the suffix of the chosen kind where it has none.
@@ -59,38 +53,36 @@ QString with_suffix(const QString& file, const QString& suffix) {
 
 }  // namespace
 
-// The plot at the widget's size, painted from its drawing by the bench's painter.
+// The plot at the widget's size, painted from the session's drawing by the bench's painter, on a
+// picture that only grows by a mark where a row was added.
 class PlotWidget : public QWidget {
   public:
-    PlotWidget(const Notebook& notebook, QWidget* parent) : QWidget(parent), notebook_(notebook) {
+    PlotWidget(const Session& session, QWidget* parent) : QWidget(parent), session_(session) {
         setAttribute(Qt::WA_OpaquePaintEvent);
         setMinimumSize(320, 240);
     }
 
     PlotView view = PlotView::distances;
 
-    const Drawing& drawing() const {
-        draw_plot(notebook_, view, width(), height(), translated_utf8, drawing_, words_);
-        return drawing_;
-    }
-
   protected:
     void paintEvent(QPaintEvent*) override {
+        Drawing drawing;
+        std::deque<std::string> words;
+        session_.draw_plot(view, width(), height(), drawing, words);
         QPainter p(this);
-        paint_drawing(p, drawing());
+        p.drawImage(QPoint(0, 0), picture_.paint(std::move(drawing), std::move(words), size(),
+                                                 devicePixelRatioF()));
     }
 
   private:
-    const Notebook& notebook_;
-    mutable Drawing drawing_;
-    mutable std::deque<std::string> words_;
+    const Session& session_;
+    GrowingPicture picture_;
 };
 
-NotebookWindow::NotebookWindow(Notebook& notebook, QWidget* parent)
-    : QWidget(parent, Qt::Window), notebook_(notebook) {
+NotebookWindow::NotebookWindow(const Session& session, QWidget* parent)
+    : QWidget(parent, Qt::Window), session_(session) {
     setObjectName(QStringLiteral("notebook"));
-    setWindowTitle(translated(kTitle));
-    const auto button = [this](const char* text, const char* name, auto&& slot) {
+    const auto button = [this](std::string_view text, const char* name, auto&& slot) {
         auto* b = new QPushButton(translated(text), this);
         b->setObjectName(QLatin1String(name));
         b->setAutoDefault(false);
@@ -100,39 +92,49 @@ NotebookWindow::NotebookWindow(Notebook& notebook, QWidget* parent)
 
     auto* hint = new QLabel(translated(kHint), this);
     hint->setWordWrap(true);
-    table_ = new QTableWidget(this);
+    rows_ = new NotebookTable(session_.notebook(), this);
+    table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("rows"));
     table_->setAccessibleName(translated(kTable));
+    table_->setModel(rows_);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    table_->setWordWrap(false);
+    QHeaderView* numbers = table_->verticalHeader();
+    numbers->setSectionResizeMode(QHeaderView::Fixed);
+    numbers->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    unkept_ = new QLabel(this);
+    unkept_->setObjectName(QStringLiteral("unkept"));
+    unkept_->setWordWrap(true);
+    unkept_->hide();
 
     auto* rows = new QHBoxLayout;
-    rows->addWidget(button(kExport, "csv", [this] { export_csv(); }));
-    rows->addWidget(button(kCopy, "copy", [this] { copy_table(); }));
+    rows->addWidget(button(kCaptions.export_csv, "csv", [this] { export_csv(); }));
+    rows->addWidget(button(kCaptions.copy_table, "copy", [this] { copy_table(); }));
     rows->addStretch();
-    rows->addWidget(button(kClear, "clear", [this] { clear_rows(); }));
+    rows->addWidget(button(kCaptions.clear, "clear", [this] { clear_rows(); }));
 
-    plot_ = new PlotWidget(notebook_, this);
+    plot_ = new PlotWidget(session_, this);
     plot_->setObjectName(QStringLiteral("plot"));
-    plot_->setAccessibleName(translated(kPlot));
-    distances_ = new QRadioButton(translated(kDistances), this);
+    plot_->setAccessibleName(translated(kCaptions.plot));
+    distances_ = new QRadioButton(translated(kCaptions.distances), this);
     distances_->setObjectName(QStringLiteral("distances"));
     distances_->setChecked(true);
-    reciprocals_ = new QRadioButton(translated(kReciprocals), this);
+    reciprocals_ = new QRadioButton(translated(kCaptions.reciprocals), this);
     reciprocals_->setObjectName(QStringLiteral("reciprocals"));
     connect(reciprocals_, &QRadioButton::toggled, this,
             [this](bool on) { set_plot_view(on ? PlotView::reciprocals : PlotView::distances); });
     auto* plot_row = new QHBoxLayout;
-    plot_row->addWidget(new QLabel(translated(kPlot) + QLatin1Char(':'), this));
+    plot_row->addWidget(new QLabel(translated(kCaptions.plot) + QLatin1Char(':'), this));
     plot_row->addWidget(distances_);
     plot_row->addWidget(reciprocals_);
     plot_row->addStretch();
-    plot_row->addWidget(button(kSavePlot, "save_plot", [this] { save_plot(); }));
+    plot_row->addWidget(button(kCaptions.save_plot, "save_plot", [this] { save_plot(); }));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(hint);
     layout->addWidget(table_, 2);
+    layout->addWidget(unkept_);
     layout->addLayout(rows);
     layout->addLayout(plot_row);
     layout->addWidget(plot_, 3);
@@ -141,7 +143,7 @@ NotebookWindow::NotebookWindow(Notebook& notebook, QWidget* parent)
     // Wide enough for every column's heading where the screen has room, the plot below.
     int columns = table_->verticalHeader()->sizeHint().width() + 2 * table_->frameWidth() +
                   table_->verticalScrollBar()->sizeHint().width();
-    for (int c = 0; c < table_->columnCount(); ++c) columns += table_->columnWidth(c);
+    for (int c = 0; c < rows_->columnCount(); ++c) columns += table_->columnWidth(c);
     const QMargins margins = layout->contentsMargins();
     int width = std::max(columns + margins.left() + margins.right(), 760);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -151,33 +153,37 @@ NotebookWindow::NotebookWindow(Notebook& notebook, QWidget* parent)
 }
 
 void NotebookWindow::show_rows() {
-    const std::vector<std::string> heads = headings(translated_utf8);
-    table_->setColumnCount(static_cast<int>(heads.size()));
-    QStringList labels;
-    for (const std::string& h : heads) labels << words(h);
-    table_->setHorizontalHeaderLabels(labels);
-    table_->setRowCount(static_cast<int>(notebook_.rows().size()));
-    for (int row = 0; row < table_->rowCount(); ++row) {
-        const auto& cells_of =
-            cells(notebook_.rows()[static_cast<std::size_t>(row)], translated_utf8);
-        for (int column = 0; column < table_->columnCount(); ++column) {
-            auto* item = new QTableWidgetItem(words(cells_of[static_cast<std::size_t>(column)]));
-            bool number = false;
-            item->text().toDouble(&number);
-            item->setTextAlignment(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
-            table_->setItem(row, column, item);
-        }
-    }
-    table_->resizeColumnsToContents();
+    const Notebook& notebook = session_.notebook();
+    fit_columns(rows_->follow());
+    setWindowTitle(translated(kCaptions.notebook) + QStringLiteral(" — ") +
+                   translated(kCaptions.rows).arg(notebook.rows().size()));
+    const QString unkept = words(session_.unkept_text());
+    unkept_->setText(unkept);
+    unkept_->setVisible(!unkept.isEmpty());
     table_->clearSelection();
-    if (!notebook_.rows().empty()) {
+    if (!notebook.rows().empty()) {
         table_->scrollToBottom();
-        table_->setAccessibleDescription(
-            words(row_words(notebook_.rows().back(), translated_utf8)));
+        table_->setAccessibleDescription(words(row_words(notebook.rows().back(), translated_utf8)));
     } else {
         table_->setAccessibleDescription(QString());
     }
     plot_->update();
+}
+
+// Every column as wide as its widest cell: all of them measured where the table was made (the
+// toolkit measures a thousand rows at most), only the new rows' where rows were added.
+void NotebookWindow::fit_columns(int from) {
+    if (from <= 0) {
+        table_->resizeColumnsToContents();
+        return;
+    }
+    const int grid = table_->showGrid() ? 1 : 0;  // as the table counts a column's width
+    for (int row = from; row < rows_->rowCount(); ++row) {
+        for (int c = 0; c < rows_->columnCount(); ++c) {
+            const int width = table_->sizeHintForIndex(rows_->index(row, c)).width() + grid;
+            if (width > table_->columnWidth(c)) table_->setColumnWidth(c, width);
+        }
+    }
 }
 
 PlotView NotebookWindow::plot_view() const {
@@ -193,59 +199,56 @@ void NotebookWindow::set_plot_view(PlotView view) {
 }
 
 bool NotebookWindow::write_csv(const QString& file, QString& error) const {
-    return save_bytes(QByteArray::fromStdString(notebook_.csv(translated_utf8)), file, error);
+    return save_bytes(QByteArray::fromStdString(session_.notebook_csv()), file, error);
 }
 
 QImage NotebookWindow::plot_picture() const {
-    QImage image(plot_->size(), QImage::Format_RGB32);
+    Drawing drawing;
+    std::deque<std::string> words;
+    session_.draw_plot(plot_->view, kPlotPictureWidth, kPlotPictureHeight, drawing, words);
+    QImage image(kPlotPictureWidth, kPlotPictureHeight, QImage::Format_RGB32);
     image.setDevicePixelRatio(1);
     QPainter p(&image);
-    paint_drawing(p, plot_->drawing());
+    paint_drawing(p, drawing);
     return image;
 }
 
 QByteArray NotebookWindow::plot_svg() const {
-    return QByteArray::fromStdString(drawing_svg(plot_->drawing(), plot_->size(),
-                                                 windowTitle().toStdString(),
-                                                 plot_->accessibleDescription().toStdString()));
+    return QByteArray::fromStdString(session_.plot_svg(plot_->view, svg_look()));
 }
 
 void NotebookWindow::export_csv() {
     const QString file = QFileDialog::getSaveFileName(
-        this, translated(kExport).remove(QChar(0x2026)),
-        last_csv_.isEmpty() ? QStringLiteral("notebook.csv") : last_csv_, translated(kCsvFiles));
+        this, title_of(kCaptions.export_csv),
+        last_csv_.isEmpty() ? QStringLiteral("notebook.csv") : last_csv_,
+        translated(kCaptions.csv_files));
     if (file.isEmpty()) return;
     const QString name = with_suffix(file, QStringLiteral(".csv"));
     QString error;
     if (!write_csv(name, error)) {
-        QMessageBox::warning(this, windowTitle(),
-                             translated(kNotWritten).arg(name + QStringLiteral(": ") + error));
+        QMessageBox::warning(this, windowTitle(), error);
         return;
     }
     last_csv_ = name;
 }
 
 void NotebookWindow::copy_table() {
-    QGuiApplication::clipboard()->setText(words(notebook_.tab_separated(translated_utf8)));
+    QGuiApplication::clipboard()->setText(
+        words(session_.notebook().tab_separated(translated_utf8)));
 }
 
 void NotebookWindow::clear_rows() {
-    if (notebook_.rows().empty()) return;
-    const auto answer = QMessageBox::question(
-        this, windowTitle(),
-        translated(kClearAsk).arg(static_cast<qsizetype>(notebook_.rows().size())),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    if (answer != QMessageBox::Yes) return;
-    notebook_.clear();
-    show_rows();
-    Q_EMIT cleared();
+    if (session_.notebook().rows().empty()) return;
+    const auto answer = QMessageBox::question(this, windowTitle(), words(session_.clear_question()),
+                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer == QMessageBox::Yes) Q_EMIT clear_asked();
 }
 
 void NotebookWindow::save_plot() {
-    const QString png = translated(kPngFiles), svg = translated(kSvgFiles);
+    const QString png = translated(kCaptions.png_files), svg = translated(kCaptions.svg_files);
     QString filter = png;
     const QString file =
-        QFileDialog::getSaveFileName(this, translated(kSavePlot).remove(QChar(0x2026)),
+        QFileDialog::getSaveFileName(this, title_of(kCaptions.save_plot),
                                      last_plot_.isEmpty() ? QStringLiteral("plot.png") : last_plot_,
                                      png + QStringLiteral(";;") + svg, &filter);
     if (file.isEmpty()) return;
@@ -253,8 +256,7 @@ void NotebookWindow::save_plot() {
         with_suffix(file, filter == svg ? QStringLiteral(".svg") : QStringLiteral(".png"));
     QString error;
     if (!save_picture(plot_picture(), plot_svg(), name, error)) {
-        QMessageBox::warning(this, windowTitle(),
-                             translated(kNotWritten).arg(name + QStringLiteral(": ") + error));
+        QMessageBox::warning(this, windowTitle(), error);
         return;
     }
     last_plot_ = name;

@@ -1,55 +1,60 @@
 // SPDX-License-Identifier: MIT
-// The notebook of measurements in a small window of its own beside the bench: the rows as a
-// table, written out as CSV for a spreadsheet, copied as a table to paste, cleared after asking,
-// and plotted — b against a, or 1/b against 1/a — by the painter of the bench, the plot saved as
-// PNG or SVG.
+// The notebook in a window of its own beside the bench: the session's rows as a table, saved as
+// CSV, copied to paste, cleared after asking, and plotted (b against a, or 1/b against 1/a) by the
+// bench's painter, the plot saved as PNG or SVG. It shows the session; changes go by the window.
 #pragma once
 
 #include <QByteArray>
 #include <QImage>
 #include <QWidget>
 
-#include "lesson/notebook.h"
 #include "lesson/plot.h"
+#include "lesson/session.h"
 
+class QLabel;
 class QRadioButton;
-class QTableWidget;
+class QTableView;
 
 namespace korru::view {
 
+class NotebookTable;
 class PlotWidget;
 
 class NotebookWindow : public QWidget {
     Q_OBJECT
 
   public:
-    // Shows `notebook`, which must outlive the window.
-    NotebookWindow(Notebook& notebook, QWidget* parent);
+    // Shows `session`'s notebook; the session must outlive the window.
+    NotebookWindow(const Session& session, QWidget* parent);
 
-    // The rows have changed: the table and the plot show them as they are now.
+    // The rows have changed: the table, the plot and the title show them as they are now.
     void show_rows();
 
     PlotView plot_view() const;
     void set_plot_view(PlotView view);
 
-    // The notebook as CSV into `file`; on failure false, with why in `error`.
+    // The notebook as CSV into `file`; on failure false, with where, why and what to do in
+    // `error`.
     bool write_csv(const QString& file, QString& error) const;
-    // The plot as it is shown, as a picture and as a drawing.
+    // The plot as a picture for a worksheet, and as a drawing.
     QImage plot_picture() const;
     QByteArray plot_svg() const;
 
   Q_SIGNALS:
-    // The user cleared the rows.
-    void cleared();
+    // The user asked for every row to go, and said yes when asked again.
+    void clear_asked();
 
   private:
     void export_csv();
     void copy_table();
     void clear_rows();
     void save_plot();
+    void fit_columns(int from);
 
-    Notebook& notebook_;
-    QTableWidget* table_;
+    const Session& session_;
+    NotebookTable* rows_;
+    QTableView* table_;
+    QLabel* unkept_;
     PlotWidget* plot_;
     QRadioButton* distances_;
     QRadioButton* reciprocals_;

@@ -6,12 +6,12 @@
 #include <QScreen>
 #include <QStyle>
 #include <iostream>
+#include <memory>
 
-#include "lesson/scene_text.h"
-#include "view/kept_notebook.h"
+#include "lesson/session.h"
+#include "view/file_store.h"
 #include "view/language.h"
 #include "view/main_window.h"
-#include "view/twips.h"
 
 namespace korru::view {
 
@@ -28,24 +28,27 @@ ScreenSize primary_screen() {
 int run_program(Window& model, ScreenSize screen, const Start& start) {
     use_window_style();
     use_system_language();
+    std::unique_ptr<FileStore> store;
+    if (start.keep_notebook) store = std::make_unique<FileStore>(kept_notebook_file());
+    Session session(model, translated_utf8, store.get());
+    const SceneRead scene = read_scene(start.scene);
     try {
-        start_up(model, screen);
+        session.start(screen, scene.steps);
     } catch (const RuntimeError& e) {
         report_error(nullptr, e);
         return 1;
     }
-    MainWindow window(model);
     QStringList told;
-    if (start.keep_notebook) told << window.keep_notebook_in(kept_notebook_file());
-    const SceneRead scene = read_scene(start.scene);
-    told << QString::fromStdString(scene_fault_text(scene, translated_utf8));
-    told.removeAll(QString());
-    std::vector<Click> clicks;
-    for (const Step& s : scene.steps) {
-        if (const Click* c = std::get_if<Click>(&s)) clicks.push_back(*c);
+    if (const Outcome kept = session.load_notebook(); kept.notice) {
+        told << QString::fromStdString(kept.notice->text);
     }
-    window.play(clicks);
-    if (window.failed()) return 1;
+    if (scene.fault != SceneFault::none) {
+        told << QString::fromStdString(scene_fault_text(scene, translated_utf8));
+    }
+    MainWindow window(session);
+    if (store) {
+        QObject::connect(store.get(), &FileStore::changed, &window, &MainWindow::store_changed);
+    }
     window.show();
     if (!told.isEmpty()) window.tell(told.join(QLatin1Char('\n')), true);
     for (const QString& line : told) std::cerr << "korru: " << line.toStdString() << "\n";

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The program's run: start-up on the primary screen, the window, the event loop, and the one
-// failure path (a run-time error of the model, shown in a message box, then a non-zero exit).
+// The program's run: start-up on the primary screen, the lesson's session over the window model
+// (and over the kept notebook's file), the window, the event loop, and the one failure path (a
+// run-time error of the model, shown in a message box, then a non-zero exit).
 #pragma once
 
 #include <string>
@@ -11,7 +12,7 @@ namespace korru::view {
 
 // What a run starts with beyond the bench of start-up.
 struct Start {
-    std::string scene;           // a scene's text, its clicks made before the window shows
+    std::string scene;           // a scene's text or a link to one, made before the window shows
     bool keep_notebook = false;  // the notebook kept in the data folder (kept_notebook_file)
 };
 
@@ -22,9 +23,9 @@ void use_window_style();
 // The primary screen's size in twips, 15 to a device-independent pixel.
 ScreenSize primary_screen();
 
-// Starts `model` up on `screen`, sets the window style, makes the clicks of `start`'s scene,
-// shows the window and runs the event loop. A scene not understood, or a kept notebook set
-// aside, is told in the window's notice and in a line on standard error, and the run goes on
+// Starts a session over `model` on `screen` with `start`'s scene, sets the window style, shows
+// the window and runs the event loop. A scene not understood, or a kept notebook set aside or
+// not read, is told in the window's notice and in a line on standard error, and the run goes on
 // without it. Returns the exit status: 0 when the window was closed, 1 after a run-time error.
 // Needs a QApplication.
 int run_program(Window& model, ScreenSize screen, const Start& start = {});

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The window picture is rendered from the same widgets the program shows; the vector drawing is
-// written from the bench's drawing by the one SVG writer of every face.
+// The window picture is rendered from the same widgets the program shows; the vector drawings are
+// written by the one SVG writer of every face, with the desktop's fonts and pictures.
 #include "view/snapshot.h"
 
 #include <QApplication>
@@ -10,9 +10,6 @@
 #include <map>
 #include <utility>
 
-#include "bench/description.h"
-#include "bench/svg.h"
-#include "view/bench_painter.h"
 #include "view/fonts.h"
 #include "view/language.h"
 #include "view/main_window.h"
@@ -21,9 +18,9 @@
 
 namespace korru::view {
 
-QImage window_picture(Window& model) {
+QImage window_picture(Session& session) {
     use_window_style();
-    MainWindow window(model);
+    MainWindow window(session);
     window.show();
     QApplication::processEvents();
     QImage image(window.size(), QImage::Format_RGB32);
@@ -57,23 +54,8 @@ const std::string& picture_url(std::string_view name, bool turned) {
 
 }  // namespace
 
-std::string drawing_svg(const Drawing& drawing, QSize size, std::string_view title,
-                        std::string_view description) {
-    const SvgLook look{translated_utf8, face, picture_url};
-    return korru::drawing_svg(drawing, size.width(), size.height(), look, title, description);
-}
-
-QByteArray bench_svg(const Window& model) {
-    return bench_svg(model, Prediction{});
-}
-
-QByteArray bench_svg(const Window& model, const Prediction& prediction) {
-    Drawing drawing;
-    std::string words;
-    draw_lesson(model, prediction, translated_utf8, drawing, words);
-    const std::string svg = drawing_svg(drawing, bench_size(model), model.main.caption,
-                                        describe_lesson(model, prediction, translated_utf8));
-    return QByteArray::fromStdString(svg);
+SvgLook svg_look() {
+    return {translated_utf8, face, picture_url};
 }
 
 }  // namespace korru::view

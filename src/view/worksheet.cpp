@@ -3,7 +3,8 @@
 #include "view/worksheet.h"
 
 #include <QBuffer>
-#include <QSaveFile>
+
+#include "view/file_write.h"
 
 namespace korru::view {
 
@@ -33,11 +34,9 @@ bool save_picture(const QImage& bench, const QByteArray& svg, const QString& fil
 }
 
 bool save_bytes(const QByteArray& bytes, const QString& file, QString& error) {
-    QSaveFile out(file);
-    if (out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit()) {
-        return true;
-    }
-    error = out.errorString();
+    const FileWrite written = write_whole(bytes, file);
+    if (written.written()) return true;
+    error = not_written_text(file, written);
     return false;
 }
 

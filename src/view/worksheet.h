@@ -16,10 +16,11 @@ namespace korru::view {
 QMimeData* pictures_mime_data(const QImage& bench, const QByteArray& svg);
 
 // Writes the picture to `file`: the SVG for a name ending in .svg, the picture as PNG for any
-// other. On failure returns false, says why in `error`, and leaves any earlier file as it was.
+// other. On failure returns false, says in `error` where, why and what to do, and leaves any
+// earlier file as it was.
 bool save_picture(const QImage& bench, const QByteArray& svg, const QString& file, QString& error);
 
-// Writes `bytes` to `file` whole or not at all, as save_picture does.
+// Writes `bytes` to `file` whole or not at all (write_whole), as save_picture does.
 bool save_bytes(const QByteArray& bytes, const QString& file, QString& error);
 
 }  // namespace korru::view

@@ -337,10 +337,12 @@ TEST(Plot, PointsAndCurvesStandWhereTheLawPutsThem) {
             return std::pair{f.x_min + (x - f.area.left) / f.area.width * (f.x_max - f.x_min),
                              f.y_max - (y - f.area.top) / f.area.height * (f.y_max - f.y_min)};
         };
-        // A point for each row with an image, at (a, b) or (1/a, 1/b) of the law.
+        // A point for each row with an image, at (a, b) or (1/a, 1/b) of the law (the legend's
+        // marks stand above the plot's area).
         std::vector<std::pair<double, double>> points;
         for (const Primitive& prim : d) {
-            if (const auto* s = std::get_if<Shape>(&prim)) {
+            if (const auto* s = std::get_if<Shape>(&prim);
+                s && s->box.top >= f.area.top * kTwipsPerPixel) {
                 points.push_back(
                     value(s->box.left + s->box.width / 2, s->box.top + s->box.height / 2));
             }
@@ -356,9 +358,16 @@ TEST(Plot, PointsAndCurvesStandWhereTheLawPutsThem) {
             EXPECT_NEAR(points[i].first, law[i].first, 2e-2 * std::fabs(law[i].first) + 1e-3);
             EXPECT_NEAR(points[i].second, law[i].second, 2e-2 * std::fabs(law[i].second) + 1e-3);
         }
-        // Each focal length's curve, in its legend's colour, lies on its own law.
+        // Each focal length's curve, in its legend's colour, lies on its own law; the colour is
+        // the focal length's whatever else the notebook holds.
         const auto colours = legend_colours(d, words);
         ASSERT_EQ(colours.size(), 2u);
+        Notebook long_only;
+        long_only.add(1, n.rows().back());
+        Drawing alone;
+        std::deque<std::string> alone_words;
+        draw_plot(long_only, view, 480, 360, as_written, alone, alone_words);
+        EXPECT_EQ(legend_colours(alone, alone_words), (std::map<float, Rgb>{{6, colours.at(6)}}));
         for (const auto& [focal, colour] : colours) {
             int on_curve = 0;
             for (const Primitive& prim : d) {
@@ -374,6 +383,117 @@ TEST(Plot, PointsAndCurvesStandWhereTheLawPutsThem) {
             EXPECT_GT(on_curve, 1) << "f = " << focal;
         }
     }
+}
+
+}  // namespace
+}  // namespace korru
+
+namespace korru {
+namespace {
+
+// WCAG's contrast of two colours.
+double contrast(Rgb a, Rgb b) {
+    const auto luminance = [](Rgb c) {
+        double sum = 0;
+        const double weights[] = {0.2126, 0.7152, 0.0722};
+        for (int i = 0; i < 3; ++i) {
+            const double v = ((c >> (16 - 8 * i)) & 0xFF) / 255.0;
+            sum += weights[i] * (v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
+        }
+        return sum;
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+bool segment_in_box(const Box& b, const Line& l) {
+    // Sampled finely: enough for a box of words and a line across the bench.
+    for (int i = 0; i <= 400; ++i) {
+        const float x = l.x1 + (l.x2 - l.x1) * static_cast<float>(i) / 400,
+                    y = l.y1 + (l.y2 - l.y1) * static_cast<float>(i) / 400;
+        if (x > b.left && x < b.left + b.width && y > b.top && y < b.top + b.height) return true;
+    }
+    return false;
+}
+
+// The answer stands out on the dark bench and on the light screen card, its words clear of its
+// own line, the flame and the rays; with no image, the bench says so.
+TEST(Answer, TheMarkItsLineAndWordsCanBeSeenWhereverTheyFall) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<Click, int>> clicks;
+        float across, down;  // the mark, squares from the tip the law gives
+    };
+    const Case cases[] = {
+        {"real, on the card", {{Click::kosen, 1}, {Click::sukurin, 1}}, 0.5f, 0.5f},
+        {"virtual, beside the flame", {{Click::mr, 52}, {Click::kosen, 1}}, 1.5f, 1.5f},
+        {"grid and rays", {{Click::hogan, 1}, {Click::kosen, 1}, {Click::mr, 30}}, -2, 1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Window w = test::started();
+        for (auto [k, n] : c.clicks) test::clicks(w, k, n);
+        Prediction p;
+        p.ask(true);
+        const BenchPoint tip = law_tip(w);
+        p.put_mark({tip.x + c.across * w.bench.unit, tip.y + c.down * w.bench.unit});
+        p.show_answer();
+        Drawing d;
+        std::string words;
+        draw_lesson(w, p, as_written, d, words);
+        const Drawing bench = draw_bench(w);
+        Rgb background = 0, card = kItems[Window::ids::screen_card].look.back;
+        for (const Primitive& prim : bench) {
+            if (const auto* f = std::get_if<FilledRect>(&prim)) background = f->colour;
+            if (const auto* s = std::get_if<Shape>(&prim); s && s->item == Window::ids::screen_card)
+                card = s->fill;
+        }
+        // Every line of the answer has a dark halo beside it, and the two stand 3:1 against
+        // both grounds between them.
+        std::vector<Line> bright, dark;
+        const Text* said = nullptr;
+        for (const Primitive& prim : d) {
+            if (const auto* l = std::get_if<Line>(&prim); l && l->item < 0) {
+                (contrast(l->colour, 0) > 10 ? bright : dark).push_back(*l);
+            }
+            if (const auto* t = std::get_if<Text>(&prim); t && t->item < 0) said = t;
+        }
+        ASSERT_EQ(bright.size(), 3u);
+        EXPECT_EQ(dark.size(), 6u);
+        EXPECT_GE(contrast(bright[0].colour, background), 3);
+        EXPECT_GE(contrast(dark[0].colour, card), 3);
+        // The words, clear of their own line, the pictures and the rays.
+        ASSERT_TRUE(said);
+        for (const Primitive& prim : bench) {
+            if (const auto* l = std::get_if<Line>(&prim);
+                l && std::find(std::begin(Window::ids::rays), std::end(Window::ids::rays),
+                               l->item) != std::end(Window::ids::rays)) {
+                EXPECT_FALSE(segment_in_box(said->box, *l)) << "a ray";
+            }
+            if (const auto* pic = std::get_if<Picture>(&prim)) {
+                const Box& b = pic->box;
+                EXPECT_FALSE(said->box.left < b.left + b.width &&
+                             b.left < said->box.left + said->box.width &&
+                             said->box.top < b.top + b.height &&
+                             b.top < said->box.top + said->box.height)
+                    << pic->name;
+            }
+        }
+        EXPECT_FALSE(segment_in_box(said->box, bright[2])) << "its own line";
+    }
+
+    // On the focal point there is no image, and the bench says so.
+    Window w = test::started();
+    test::clicks(w, Click::mr, 48);
+    Prediction p;
+    p.ask(true);
+    p.show_answer();
+    Drawing d;
+    std::string words;
+    draw_lesson(w, p, as_written, d, words);
+    EXPECT_TRUE(std::any_of(d.begin(), d.end(), [](const Primitive& prim) {
+        const auto* t = std::get_if<Text>(&prim);
+        return t && t->text == "像はできません";
+    }));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "lesson/lesson_bar.h"
 #include "lesson/shortest_scene.h"
 #include "support.h"
 #include "window/scene_json.h"
@@ -253,6 +254,42 @@ TEST_F(ALesson, ANewScreenKeepsTheMarkWhereItStoodOnTheBench) {
     s.replay(ScreenSize::from_pixels(1920, 1080));
     EXPECT_TRUE(s.prediction().answer_shown());
     EXPECT_EQ(s.words(), before);
+}
+
+}  // namespace
+}  // namespace korru
+
+namespace korru {
+namespace {
+
+std::vector<LessonAction> actions(const LessonBar& bar) {
+    std::vector<LessonAction> out;
+    for (const BarButton& b : bar.buttons) out.push_back(b.action);
+    return out;
+}
+
+// The bar says the mode and offers its way on: predict; mark and answer or leave; next or leave;
+// record only where it gives nothing away.
+TEST_F(ALesson, TheBarShowsTheModeAndTheNextStepByATap) {
+    using A = LessonAction;
+    EXPECT_EQ(actions(lesson_bar(s, as_written)),
+              (std::vector{A::predict, A::record, A::open_notebook}));
+    s.predict(true);
+    LessonBar bar = lesson_bar(s, as_written);
+    EXPECT_EQ(actions(bar), (std::vector{A::show_answer, A::leave, A::record, A::open_notebook}));
+    EXPECT_FALSE(bar.buttons[2].enabled);
+    EXPECT_TRUE(bar.buttons[1].pressed);
+    s.put_mark({w.bench.lensx + 5 * w.bench.unit, w.bench.axisy + w.bench.unit});
+    s.show_answer();
+    bar = lesson_bar(s, as_written);
+    EXPECT_EQ(actions(bar), (std::vector{A::next, A::leave, A::record, A::open_notebook}));
+    EXPECT_NE(bar.status.find("離れていました"), std::string::npos) << bar.status;
+    EXPECT_TRUE(bar.buttons[2].enabled);
+    s.next_prediction();
+    EXPECT_TRUE(s.answer_hidden());
+    EXPECT_FALSE(s.prediction().mark());
+    s.predict(false);
+    EXPECT_EQ(actions(lesson_bar(s, as_written)).front(), A::predict);
 }
 
 }  // namespace

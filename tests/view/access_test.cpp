@@ -10,7 +10,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMimeData>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 
 #include "bench/description.h"
@@ -137,8 +137,7 @@ class Worksheet : public ViewTest {
     }
     // The bench's part of the snapshot tool's window picture.
     QImage snapshot_bench() {
-        Window copy = model;
-        const QImage window = view::window_picture(copy);
+        const QImage window = test::window_picture_of(session);
         const QWidget* bench = widget("work");
         return window.copy(bench->contentsRect().translated(bench->pos()))
             .convertToFormat(QImage::Format_RGB32);
@@ -156,7 +155,7 @@ TEST_F(Worksheet, CtrlCCopiesTheBenchAsPngAndSvg) {
     const QImage png = decoded(data->data("image/png"));
     EXPECT_FALSE(png.isNull());
     EXPECT_EQ(png, snapshot_bench());
-    EXPECT_EQ(data->data("image/svg+xml"), view::bench_svg(model));
+    EXPECT_EQ(data->data("image/svg+xml").toStdString(), session.bench_svg(view::svg_look()));
 }
 
 // Saving writes PNG or SVG by the file's name; a file that cannot be written is said so and
@@ -165,13 +164,13 @@ TEST_F(Worksheet, SaveWritesThePictureTheNameAsksFor) {
     QTemporaryDir dir;
     QString error;
     const QImage picture = view->bench_picture();
-    const QByteArray drawing = view::bench_svg(model);
+    const QByteArray drawing = QByteArray::fromStdString(session.bench_svg(view::svg_look()));
     ASSERT_TRUE(view::save_picture(picture, drawing, dir.filePath("lens.png"), error));
     ASSERT_TRUE(view::save_picture(picture, drawing, dir.filePath("lens.SVG"), error));
     QFile png(dir.filePath("lens.png")), svg(dir.filePath("lens.SVG"));
     ASSERT_TRUE(png.open(QIODevice::ReadOnly) && svg.open(QIODevice::ReadOnly));
     EXPECT_EQ(decoded(png.readAll()), snapshot_bench());
-    EXPECT_EQ(svg.readAll(), view::bench_svg(model));
+    EXPECT_EQ(svg.readAll(), drawing);
 
     const QString nowhere = dir.filePath("no/such/folder/lens.png");
     EXPECT_FALSE(view::save_picture(picture, drawing, nowhere, error));
@@ -217,16 +216,21 @@ TEST_P(EnglishLesson, SaysEveryWordOfALessonInEnglish) {
             for (const QAction* a : w->actions()) shown << a->text();
             if (const auto* b = qobject_cast<const QAbstractButton*>(w)) shown << b->text();
             if (const auto* l = qobject_cast<const QLabel*>(w)) shown << l->text();
-            if (const auto* t = qobject_cast<const QTableWidget*>(w)) {
-                for (int c = 0; c < t->columnCount(); ++c) {
-                    shown << t->horizontalHeaderItem(c)->text() << t->item(0, c)->text();
+            if (const auto* t = qobject_cast<const QTableView*>(w)) {
+                const QAbstractItemModel* rows = t->model();
+                for (int c = 0; c < rows->columnCount(); ++c) {
+                    for (const int role : {Qt::DisplayRole, Qt::ToolTipRole}) {
+                        shown << rows->headerData(c, Qt::Horizontal, role).toString();
+                    }
+                    shown << rows->index(0, c).data().toString();
                 }
             }
         }
     }
     const QString all = shown.join(QLatin1Char('\n'));
-    EXPECT_TRUE(all.contains(GetParam() == QLocale::English ? "Recorded: Image Real, "
-                                                            : "記録しました: 像 実像、"))
+    EXPECT_TRUE(all.contains(GetParam() == QLocale::English
+                                 ? "Row 1 recorded: real image, b = 5.33 squares."
+                                 : "1 行目を記録しました: 実像、b = 5.33 マス。"))
         << all.toStdString();
     EXPECT_EQ(japanese(all), GetParam() == QLocale::Japanese) << all.toStdString();
 }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The program as a whole: a run-time error of the model is shown in a message box and ends the
 // run with a non-zero status; korru without a display or with an argument says so in one line,
-// answers --help and --version without one, and starts as usual where it cannot read a scene or
-// its kept notebook; korru-snapshot draws the window and the bench, and refuses bad calls without
-// writing anything.
+// answers --help and --version without one, exports the kept notebook as CSV without one, and
+// starts as usual where it cannot read a scene or its kept notebook; korru-snapshot draws the
+// window and the bench, and refuses bad calls without writing anything.
 #include "view/program.h"
 
 #include <QDeadlineTimer>
@@ -161,6 +161,7 @@ TEST(Korru, AnswersHelpAndVersionWithoutADisplay) {
     EXPECT_EQ(help.status, 0) << help.err.toStdString();
     EXPECT_TRUE(help.out.startsWith("Usage: korru [options]\n")) << help.out.toStdString();
     EXPECT_TRUE(help.out.contains("--scene <TEXT>")) << help.out.toStdString();
+    EXPECT_TRUE(help.out.contains("--export-notebook <FILE>")) << help.out.toStdString();
     const Finished version = run(kKorru, {"--version"}, no_display);
     EXPECT_EQ(version.status, 0) << version.err.toStdString();
     const Finished tool = run(kSnapshot, {"--version"});
@@ -172,7 +173,7 @@ TEST(Korru, AnswersHelpAndVersionWithoutADisplay) {
 
 // A scene not understood and a kept notebook that is not one: the bench starts as usual, the
 // window says both (in its notice, and here on standard error, one line each), and the
-// notebook is set aside, not lost.
+// notebook is set aside, not lost; a new one begins in its place.
 TEST(Korru, StartsAsUsualSayingWhatItCouldNotRead) {
     QTemporaryDir data;
     ASSERT_TRUE(QDir(data.path()).mkpath("korru"));
@@ -203,7 +204,8 @@ TEST(Korru, StartsAsUsualSayingWhatItCouldNotRead) {
 
     const QStringList lines = err.split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 2) << err.toStdString();
-    EXPECT_TRUE(lines[0].startsWith("korru: 保存された測定ノート " + kept)) << err.toStdString();
+    EXPECT_TRUE(lines[0].startsWith("korru: 保存されていた測定ノート " + kept))
+        << err.toStdString();
     EXPECT_EQ(lines[1], "korru: 場面の「nosuch」が読めないため、はじめの状態から始めます。");
     const QStringList aside =
         QDir(data.filePath("korru")).entryList({"notebook-unreadable-*.txt"}, QDir::Files);
@@ -212,8 +214,125 @@ TEST(Korru, StartsAsUsualSayingWhatItCouldNotRead) {
     QFile kept_aside(data.filePath("korru/" + aside[0]));
     ASSERT_TRUE(kept_aside.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept_aside.readAll(), "not a notebook\n");
-    EXPECT_FALSE(QFile::exists(kept));
+    QFile begun(kept);
+    ASSERT_TRUE(begun.open(QIODevice::ReadOnly));
+    const StoredNotebook now = read_stored(begun.readAll().toStdString());
+    EXPECT_FALSE(now.damaged);
+    EXPECT_TRUE(now.notebook.rows().empty());
 }
+
+// A data folder with `text` kept as the notebook, and korru's environment without a display.
+class Export : public testing::Test {
+  protected:
+    Export() {
+        QDir().mkpath(data.filePath("korru"));
+        unset = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LANGUAGE"};
+    }
+    void keep(const QByteArray& text) {
+        QFile f(kept);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    }
+    QByteArray kept_now() const {
+        QFile f(kept);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    Finished korru(const QStringList& args, const QString& lang = "C") {
+        return run(kKorru, args, unset, {}, {"XDG_DATA_HOME=" + data.path(), "LANG=" + lang});
+    }
+
+    QTemporaryDir data;
+    const QString kept = data.filePath("korru/notebook.txt");
+    QStringList unset;
+};
+
+// Two rows: the start, a real image 16 squares from a 4-square lens (b = 16 × 4 / 12), and a
+// virtual one 3 squares from it (b = 3 × 4 / (3 − 4)).
+Notebook two_rows() {
+    Window w = test::started();
+    Notebook n;
+    n.add(7, measure(w));
+    click(w, Click::smove_large);
+    test::clicks(w, Click::mr, 26);
+    n.add(9, measure(w));
+    return n;
+}
+
+std::string as_written(std::string_view text) {
+    return std::string(text);
+}
+
+// The CSV the window saves, on standard output or into a file, in the user's language; a
+// notebook cut short gives its readable rows and says so in a line; the kept file is only read.
+TEST_F(Export, WritesTheKeptNotebookAsTheWindowsCsvWithoutADisplay) {
+    const Notebook n = two_rows();
+    keep(QByteArray::fromStdString(n.stored()));
+    const Finished out = korru({"--export-notebook", "-"});
+    EXPECT_EQ(out.status, 0) << out.err.toStdString();
+    EXPECT_TRUE(out.err.isEmpty()) << out.err.toStdString();
+    EXPECT_EQ(out.out.toStdString(), n.csv(as_written));
+    const QList<QByteArray> lines = out.out.split('\n');
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[1].startsWith("実像,16,2,4,5.33,")) << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].startsWith("虚像,3,2,4,-12,")) << lines[2].toStdString();
+
+    const QString file = data.filePath("rows.csv");
+    const Finished english = korru({"--export-notebook", file}, "en_GB.UTF-8");
+    EXPECT_EQ(english.status, 0) << english.err.toStdString();
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray csv = written.readAll();
+    EXPECT_TRUE(csv.contains("Image distance b (squares, negative for a virtual image)"));
+    EXPECT_EQ(csv.count('\n'), 3);
+
+    keep(QByteArray::fromStdString(n.stored()) + "0000000000000011 real 4180");
+    const Finished cut = korru({"--export-notebook", "-"});
+    EXPECT_EQ(cut.status, 0);
+    EXPECT_EQ(cut.out.toStdString(), n.csv(as_written));
+    EXPECT_EQ(cut.err.count('\n'), 1) << cut.err.toStdString();
+    EXPECT_TRUE(cut.err.contains("2 rows")) << cut.err.toStdString();
+    EXPECT_TRUE(kept_now().endsWith(" real 4180"));
+    EXPECT_EQ(QDir(data.filePath("korru")).entryList(QDir::Files), QStringList{"notebook.txt"});
+}
+
+struct BadCall {
+    const char* name;
+    QStringList args;  // "DIR": the test's directory
+    int status;
+};
+
+void PrintTo(const BadCall& call, std::ostream* os) {
+    *os << call.args.join(QLatin1Char(' ')).toStdString();
+}
+
+// A call refused: its status, one line on standard error from `who`, and nothing written in
+// `dir`, which holds only what it held (`held`).
+void expect_refused(const Finished& r, int status, const QString& who, const QString& dir,
+                    const QStringList& held = {}) {
+    EXPECT_EQ(r.status, status);
+    EXPECT_TRUE(r.err.startsWith(who + ": ")) << r.err.toStdString();
+    EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_EQ(QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), held)
+        << "a file was written";
+}
+
+class ExportRefuses : public Export, public testing::WithParamInterface<BadCall> {};
+
+TEST_P(ExportRefuses, InOneLineWritingNothing) {
+    keep(QByteArray::fromStdString(two_rows().stored()));
+    QStringList args = GetParam().args;
+    args.replaceInStrings("DIR", data.path());
+    expect_refused(korru(args), GetParam().status, "korru", data.path(), {"korru"});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Calls, ExportRefuses,
+    testing::Values(BadCall{"unwritable", {"--export-notebook", "DIR/no/such/rows.csv"}, 1},
+                    BadCall{"no_file", {"--export-notebook"}, 2},
+                    BadCall{"with_a_scene", {"--export-notebook", "-", "--scene", "mr"}, 2},
+                    BadCall{"with_an_argument", {"--export-notebook", "DIR/a.csv", "x"}, 2}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 class Snapshot : public testing::Test {
   protected:
@@ -226,10 +345,10 @@ TEST_F(Snapshot, PngIsTheWindowAsShown) {
     const Finished r = run(kSnapshot, {"--png", file, "kosen", "mu"}, {"QT_QPA_PLATFORM"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     const QImage png(file);
-    Window model = test::started();
-    click(model, Click::kosen);
-    click(model, Click::mu);
-    view::MainWindow window(model);
+    Window model;
+    Session session(model, view::translated_utf8);
+    session.start(ScreenSize::from_pixels(1024, 768), {Click::kosen, Click::mu});
+    view::MainWindow window(session);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window, test::kPatience));
     EXPECT_EQ(png.size(), QSize(914, 613));
@@ -258,27 +377,12 @@ TEST_F(Snapshot, SvgIsTheBenchAlone) {
         << "bench";
 }
 
-struct BadCall {
-    const char* name;
-    QStringList args;  // "DIR": the test's empty directory
-    int status;
-};
-
-void PrintTo(const BadCall& call, std::ostream* os) {
-    *os << "korru-snapshot " << call.args.join(QLatin1Char(' ')).toStdString();
-}
-
 class SnapshotRefuses : public Snapshot, public testing::WithParamInterface<BadCall> {};
 
 TEST_P(SnapshotRefuses, InOneLineWritingNothing) {
     QStringList args = GetParam().args;
     args.replaceInStrings("DIR", dir.path());
-    const Finished r = run(kSnapshot, args);
-    EXPECT_EQ(r.status, GetParam().status);
-    EXPECT_TRUE(r.err.startsWith("korru-snapshot: ")) << r.err.toStdString();
-    EXPECT_EQ(r.err.count('\n'), 1);
-    EXPECT_TRUE(r.out.isEmpty());
-    EXPECT_TRUE(QDir(dir.path()).isEmpty()) << "a file was written";
+    expect_refused(run(kSnapshot, args), GetParam().status, "korru-snapshot", dir.path());
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,19 +1,24 @@
 // SPDX-License-Identifier: MIT
 // Shared set-up for the view tests, beside the model tests' own: the window showing a started
-// model, its widgets found by name, and pixels.
+// lesson's session, maybe keeping its notebook in a data folder of the test's own, its widgets
+// found by name, and pixels.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
 #include <memory>
 
+#include "lesson/session.h"
 #include "model/support.h"
+#include "view/file_store.h"
 #include "view/language.h"
 #include "view/main_window.h"
+#include "view/snapshot.h"
 #include "window/scene_json.h"
 
 // Qt's sizes, pictures and bytes in test output, without their raw bytes.
@@ -69,11 +74,34 @@ class InLanguage : public testing::WithParamInterface<QLocale::Language> {
     ~InLanguage() { view::use_language(QLocale::Japanese); }
 };
 
-// The window showing a started model, shown and active, as the user meets it.
+// The snapshot tool's window picture of a session's steps (a prediction's mark is no step).
+inline QImage window_picture_of(const Session& s) {
+    Window copy;
+    Session again(copy, view::translated_utf8);
+    again.start(s.screen(), s.steps());
+    return view::window_picture(again);
+}
+
+// A data folder of the test's own, the user's (XDG_DATA_HOME) while it lasts: a base to put
+// before the window's.
+class DataFolder {
+  protected:
+    DataFolder() { qputenv("XDG_DATA_HOME", data.path().toUtf8()); }
+    ~DataFolder() { qunsetenv("XDG_DATA_HOME"); }
+
+    QTemporaryDir data;
+};
+
+// The window showing a started session, shown and active, as the user meets it; with a file
+// named, the notebook is kept there.
 class ViewTest : public testing::Test {
   protected:
-    explicit ViewTest(int w_px = 1024, int h_px = 768)
-        : model(started(w_px, h_px)), view(std::make_unique<view::MainWindow>(model)) {
+    explicit ViewTest(int w_px = 1024, int h_px = 768, const QString& kept = {})
+        : store(kept.isEmpty() ? nullptr : std::make_unique<view::FileStore>(kept)),
+          session(model, view::translated_utf8, store.get()) {
+        session.start(ScreenSize::from_pixels(w_px, h_px));
+        session.load_notebook();
+        view = std::make_unique<view::MainWindow>(session);
         view->show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(view.get(), test::kPatience));
     }
@@ -88,6 +116,8 @@ class ViewTest : public testing::Test {
     }
 
     Window model;
+    std::unique_ptr<view::FileStore> store;
+    Session session;
     std::unique_ptr<view::MainWindow> view;
 };
 

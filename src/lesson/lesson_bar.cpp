@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: MIT
+// What the lesson bar shows in each mode of the lesson.
+#include "lesson/lesson_bar.h"
+
+namespace korru {
+
+namespace {
+
+constexpr std::string_view kObserving =
+    "光源を動かして像を見ます。「予想する」で、像ができる所を先に予想できます。";
+constexpr std::string_view kMarkFirst =
+    "予想: 像の先ができると思う所をタップ (クリック) して印をつけます。";
+constexpr std::string_view kMarked = "予想: 印をつけました。「答えを見る」で答えを見ます。";
+constexpr std::string_view kAnswerOff =
+    "答え: 印は像の先から %1 離れていました。「次の予想」で、光源を動かしてもう一度予想します。";
+constexpr std::string_view kAnswerNoMark =
+    "答え: 印はつけられていませんでした。「次の予想」で、もう一度予想します。";
+constexpr std::string_view kAnswerNoImage =
+    "答え: 光源が焦点の上にあり、像はできません。「次の予想」で、もう一度予想します。";
+
+}  // namespace
+
+LessonBar lesson_bar(const Session& session, const Translate& translate) {
+    const Prediction& p = session.prediction();
+    const auto button = [&](LessonAction a, std::string_view caption, bool enabled = true,
+                            bool pressed = false) {
+        return BarButton{a, translate(caption), enabled, pressed};
+    };
+    LessonBar bar;
+    if (!p.asked()) {
+        bar.status = translate(kObserving);
+        bar.buttons.push_back(button(LessonAction::predict, kCaptions.bar_predict));
+    } else if (!p.answer_shown()) {
+        bar.status = translate(p.mark() ? kMarked : kMarkFirst);
+        bar.buttons.push_back(button(LessonAction::show_answer, kCaptions.bar_answer));
+        bar.buttons.push_back(button(LessonAction::leave, kCaptions.bar_leave, true, true));
+    } else {
+        const Window& w = session.window();
+        if (!image_tip(w)) {
+            bar.status = translate(kAnswerNoImage);
+        } else if (const auto off = squares_off(w, p)) {
+            bar.status = with_numbers(translate(kAnswerOff), {squares_words(*off, translate)});
+        } else {
+            bar.status = translate(kAnswerNoMark);
+        }
+        bar.buttons.push_back(button(LessonAction::next, kCaptions.bar_next));
+        bar.buttons.push_back(button(LessonAction::leave, kCaptions.bar_leave, true, true));
+    }
+    bar.buttons.push_back(
+        button(LessonAction::record, kCaptions.bar_record, !session.answer_hidden()));
+    bar.buttons.push_back(button(LessonAction::open_notebook, kCaptions.bar_notebook));
+    return bar;
+}
+
+std::vector<std::string_view> lesson_bar_texts() {
+    return {kObserving, kMarkFirst, kMarked, kAnswerOff, kAnswerNoMark, kAnswerNoImage};
+}
+
+}  // namespace korru

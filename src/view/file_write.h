@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: MIT
+// Every file the program writes — the kept notebook, a CSV, a picture — whole or not at all: into
+// a save file, every byte known to be on the disk before it takes the file's place. A full disk
+// or a size limit is told apart from any other refusal, each said in the window's words.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace korru::view {
+
+struct FileWrite {
+    enum class Outcome { written, full, refused };
+    Outcome outcome = Outcome::written;
+    QString why;  // in the window's words, where it was not written
+
+    bool written() const { return outcome == Outcome::written; }
+};
+
+// Writes `bytes` to `file`, replacing it only once all of them are on the disk; anything but
+// written leaves the file as it was.
+FileWrite write_whole(const QByteArray& bytes, const QString& file);
+
+// A message box's words on a file not written: where, why, and what to do about it.
+QString not_written_text(const QString& file, const FileWrite& failed);
+
+}  // namespace korru::view

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: MIT
+// `korru --export-notebook FILE`: the kept notebook as the CSV its window saves, written without
+// a window, so that a teacher can collect the notebooks of a room's machines. It only reads the
+// kept file: a damaged one gives the rows that can be read, and is left as it is.
+#pragma once
+
+#include <QString>
+#include <ostream>
+
+namespace korru::view {
+
+// Writes the CSV to `file` ("-": `out`); a line on `err` for a notebook read only in part, or
+// for what failed. Returns the exit status: 0 written, 1 not read or not written. Needs a
+// QCoreApplication, for the catalogue of the user's language.
+int export_notebook(const QString& file, std::ostream& out, std::ostream& err);
+
+}  // namespace korru::view

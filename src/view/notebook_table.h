@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+// The notebook's rows as a table model for the notebook's window: the short headings with their
+// words as tooltips, a row's cells made once, when it is first shown. A row recorded is a row
+// appended, so a record costs the same with ten rows as with ten thousand; only rows taken out
+// or merged in among the others make the table again.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QStringList>
+#include <vector>
+
+#include "lesson/notebook.h"
+
+namespace korru::view {
+
+class NotebookTable : public QAbstractTableModel {
+  public:
+    NotebookTable(const Notebook& notebook, QObject* parent);
+
+    // The notebook's rows have changed: brings the table to them. Returns the first row that is
+    // new (the row count where none is), or -1 where the table was made again.
+    int follow();
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+  private:
+    struct Cells {
+        QStringList text;      // none yet: the row has not been shown
+        unsigned numbers = 0;  // which of them are numbers, a bit each
+    };
+    const Cells& cells_of(int row) const;
+
+    const Notebook& notebook_;
+    QStringList headings_, heading_words_;
+    std::vector<RowId> ids_;            // the rows shown, by id
+    mutable std::vector<Cells> cells_;  // and their cells
+};
+
+}  // namespace korru::view
