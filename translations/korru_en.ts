@@ -683,5 +683,49 @@
         <source>別の場所を選んで、もう一度保存してください。</source>
         <translation>Choose another place and save again.</translation>
     </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>スクリーンの位置 x (マス)</source>
+        <translation>Screen position x (squares)</translation>
+    </message>
+    <message>
+        <source>スクリーンはレンズの右 %1 の所にあります。</source>
+        <translation>The screen stands %1 right of the lens.</translation>
+    </message>
+    <message>
+        <source>スクリーンの像ははっきりしています。</source>
+        <translation>The image on it is sharp.</translation>
+    </message>
+    <message>
+        <source>スクリーンの像はぼやけています。</source>
+        <translation>The image on it is blurred.</translation>
+    </message>
+    <message>
+        <source>レンズがふさがれていて、スクリーンに光が届きません。</source>
+        <translation>The lens is covered: no light reaches the screen.</translation>
+    </message>
+    <message>
+        <source>レンズの上半分がふさがれています。</source>
+        <translation>The upper half of the lens is covered.</translation>
+    </message>
+    <message>
+        <source>レンズの下半分がふさがれています。</source>
+        <translation>The lower half of the lens is covered.</translation>
+    </message>
+    <message>
+        <source>像がはっきりするのは、レンズの右 %1 の所です。</source>
+        <translation>It is sharp %1 right of the lens.</translation>
+    </message>
+    <message>
+        <source>像は、スクリーンをどこに置いてもはっきりしません。</source>
+        <translation>Wherever the screen stands, the image on it is never sharp.</translation>
+    </message>
+    <message>
+        <source>白抜き: スクリーンで見つけた位置</source>
+        <translation>Hollow: where the screen showed it sharp</translation>
+    </message>
 </context>
 </TS>

@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     Outputs out;
-    if (args.json) out.emplace_back(*args.json, scene_json(w, screen));
+    if (args.json) out.emplace_back(*args.json, session.json());
 #ifdef KORRU_SNAPSHOT_PICTURES
     if (args.png || args.svg) add_pictures(args, session, out);
 #endif

@@ -15,26 +15,27 @@ namespace {
 
 // The columns: a short heading for the table, and the same in words with its unit, for the CSV
 // and wherever there is room.
-constexpr std::array<std::string_view, 9> kHeadings{"像",     "a",  "h",    "f",   "b",
-                                                    "像の側", "h′", "倍率", "向き"};
-constexpr std::array<std::string_view, 9> kHeadingWords{"像",
-                                                        "光源の距離 a (マス)",
-                                                        "光源の高さ h (マス)",
-                                                        "焦点距離 f (マス)",
-                                                        "像の距離 b (マス、虚像は負)",
-                                                        "像の側",
-                                                        "像の高さ h′ (マス)",
-                                                        "倍率",
-                                                        "像の向き"};
+constexpr std::array<std::string_view, 10> kHeadings{"像",     "a",  "h",    "f",    "b",
+                                                     "像の側", "h′", "倍率", "向き", "x"};
+constexpr std::array<std::string_view, 10> kHeadingWords{"像",
+                                                         "光源の距離 a (マス)",
+                                                         "光源の高さ h (マス)",
+                                                         "焦点距離 f (マス)",
+                                                         "像の距離 b (マス、虚像は負)",
+                                                         "像の側",
+                                                         "像の高さ h′ (マス)",
+                                                         "倍率",
+                                                         "像の向き",
+                                                         "スクリーンの位置 x (マス)"};
 constexpr std::string_view kReal = "実像", kVirtual = "虚像", kNone = "なし";
 constexpr std::string_view kRightOfLens = "レンズの右", kCandleSide = "光源の側";
 constexpr std::string_view kInverted = "倒立", kUpright = "正立";
 constexpr std::string_view kCellJoin = "、";
 
 // What a face keeps: a first line, then one line a row: its id in sixteen hexadecimal digits,
-// the case, and six numbers, each the eight hexadecimal digits of its single-precision bits, so
-// that nothing is rounded. The first notebooks kept had no ids, and a virtual image's distance
-// unsigned.
+// the case, and six numbers (a seventh, the pupil's screen, where there was one), each the eight
+// hexadecimal digits of its single-precision bits, so that nothing is rounded. The first notebooks
+// kept had no ids, and a virtual image's distance unsigned.
 static_assert(sizeof(float) == sizeof(std::uint32_t));
 constexpr std::string_view kStoredFirstLine = "korru notebook 2";
 constexpr std::string_view kFirstVersionLine = "korru notebook 1";
@@ -107,14 +108,15 @@ void append_hex(std::string& out, std::uint64_t value, int digits) {
 
 // One kept line as a row, or none where it is not one. A first-version line has no id.
 std::optional<std::pair<RowId, Measurement>> stored_row(std::string_view line, bool with_id) {
-    std::array<std::string_view, 8> words;
-    const std::size_t count = with_id ? 8 : 7;
-    for (std::size_t i = 0; i < count; ++i) {
+    std::array<std::string_view, 9> words;
+    std::size_t count = 0;
+    for (; count < (with_id ? 9 : 7) && !line.empty(); ++count) {
         const auto space = line.find(' ');
-        words[i] = line.substr(0, space);
+        words[count] = line.substr(0, space);
         line = space == std::string_view::npos ? "" : line.substr(space + 1);
+        if (space != std::string_view::npos && line.empty()) return std::nullopt;
     }
-    if (!line.empty()) return std::nullopt;
+    if (!line.empty() || count < (with_id ? 8 : 7)) return std::nullopt;
     RowId id = 0;
     const std::string_view* word = words.data();
     if (with_id && !hex_number(*word++, id)) return std::nullopt;
@@ -125,6 +127,11 @@ std::optional<std::pair<RowId, Measurement>> stored_row(std::string_view line, b
     for (float* number : {&m.candle_distance, &m.candle_height, &m.focal_length, &m.image_distance,
                           &m.image_height, &m.magnification}) {
         if (!hex_float(*word++, *number)) return std::nullopt;
+    }
+    if (count == 9) {
+        float screen = 0;
+        if (!hex_float(*word, screen)) return std::nullopt;
+        m.screen = screen;
     }
     if (!with_id && m.image == ImageCase::virtual_image) m.image_distance = -m.image_distance;
     if (!bench_can_make(m)) return std::nullopt;
@@ -158,6 +165,7 @@ bool bench_can_make(const Measurement& m) {
                      [f](float focal) { return near(f, focal, 1e-3f); })) {
         return false;
     }
+    if (m.screen && !(*m.screen >= 0.25f - 1e-3f && *m.screen <= kFarthest + 1e-3f)) return false;
     const bool on_focus = near(a, f, 1e-4f);
     if (m.image == ImageCase::none) {
         return on_focus && m.image_distance == 0 && m.image_height == 0 && m.magnification == 0;
@@ -189,8 +197,10 @@ std::vector<std::string> cells(const Measurement& m, const Translate& translate)
                                                   : kVirtual),
                                  spoken_number(m.candle_distance), spoken_number(m.candle_height),
                                  spoken_number(m.focal_length)};
+    const std::string screen = m.screen ? spoken_number(*m.screen) : "";
     if (none) {
         out.resize(kHeadings.size());
+        out.back() = screen;
         return out;
     }
     out.push_back(spoken_number(m.image_distance));
@@ -198,6 +208,7 @@ std::vector<std::string> cells(const Measurement& m, const Translate& translate)
     out.push_back(spoken_number(m.image_height));
     out.push_back(spoken_number(m.magnification));
     out.push_back(translate(real ? kInverted : kUpright));
+    out.push_back(screen);
     return out;
 }
 
@@ -250,6 +261,12 @@ void append_stored_row(std::string& out, RowId id, const Measurement& m) {
                     m.image_height, m.magnification}) {
         std::uint32_t bits;
         std::memcpy(&bits, &v, sizeof bits);
+        out += ' ';
+        append_hex(out, bits, 8);
+    }
+    if (m.screen) {
+        std::uint32_t bits;
+        std::memcpy(&bits, &*m.screen, sizeof bits);
         out += ' ';
         append_hex(out, bits, 8);
     }

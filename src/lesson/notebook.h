@@ -22,13 +22,15 @@ namespace korru {
 
 struct Measurement {
     ImageCase image = ImageCase::none;
-    float candle_distance = 0;  // squares left of the lens
-    float candle_height = 0;    // squares
-    float focal_length = 0;     // squares
-    float image_distance = 0;   // squares: b, right of the lens for a real image (positive), on
-                                // the candle's side for a virtual one (negative); 0 without one
-    float image_height = 0;     // squares; 0 without an image
-    float magnification = 0;    // the image's height over the candle's; 0 without an image
+    float candle_distance = 0;    // squares left of the lens
+    float candle_height = 0;      // squares
+    float focal_length = 0;       // squares
+    float image_distance = 0;     // squares: b, right of the lens for a real image (positive), on
+                                  // the candle's side for a virtual one (negative); 0 without one
+    float image_height = 0;       // squares; 0 without an image
+    float magnification = 0;      // the image's height over the candle's; 0 without an image
+    std::optional<float> screen;  // squares right of the lens where the pupil's own screen stood
+                                  // (the experiment), beside the law's b
     bool operator==(const Measurement&) const = default;
 };
 

@@ -22,6 +22,7 @@ constexpr std::string_view kUp = "b (マス)";
 constexpr std::string_view kAcrossReciprocal = "1/a (1/マス)";
 constexpr std::string_view kUpReciprocal = "1/b (1/マス)";
 constexpr std::string_view kFocalLegend = "f = %1 マス";
+constexpr std::string_view kFoundLegend = "白抜き: スクリーンで見つけた位置";
 
 constexpr Rgb kPaper = 0xFFFFFF, kInk = 0x202020, kGrid = 0xE0E0E0, kAxis = 0x808080;
 
@@ -116,6 +117,15 @@ std::optional<std::pair<double, double>> plot_point(const Measurement& m, PlotVi
     return std::pair{1 / a, 1 / b};
 }
 
+// Where the pupil found the image on their own screen, as a point of the plot: (a, x) or
+// (1/a, 1/x); none for a row recorded without the experiment.
+std::optional<std::pair<double, double>> found_point(const Measurement& m, PlotView view) {
+    if (!m.screen || *m.screen <= 0) return std::nullopt;
+    const double a = m.candle_distance, x = *m.screen;
+    if (view == PlotView::distances) return std::pair{a, x};
+    return std::pair{1 / a, 1 / x};
+}
+
 PlotFrame plot_frame(const Notebook& n, PlotView view, int width, int height) {
     PlotFrame frame;
     frame.area = {kLeft, kTop, std::max(width - kLeft - kRight, 1),
@@ -132,7 +142,8 @@ PlotFrame plot_frame(const Notebook& n, PlotView view, int width, int height) {
         frame.y_max = 1.5 / shortest;
     }
     for (const Measurement& m : n.rows()) {
-        if (const auto p = plot_point(m, view)) {
+        for (const auto& p : {plot_point(m, view), found_point(m, view)}) {
+            if (!p) continue;
             frame.x_max = std::max(frame.x_max, p->first * 1.05);
             frame.y_min = std::min(frame.y_min, p->second * 1.05);
             frame.y_max = std::max(frame.y_max, p->second * 1.05);
@@ -221,11 +232,32 @@ void draw_plot(const Notebook& n, PlotView view, int width, int height, const Tr
                                 kPointPixels * kTwips, kPointPixels * kTwips},
                             look.mark, kInk, look.colour});
     }
+
+    // Where a pupil found the image on their screen: the same mark, hollow, beside the law's.
+    bool found = false;
+    for (const Measurement& m : n.rows()) {
+        const auto point = found_point(m, view);
+        if (!point || !p.inside(point->first, point->second)) continue;
+        const LawLook& look = law_look(m.focal_length);
+        const float half = kPointPixels * kTwips / 2;
+        out.push_back(Shape{-1,
+                            Box{p.x(point->first) - half, p.y(point->second) - half,
+                                kPointPixels * kTwips, kPointPixels * kTwips},
+                            look.mark, look.colour, kPaper});
+        found = true;
+    }
+    if (found) {
+        const float half = kPointPixels * kTwips / 2;
+        const float left = (f.area.left + 8) * kTwips, top = (f.area.top + 6) * kTwips;
+        out.push_back(Shape{-1, Box{left, top + 4 * kTwips, 2 * half, 2 * half}, ShapeKind::oval,
+                            kInk, kPaper});
+        p.text(translate(kFoundLegend), left + 2 * half + 3 * kTwips, top, 200 * kTwips, kInk);
+    }
 }
 
 std::vector<std::string_view> plot_texts() {
-    return {kDistancesTitle,   kReciprocalsTitle, kAcross,     kUp,
-            kAcrossReciprocal, kUpReciprocal,     kFocalLegend};
+    return {kDistancesTitle,   kReciprocalsTitle, kAcross,      kUp,
+            kAcrossReciprocal, kUpReciprocal,     kFocalLegend, kFoundLegend};
 }
 
 }  // namespace korru

@@ -3,7 +3,8 @@
 // it and writes it as PNG and SVG: the recorded image distances b against the candle distances
 // a, with the thin-lens law's curve for each focal length recorded and its asymptotes (a = f and
 // b = f); or 1/b against 1/a, where the law is a straight line. A virtual image's distance counts
-// as negative, on the candle's side.
+// as negative, on the candle's side. Where a pupil found the image on their own screen, that
+// distance stands beside the law's, hollow.
 #pragma once
 
 #include <deque>
@@ -29,6 +30,9 @@ PlotFrame plot_frame(const Notebook& n, PlotView view, int width, int height);
 
 // A row as a point of the plot: (a, b) or (1/a, 1/b); none for a row without an image.
 std::optional<std::pair<double, double>> plot_point(const Measurement& m, PlotView view);
+// Where the pupil found the image on their own screen: (a, x) or (1/a, 1/x); none for a row
+// recorded without the experiment.
+std::optional<std::pair<double, double>> found_point(const Measurement& m, PlotView view);
 
 // The plot on width x height pixels, in twips as every drawing is. The drawing's words are kept
 // in `words`, which must outlive it.

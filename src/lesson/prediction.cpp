@@ -203,8 +203,18 @@ Box words_box(const Window& w, const Drawing& drawn, BenchPoint at, float width)
 void draw_lesson(const Window& w, const Prediction& p, const Translate& translate, Drawing& out,
                  std::string& words) {
     draw_bench(w, out);
+    add_prediction(w, p, translate, out, words);
+}
+
+void add_prediction(const Window& w, const Prediction& p, const Translate& translate, Drawing& out,
+                    std::string& words, bool pupils_screen) {
     if (!p.asked()) return;
-    std::erase_if(out, [&](const Primitive& prim) { return p.hides(item_of(prim)); });
+    std::erase_if(out, [&](const Primitive& prim) {
+        if (pupils_screen && item_of(prim) == Window::ids::screen_card) {
+            return p.hides(item_of(prim)) && std::holds_alternative<Raster>(prim);
+        }
+        return p.hides(item_of(prim));
+    });
     if (p.answer_shown() && !image_tip(w)) {
         // No image: said on the bench, above the lens, where the pupil looks for one.
         words = translate(kNoImageOnBench);

@@ -62,6 +62,11 @@ std::optional<float> squares_off(const Window& w, const Prediction& p);
 void draw_lesson(const Window& w, const Prediction& p, const Translate& translate, Drawing& out,
                  std::string& words);
 
+// The prediction's part of it, on a drawing of the bench already made. On the pupil's own
+// screen (the experiment), what it hides is the light on the screen, not the screen.
+void add_prediction(const Window& w, const Prediction& p, const Translate& translate, Drawing& out,
+                    std::string& words, bool pupils_screen = false);
+
 // The bench in words: the scene, or while a prediction is asked for only the candle and the lens
 // and what to do; with the answer, the scene and how far the mark was.
 std::string describe_lesson(const Window& w, const Prediction& p, const Translate& translate);

@@ -2,11 +2,14 @@
 // The session: steps, replays, the prediction and the notebook, and what they show.
 #include "lesson/session.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "commands/startup.h"
 #include "lesson/captions.h"
+#include "lesson/experiment_words.h"
 #include "lesson/shortest_scene.h"
+#include "window/scene_json.h"
 
 namespace korru {
 
@@ -48,6 +51,30 @@ Outcome said(std::string text) {
     return out;
 }
 
+// A lesson's own click, on the prediction and the experiment.
+void lesson_click(LessonClick c, Prediction& p, Experiment& e) {
+    switch (c) {
+        case LessonClick::predict:
+            p.ask(!p.asked());
+            break;
+        case LessonClick::experiment:
+            e.on = !e.on;
+            break;
+        case LessonClick::screen_r:
+            e.screen_r();
+            break;
+        case LessonClick::screen_l:
+            e.screen_l();
+            break;
+        case LessonClick::cover_upper:
+            e.cover_upper();
+            break;
+        case LessonClick::cover_lower:
+            e.cover_lower();
+            break;
+    }
+}
+
 }  // namespace
 
 Outcome& Outcome::operator|=(const Outcome& other) {
@@ -65,17 +92,19 @@ void Session::start(ScreenSize screen, std::vector<Step> steps) {
     Window fresh;
     start_up(fresh, screen);
     Prediction prediction;
+    Experiment experiment;
     for (const Step& s : steps) {
         if (const Click* c = std::get_if<Click>(&s)) {
             click(fresh, *c);
-        } else if (std::get<LessonClick>(s) == LessonClick::predict) {
-            prediction.ask(!prediction.asked());
+        } else {
+            lesson_click(std::get<LessonClick>(s), prediction, experiment);
         }
     }
     window_ = std::move(fresh);
     screen_ = screen;
     steps_ = std::move(steps);
     prediction_ = prediction;
+    experiment_ = experiment;
 }
 
 Outcome Session::open(std::string_view scene) {
@@ -106,13 +135,34 @@ Outcome Session::make(Step s) {
         click(window_, *c);
         if (*c == Click::owari) return out;
         out.mode = prediction_.clicked(before, window_.bench);
-    } else if (std::get<LessonClick>(s) == LessonClick::predict) {
-        prediction_.ask(!prediction_.asked());
-        out.mode = true;
-        if (prediction_.asked()) out.notice = Notice{translate_(kHowToPredict), false};
+    } else {
+        const LessonClick l = std::get<LessonClick>(s);
+        lesson_click(l, prediction_, experiment_);
+        out.mode = l == LessonClick::predict || l == LessonClick::experiment;
+        if (l == LessonClick::predict && prediction_.asked()) {
+            out.notice = Notice{translate_(kHowToPredict), false};
+        }
     }
     steps_.push_back(s);
     return out;
+}
+
+Outcome Session::act(LessonAction a) {
+    switch (a) {
+        case LessonAction::predict:
+            return predict(!prediction_.asked());
+        case LessonAction::show_answer:
+            return show_answer();
+        case LessonAction::record:
+            return record();
+        case LessonAction::next:
+            return next_prediction();
+        case LessonAction::leave:
+            return predict(false);
+        case LessonAction::open_notebook:
+            break;
+    }
+    return {};
 }
 
 Outcome Session::predict(bool on) {
@@ -161,7 +211,10 @@ Outcome Session::store_changed() {
 
 Outcome Session::record() {
     if (answer_hidden()) return said(translate_(kAnswerFirst));
-    const Measurement m = measure(window_);
+    Measurement m = measure(window_);
+    if (experiment_.on) {
+        m.screen = experiment_facts(window_, experiment_).screen_x / window_.bench.unit;
+    }
     const auto& rows = notebook().rows();
     if (!rows.empty() && rows.back() == m) {
         return said(with_numbers(translate_(kSameRow), {std::to_string(rows.size())}));
@@ -207,23 +260,53 @@ SceneCopy Session::scene_to_copy() const {
     return {std::move(scene), std::move(notice)};
 }
 
-const Drawing& Session::bench_drawing() {
-    draw_lesson(window_, prediction_, translate_, drawing_, drawing_words_);
+bool Session::experiment_used() const {
+    return std::any_of(steps_.begin(), steps_.end(), [](const Step& s) {
+        const LessonClick* c = std::get_if<LessonClick>(&s);
+        return c && *c != LessonClick::predict;
+    });
+}
+
+std::string Session::lesson_json() const {
+    if (!experiment_used()) return {};
+    const ExperimentFacts f = experiment_facts(window_, experiment_);
+    return std::string("\"lesson\":{\"experiment\":") + (experiment_.on ? "true" : "false") +
+           ",\"screen_x\":" + shortest_text(f.screen_x) + ",\"blur\":" + shortest_text(f.blur) +
+           ",\"scale\":" + shortest_text(f.scale) + ",\"open\":" + shortest_text(f.open) + "}";
+}
+
+std::string Session::json() const {
+    std::string text = scene_json(window_, screen_);
+    const std::string lesson = lesson_json();
+    const std::size_t end = text.rfind('}');
+    if (!lesson.empty() && end != std::string::npos) text.insert(end, "," + lesson);
+    return text;
+}
+
+void Session::draw(Drawing& out, std::string& words, double ratio) const {
+    draw_bench(window_, out);
+    draw_experiment(window_, experiment_, ratio, out);
+    add_prediction(window_, prediction_, translate_, out, words, experiment_.on);
+}
+
+const Drawing& Session::bench_drawing(double ratio) {
+    draw(drawing_, drawing_words_, ratio);
     return drawing_;
 }
 
 std::string Session::words() const {
+    if (experiment_.on) return describe_experiment(window_, experiment_, prediction_, translate_);
     return describe_lesson(window_, prediction_, translate_);
 }
 
 std::string Session::bench_svg(const SvgLook& look) const {
     Drawing drawing;
-    std::string words;
-    draw_lesson(window_, prediction_, translate_, drawing, words);
+    std::string words_drawn;
+    // The light on the screen at twice the picture's pixels: sharp where it is zoomed.
+    draw(drawing, words_drawn, 2);
     const Item& area = window_[Window::ids::bench_area];
     const PixelBox size = pixel_box(area.left, area.top, area.width, area.height);
-    return drawing_svg(drawing, size.width, size.height, look, window_.main.caption,
-                       describe_lesson(window_, prediction_, translate_));
+    return drawing_svg(drawing, size.width, size.height, look, window_.main.caption, words());
 }
 
 void Session::draw_plot(PlotView view, int width, int height, Drawing& out,

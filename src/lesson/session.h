@@ -14,6 +14,8 @@
 
 #include "bench/drawing.h"
 #include "bench/svg.h"
+#include "lesson/captions.h"
+#include "lesson/experiment.h"
 #include "lesson/notebook_keeper.h"
 #include "lesson/plot.h"
 #include "lesson/prediction.h"
@@ -60,8 +62,22 @@ class Session {
     Outcome make(Step s);
 
     const Window& window() const { return window_; }
+    // The experiment: the pupil's own screen and the lens's covers (experiment, screen_r,
+    // screen_l, cover_upper, cover_lower steps). Used once any of its steps has been made.
+    const Experiment& experiment() const { return experiment_; }
+    bool experiment_used() const;
+    // The experiment's numbers for the snapshot tool's JSON, `"lesson":{...}`, where it is used;
+    // empty where not, so that the window's JSON stays as it was.
+    std::string lesson_json() const;
+    // The window as `korru-snapshot --json` writes it, with the lesson's numbers where the
+    // experiment is used.
+    std::string json() const;
     ScreenSize screen() const { return screen_; }
     const std::vector<Step>& steps() const { return steps_; }
+
+    // A lesson action of the bar, the menu or a key, as one call: what each does is written here
+    // once. Opening the notebook is the face's own (nothing happens here).
+    Outcome act(LessonAction a);
 
     // Predict, then look.
     const Prediction& prediction() const { return prediction_; }
@@ -92,8 +108,10 @@ class Session {
     // for included.
     SceneCopy scene_to_copy() const;
 
-    // The bench as the lesson shows it, valid until the next call that changes the session.
-    const Drawing& bench_drawing();
+    // The bench as the lesson shows it, for a face painting at `ratio` device pixels to a pixel
+    // (the light on the pupil's screen is computed for it); valid until the next call that
+    // changes the session.
+    const Drawing& bench_drawing(double ratio = 1);
     std::string words() const;
     std::string bench_svg(const SvgLook& look) const;
 
@@ -107,12 +125,14 @@ class Session {
 
   private:
     Outcome kept(std::optional<Notice> said, bool rows = true);
+    void draw(Drawing& out, std::string& words, double ratio) const;
 
     Window& window_;
     Translate translate_;
     ScreenSize screen_{};
     std::vector<Step> steps_;
     Prediction prediction_;
+    Experiment experiment_;
     NotebookKeeper keeper_;
     Drawing drawing_;
     std::string drawing_words_;

@@ -4,12 +4,14 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <set>
 #include <utility>
 
 #include "commands/startup.h"
+#include "lesson/experiment.h"
 #include "lesson/scene_text.h"
 #include "window/scene_json.h"
 
@@ -206,13 +208,53 @@ std::optional<std::vector<Step>> candidate(const History& h, std::size_t keep_fr
     return out;
 }
 
+// The lesson's own steps that leave where `steps` leave the prediction and the experiment: the
+// toggles that stand, and the screen moved straight to where it stands.
+std::vector<Step> lesson_steps_left(const std::vector<Step>& steps) {
+    bool predicting = false, used = false;
+    Experiment e;
+    for (const Step& s : steps) {
+        const LessonClick* c = std::get_if<LessonClick>(&s);
+        if (!c) continue;
+        switch (*c) {
+            case LessonClick::predict:
+                predicting = !predicting;
+                continue;
+            case LessonClick::experiment:
+                e.on = !e.on;
+                break;
+            case LessonClick::screen_r:
+                e.screen_r();
+                break;
+            case LessonClick::screen_l:
+                e.screen_l();
+                break;
+            case LessonClick::cover_upper:
+                e.cover_upper();
+                break;
+            case LessonClick::cover_lower:
+                e.cover_lower();
+                break;
+        }
+        used = true;
+    }
+    std::vector<Step> out;
+    const int moves = e.quarters - Experiment::kFirst;
+    out.insert(out.end(), static_cast<std::size_t>(std::abs(moves)),
+               moves > 0 ? LessonClick::screen_r : LessonClick::screen_l);
+    if (e.upper_covered) out.emplace_back(LessonClick::cover_upper);
+    if (e.lower_covered) out.emplace_back(LessonClick::cover_lower);
+    if (e.on) out.emplace_back(LessonClick::experiment);
+    // Used and left as it began: still used, so that its numbers are still told.
+    if (used && out.empty()) out.insert(out.end(), 2, LessonClick::experiment);
+    if (predicting) out.emplace_back(LessonClick::predict);
+    return out;
+}
+
 }  // namespace
 
 std::vector<Step> shortest_steps(const std::vector<Step>& steps, ScreenSize screen) {
-    bool predicting = false;
-    for (const Step& s : steps) {
-        if (std::holds_alternative<LessonClick>(s)) predicting = !predicting;
-    }
+    const std::vector<Step> lesson = lesson_steps_left(steps);
     const auto history = replay_history(steps, screen);
     if (!history) return steps;
     const History& h = *history;
@@ -245,7 +287,7 @@ std::vector<Step> shortest_steps(const std::vector<Step>& steps, ScreenSize scre
     for (const auto& [keep, shorten] : tries) {
         auto c = candidate(h, keep, std::max(keep, shorten));
         if (!c) continue;
-        if (predicting) c->emplace_back(LessonClick::predict);
+        c->insert(c->end(), lesson.begin(), lesson.end());
         const std::size_t size = scene_text(*c).size();
         if (size >= best_size) continue;
         const auto check = replayed(*c, screen);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // A lesson's steps: the clicks of the window, and beside them the lesson's own (a prediction
-// asked for or given up), under one list of names, so that a scene, a link, a replay and the
-// snapshot tool hold every step alike.
+// asked for or given up, the experiment's screen and covers), under one list of names, so that a
+// scene, a link, a replay and the snapshot tool hold every step alike.
 #pragma once
 
 #include <array>
@@ -15,7 +15,12 @@
 namespace korru {
 
 enum class LessonClick {
-    predict,  // a prediction asked for, or given up: a toggle
+    predict,      // a prediction asked for, or given up: a toggle
+    experiment,   // the pupil's own screen, or the window's again: a toggle
+    screen_r,     // the pupil's screen a quarter square away from the lens
+    screen_l,     // and towards it
+    cover_upper,  // a card over the lens's upper half, or taken off: a toggle
+    cover_lower,  // the same for its lower half
 };
 
 struct LessonClickInfo {
@@ -23,8 +28,13 @@ struct LessonClickInfo {
     std::string_view name;
 };
 
-inline constexpr std::array<LessonClickInfo, 1> kLessonClickNames{{
+inline constexpr std::array<LessonClickInfo, 6> kLessonClickNames{{
     {LessonClick::predict, "predict"},
+    {LessonClick::experiment, "experiment"},
+    {LessonClick::screen_r, "screen_r"},
+    {LessonClick::screen_l, "screen_l"},
+    {LessonClick::cover_upper, "cover_upper"},
+    {LessonClick::cover_lower, "cover_lower"},
 }};
 
 using Step = std::variant<Click, LessonClick>;

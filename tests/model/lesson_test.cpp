@@ -217,11 +217,11 @@ TEST(Notebook, RowsAreTheModelsNumbersSignedAsTheLensLawWritesThem) {
     const std::string csv = n.csv(as_written);
     EXPECT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
     EXPECT_NE(csv.find("像の距離 b (マス、虚像は負)"), std::string::npos);
-    EXPECT_NE(csv.find("\r\n実像,16,2,4,5.33,レンズの右,0.67,0.33,倒立\r\n"), std::string::npos)
+    EXPECT_NE(csv.find("\r\n実像,16,2,4,5.33,レンズの右,0.67,0.33,倒立,\r\n"), std::string::npos)
         << csv;
-    EXPECT_NE(csv.find("\r\n虚像,3.5,2,4,-28,光源の側,16,8,正立\r\n"), std::string::npos);
-    EXPECT_NE(csv.find("\r\nなし,4,2,4,,,,,\r\n"), std::string::npos);
-    EXPECT_NE(n.tab_separated(as_written).find("虚像\t3.5\t2\t4\t-28\t光源の側\t16\t8\t正立\n"),
+    EXPECT_NE(csv.find("\r\n虚像,3.5,2,4,-28,光源の側,16,8,正立,\r\n"), std::string::npos);
+    EXPECT_NE(csv.find("\r\nなし,4,2,4,,,,,,\r\n"), std::string::npos);
+    EXPECT_NE(n.tab_separated(as_written).find("虚像\t3.5\t2\t4\t-28\t光源の側\t16\t8\t正立\t\n"),
               std::string::npos);
 }
 

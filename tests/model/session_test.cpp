@@ -294,3 +294,72 @@ TEST_F(ALesson, TheBarShowsTheModeAndTheNextStepByATap) {
 
 }  // namespace
 }  // namespace korru
+
+namespace korru {
+namespace {
+
+// The number after `"key":` in a JSON text, as it reads back.
+float json_number(const std::string& json, const std::string& key) {
+    const std::size_t at = json.find("\"" + key + "\":");
+    return at == std::string::npos ? NAN : std::strtof(json.c_str() + at + key.size() + 3, nullptr);
+}
+
+// The experiment's steps are steps like any other: in the scene copied, on another screen, in
+// the snapshot's JSON (only where it is used), in what is recorded and in what is said.
+TEST_F(ALesson, TheExperimentIsHeldByScenesTheJsonTheNotebookAndTheWords) {
+    EXPECT_EQ(s.json().find("\"lesson\""), std::string::npos);
+    EXPECT_EQ(s.json(), scene_json(w, s.screen()));
+    for (const Step& step : read_scene("experiment.screen_l*19.cover_upper.mr*3").steps)
+        s.make(step);
+    const std::string json = s.json();
+    const ExperimentFacts f = experiment_facts(w, s.experiment());
+    EXPECT_NE(json.find("\"lesson\":{\"experiment\":true,"), std::string::npos) << json;
+    EXPECT_EQ(json_number(json, "screen_x"), f.screen_x);
+    EXPECT_EQ(json_number(json, "blur"), f.blur);
+    EXPECT_EQ(json_number(json, "scale"), f.scale);
+    EXPECT_EQ(json_number(json, "open"), 0.5f);
+    EXPECT_FLOAT_EQ(f.screen_x / w.bench.unit, 5.25f);  // 10 squares, 19 quarters nearer
+
+    // Said: where the screen stands and how the image looks on it, never where it is sharp.
+    const std::string words = s.words();
+    EXPECT_NE(words.find("スクリーンはレンズの右 5.25 マス"), std::string::npos) << words;
+    EXPECT_NE(words.find("上半分がふさがれて"), std::string::npos);
+    EXPECT_EQ(words.find("はっきりするのは"), std::string::npos);
+    EXPECT_EQ(words.find("像はレンズの右"), std::string::npos);
+
+    // Recorded beside the law's b; the plot shows it, hollow, where it was found.
+    s.record();
+    EXPECT_NE(s.notebook_csv().find(",5.25\r\n"), std::string::npos) << s.notebook_csv();
+    EXPECT_EQ(*read_stored(s.notebook().stored()).notebook.rows().back().screen, 5.25f);
+
+    // Copied and opened on another screen: the JSON of the same steps made there.
+    const std::string scene = *s.scene_to_copy().scene;
+    EXPECT_NE(scene.find("screen_l*19"), std::string::npos) << scene;
+    for (const ScreenSize there :
+         {ScreenSize::from_pixels(1366, 768), ScreenSize::from_pixels(800, 600)}) {
+        Window a, b;
+        Session opened(a, as_written), made(b, as_written);
+        opened.start(there);
+        opened.open(scene);
+        made.start(there, s.steps());
+        EXPECT_TRUE(opened.json() == made.json());
+        EXPECT_EQ(json_number(opened.json(), "screen_x") / a.bench.unit, 5.25f);
+    }
+
+    // Predicting where the screen must go: the light and the words give nothing away until the
+    // answer, which says where it is sharp.
+    s.predict(true);
+    const auto light = [&] {
+        const Drawing& d = s.bench_drawing();
+        return std::any_of(d.begin(), d.end(),
+                           [](const Primitive& p) { return std::holds_alternative<Raster>(p); });
+    };
+    EXPECT_FALSE(light());
+    EXPECT_EQ(s.words().find("ぼやけて"), std::string::npos) << s.words();
+    s.show_answer();
+    EXPECT_TRUE(light());
+    EXPECT_NE(s.words().find("はっきりするのは、レンズの右"), std::string::npos) << s.words();
+}
+
+}  // namespace
+}  // namespace korru
