@@ -86,7 +86,8 @@ void draw_bench(const Window& w, Drawing& out) {
                 out.push_back(Picture{id, box_of(it), def.look.picture, def.look.turned});
                 break;
             case Kind::label:
-                out.push_back(Text{id, box_of(it), it.caption, def.look.fore, def.look.font});
+                out.push_back(
+                    Text{id, box_of(it), it.caption, def.look.fore, def.look.font, Align::left});
                 break;
             default:
                 throw std::logic_error("not a kind of bench item");

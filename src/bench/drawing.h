@@ -70,13 +70,16 @@ struct Raster {
     std::shared_ptr<const Rgba> pixels;
 };
 
-// Text on a transparent background, from the top-left of its box and clipped to it.
+// Text on a transparent background, from the top of its box, at its left, centred across it or
+// at its right, clipped to it.
+enum class Align { left, centre, right };
 struct Text {
     int item;
     Box box;
     std::string_view text;  // UTF-8, valid while the window is unchanged
     Rgb colour;
     Font font;  // an empty face: the window's default font
+    Align align;
 };
 
 using Primitive = std::variant<FilledRect, Line, Shape, Picture, Raster, Text>;

@@ -134,12 +134,18 @@ struct Writer {
         const std::string id = "text" + std::to_string(++clips);
         add(out, {"<clipPath id=\"", id, "\"><rect "});
         box(out, r.left, r.top, r.width, r.height);
-        add(out,
-            {"/></clipPath>\n<text x=\"", number(r.left), "\" y=\"", number(r.top + face.ascent),
-             "\" clip-path=\"url(#", id, ")\" fill=\"", css_colour(t.colour), "\" font-family=\"",
-             escaped(face.family), "\" font-size=\"", number(face.pixels), "\"",
-             face.bold ? " font-weight=\"bold\"" : "", " xml:space=\"preserve\">",
-             escaped(look.words(t.text)), "</text>\n"});
+        add(out, {"/></clipPath>\n<text x=\"",
+                  number(t.align == Align::centre  ? r.left + r.width / 2.0
+                         : t.align == Align::right ? r.left + r.width
+                                                   : r.left),
+                  "\" y=\"", number(r.top + face.ascent),
+                  t.align == Align::centre  ? "\" text-anchor=\"middle"
+                  : t.align == Align::right ? "\" text-anchor=\"end"
+                                            : "",
+                  "\" clip-path=\"url(#", id, ")\" fill=\"", css_colour(t.colour),
+                  "\" font-family=\"", escaped(face.family), "\" font-size=\"", number(face.pixels),
+                  "\"", face.bold ? " font-weight=\"bold\"" : "", " xml:space=\"preserve\">",
+                  escaped(look.words(t.text)), "</text>\n"});
     }
 };
 

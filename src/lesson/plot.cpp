@@ -101,9 +101,11 @@ struct Plotter {
     void line(double x1, double y1, double x2, double y2, Rgb colour) {
         out.push_back(Line{-1, x(x1), y(y1), x(x2), y(y2), colour});
     }
-    void text(std::string s, float left, float top, float width, Rgb colour) {
+    void text(std::string s, float left, float top, float width, Rgb colour,
+              Align align = Align::left) {
         words.push_back(std::move(s));
-        out.push_back(Text{-1, Box{left, top, width, 17 * kTwips}, words.back(), colour, Font{}});
+        out.push_back(
+            Text{-1, Box{left, top, width, 17 * kTwips}, words.back(), colour, Font{}, align});
     }
 };
 
@@ -169,13 +171,13 @@ void draw_plot(const Notebook& n, PlotView view, int width, int height, const Tr
     const int places = view == PlotView::distances ? 1 : 2;
     for (const double v : ticks(f.x_min, f.x_max, dx)) {
         p.line(v, f.y_min, v, f.y_max, std::fabs(v) < 1e-9 ? kAxis : kGrid);
-        p.text(decimal_text(v, places), p.x(v) - 12 * kTwips,
-               (f.area.top + f.area.height + 4) * kTwips, 40 * kTwips, kInk);
+        p.text(decimal_text(v, places), p.x(v) - 30 * kTwips,
+               (f.area.top + f.area.height + 4) * kTwips, 60 * kTwips, kInk, Align::centre);
     }
     for (const double v : ticks(f.y_min, f.y_max, dy)) {
         p.line(f.x_min, v, f.x_max, v, std::fabs(v) < 1e-9 ? kAxis : kGrid);
-        p.text(decimal_text(v, places), 4 * kTwips, p.y(v) - 8 * kTwips, (kLeft - 8) * kTwips,
-               kInk);
+        p.text(decimal_text(v, places), 2 * kTwips, p.y(v) - 8 * kTwips, (kLeft - 6) * kTwips, kInk,
+               Align::right);
     }
     const bool distances = view == PlotView::distances;
     p.text(translate(distances ? kAcross : kAcrossReciprocal),

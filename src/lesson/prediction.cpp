@@ -222,7 +222,7 @@ void add_prediction(const Window& w, const Prediction& p, const Translate& trans
         const Item& lens = w[Window::ids::lens];
         const Box at{w.bench.lensx - width / 2, lens.top - 2 * kWordsHeight, width, kWordsHeight};
         out.push_back(FilledRect{at, kHalo});
-        out.push_back(Text{-1, at, words, kMarkColour, Font{}});
+        out.push_back(Text{-1, at, words, kMarkColour, Font{}, Align::centre});
     }
     if (!p.mark()) return;
     const BenchPoint m = *p.mark();
@@ -235,7 +235,7 @@ void add_prediction(const Window& w, const Prediction& p, const Translate& trans
     words = squares_words(*off, translate);
     const Box at = words_box(w, out, m, words_width(words));
     out.push_back(FilledRect{at, kHalo});
-    out.push_back(Text{-1, at, words, kMarkColour, Font{}});
+    out.push_back(Text{-1, at, words, kMarkColour, Font{}, Align::centre});
 }
 
 std::string describe_lesson(const Window& w, const Prediction& p, const Translate& translate) {

@@ -125,7 +125,10 @@ class Painter {
         in(pixels_);
         p_.setPen(colour(t.colour));
         p_.setFont(text_font(t));
-        p_.drawText(px_rect(t.box), Qt::AlignLeft | Qt::AlignTop, translated(t.text));
+        const Qt::Alignment across = t.align == Align::centre  ? Qt::AlignHCenter
+                                     : t.align == Align::right ? Qt::AlignRight
+                                                               : Qt::AlignLeft;
+        p_.drawText(px_rect(t.box), across | Qt::AlignTop, translated(t.text));
     }
 
   private:

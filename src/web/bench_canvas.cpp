@@ -3,8 +3,8 @@
 // whole CSS pixels first, as there, and then device pixels. Level and upright lines and the
 // outline of a rectangle are filled device-pixel rectangles, an oval is a bitmap of whole pixels,
 // and slanting lines are strokes one pixel wide through pixel centres, which the browser smooths.
-// Pictures are stretched as the desktop stretches them, pixel by pixel; text starts at the top
-// left of its box and is clipped to it.
+// Pictures are stretched as the desktop stretches them, pixel by pixel, and the model's rasters
+// smoothly, as there; text starts at the top left of its box and is clipped to it.
 #include "web/bench_canvas.h"
 
 #include <algorithm>
@@ -116,6 +116,29 @@ struct BenchCanvas::Painter {
         }
     }
 
+    // The model's pixels put on a canvas of their own, then stretched smoothly from there over
+    // the device pixels of their box: one to one where the model computed them for this ratio.
+    void operator()(const Raster& r) {
+        const Rect box = device_box(px_rect(r.box), ratio);
+        if (!r.pixels || r.pixels->width <= 0 || r.pixels->height <= 0 || box.width <= 0 ||
+            box.height <= 0) {
+            return;
+        }
+        const Rgba& px = *r.pixels;
+        static val scratch = val::global("document").call<val>("createElement", val("canvas"));
+        if (scratch["width"].as<int>() != px.width) scratch.set("width", px.width);
+        if (scratch["height"].as<int>() != px.height) scratch.set("height", px.height);
+        const val context = scratch.call<val>("getContext", val("2d"));
+        val image = context.call<val>("createImageData", px.width, px.height);
+        image["data"].call<void>(
+            "set", val(emscripten::typed_memory_view(px.bytes.size(), px.bytes.data())));
+        context.call<void>("putImageData", image, 0, 0);
+        c.set("imageSmoothingEnabled", true);
+        c.call<void>("drawImage", scratch, 0, 0, px.width, px.height, box.left, box.top, box.width,
+                     box.height);
+        c.set("imageSmoothingEnabled", false);
+    }
+
     void operator()(const Text& t) {
         const Rect box = device_box(px_rect(t.box), ratio);
         if (box.width <= 0 || box.height <= 0) return;
@@ -125,7 +148,13 @@ struct BenchCanvas::Painter {
         c.call<void>("clip");
         c.set("font", css_font(text_pixels(t) * ratio, t.font.bold));
         fill_style(t.colour);
-        c.call<void>("fillText", val(translated(t.text)), box.left, box.top);
+        double x = box.left;
+        if (t.align != Align::left) {
+            const bool centre = t.align == Align::centre;
+            c.set("textAlign", centre ? "center" : "right");
+            x += centre ? box.width / 2.0 : box.width;
+        }
+        c.call<void>("fillText", val(translated(t.text)), x, box.top);
         c.call<void>("restore");
         fill.clear();  // restore brought back the fill style saved with the clip
     }

@@ -358,6 +358,33 @@ TEST(Plot, PointsAndCurvesStandWhereTheLawPutsThem) {
             EXPECT_NEAR(points[i].first, law[i].first, 2e-2 * std::fabs(law[i].first) + 1e-3);
             EXPECT_NEAR(points[i].second, law[i].second, 2e-2 * std::fabs(law[i].second) + 1e-3);
         }
+        // Every number of the axes stands centred under its grid line (at its right beside it,
+        // up the side), on round steps, at least four on each axis.
+        std::vector<double> across, up;
+        for (const Primitive& prim : d) {
+            const auto* t = std::get_if<Text>(&prim);
+            if (!t || t->text.empty() || !(std::isdigit(t->text[0]) || t->text[0] == '-')) continue;
+            std::size_t read = 0;
+            const double v = std::stod(std::string(t->text), &read);
+            if (read != t->text.size()) continue;  // a title, not a number
+            if (t->align == Align::centre) {
+                across.push_back(v);
+                EXPECT_NEAR(value(t->box.left + t->box.width / 2, 0).first, v, 1e-4) << v;
+            } else {
+                up.push_back(v);
+                EXPECT_EQ(t->align, Align::right);
+                EXPECT_NEAR(value(0, t->box.top + 8 * kTwipsPerPixel).second, v, 1e-4) << v;
+            }
+        }
+        for (std::vector<double>* numbers : {&across, &up}) {
+            ASSERT_GE(numbers->size(), 4u);
+            const double step = (*numbers)[1] - (*numbers)[0];
+            const double leading = step / std::pow(10, std::floor(std::log10(step) + 1e-9));
+            EXPECT_TRUE(std::fabs(leading - 1) < 1e-6 || std::fabs(leading - 2) < 1e-6 ||
+                        std::fabs(leading - 5) < 1e-6)
+                << step;
+            for (const double v : *numbers) EXPECT_NEAR(v / step, std::round(v / step), 1e-6) << v;
+        }
         // Each focal length's curve, in its legend's colour, lies on its own law; the colour is
         // the focal length's whatever else the notebook holds.
         const auto colours = legend_colours(d, words);

@@ -28,7 +28,7 @@ const SvgLook kLook{words, face, picture};
 TEST(Svg, EscapesEveryTextItWrites) {
     const int label = item_id("image_t");
     const Drawing d{FilledRect{{0, 0, 1500, 750}, 0x404040},
-                    Text{label, {150, 150, 600, 255}, "\"像\"", 0xFF0000, {}},
+                    Text{label, {150, 150, 600, 255}, "\"像\"", 0xFF0000, {}, Align::left},
                     Picture{item_id("image1"), {300, 300, 120, 585}, "candle", true}};
     const std::string svg = drawing_svg(d, 100, 50, kLook, "T<1>", "a & b");
     EXPECT_NE(svg.find("<title>T&lt;1&gt;</title>"), std::string::npos) << svg;
