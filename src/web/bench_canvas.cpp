@@ -105,8 +105,8 @@ struct BenchCanvas::Painter {
                 while (x_end < columns.size() && columns[x_end] == columns[x]) ++x_end;
                 const std::size_t at =
                     4 * (static_cast<std::size_t>(rows[y]) * b.width + columns[x]);
-                if (b.rgba[at + 3] != 0) {
-                    fill_style(Rgb{b.rgba[at]} << 16 | Rgb{b.rgba[at + 1]} << 8 | b.rgba[at + 2]);
+                if (b.bytes[at + 3] != 0) {
+                    fill_style(Rgb{b.bytes[at]} << 16 | Rgb{b.bytes[at + 1]} << 8 | b.bytes[at + 2]);
                     fill_rect({box.left + static_cast<int>(x), box.top + static_cast<int>(y),
                                static_cast<int>(x_end - x), static_cast<int>(y_end - y)});
                 }

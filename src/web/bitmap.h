@@ -1,22 +1,19 @@
 // SPDX-License-Identifier: MIT
 // RGBA bitmaps that the page makes in C++ for its canvas, with no browser and no conversion step
-// in the build: the pictures of assets/, which are XPM grids (C arrays of strings), and the
-// lens's oval, which the desktop draws without smoothing and a canvas cannot.
+// in the build: the pictures of assets/ turned, and the lens's oval, which the desktop draws
+// without smoothing and a canvas cannot.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
+#include "bench/pictures.h"
+
 namespace korru::web {
 
-struct Bitmap {
-    int width = 0, height = 0;
-    std::vector<std::uint8_t> rgba;  // rows top to bottom, 4 bytes a pixel, "None" fully clear
-};
-
-// Throws std::invalid_argument for a grid that is not a well-formed XPM of "#RRGGBB" and
-// "None" colours.
-Bitmap decode_xpm(const char* const* xpm);
+// Rows top to bottom, 4 bytes a pixel, "None" fully clear: the model's own pixels, read from the
+// XPM grids by its decode_xpm.
+using Bitmap = Rgba;
 
 // The bitmap given a half turn: mirrored left to right and top to bottom.
 Bitmap turned(const Bitmap& b);

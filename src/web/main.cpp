@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The page's entry points, called by the page's script, its event listeners and its timers:
 // start-up once the runtime is ready, the page's icon, a click or a key on an item, a key
-// anywhere, the candle dragged, the bench's menu and pictures, a change of the viewport or of
-// its pixel ratio, and window.korru.snapshot().
+// anywhere, the candle dragged, the bench's menu and pictures, the notebook's sheet and its
+// storage, a change of the viewport or of its pixel ratio, and window.korru's snapshot() and
+// notebook().
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
 #include <exception>
+#include <string>
+#include <string_view>
 
 #include "web/page.h"
 #include "web/pictures.h"
@@ -38,6 +41,7 @@ void start() {
         page().start();
         val korru = val::object();
         korru.set("snapshot", val::module_property("snapshot"));
+        korru.set("notebook", val::module_property("notebook"));
         val::global("window").set("korru", korru);
     });
 }
@@ -94,11 +98,19 @@ void scene_changed(val /*event*/) {
 }
 
 void record_button(val /*event*/) {
-    guarded([] { page().record(); });
+    guarded([] { page().act(korru::LessonAction::record); });
 }
 
 void notebook_button(int which, val /*event*/) {
-    guarded([which] { page().notebook().button(which); });
+    guarded([which] { page().notebook_button(which); });
+}
+
+void plot_frame(val /*time*/) {
+    guarded([] { page().plot_frame(); });
+}
+
+void store_changed() {
+    guarded([] { page().store_changed(); });
 }
 
 void text_copy_refused(val error) {
@@ -139,14 +151,19 @@ void notice_done() {
     guarded([] { page().worksheet().notice_done(); });
 }
 
+void notice_tapped(val /*event*/) {
+    guarded([] { page().worksheet().put_away(); });
+}
+
 // The first frame is on its way to the screen: what waits for it is done when the browser is
 // next idle, so that it does not hold up the frame on a machine with few cores (a browser
-// without idle callbacks: a little later).
+// without idle callbacks, as Safari: a little later, given an argument as an idle callback is,
+// which the binding asks for).
 void first_frame(val /*time*/) {
     val window = val::global("window");
     const val later = val::module_property("after_first_frame");
     if (window["requestIdleCallback"].isUndefined()) {
-        window.call<void>("setTimeout", later, 100);
+        window.call<void>("setTimeout", later, 100, val::null());
     } else {
         val options = val::object();
         options.set("timeout", 1000);
@@ -158,7 +175,7 @@ void first_frame(val /*time*/) {
 void after_first_frame(val /*deadline*/) {
     guarded([] {
         korru::web::show_page_icon();
-        if (page().running()) page().notebook();
+        if (page().running()) page().sheet();
     });
 }
 
@@ -180,6 +197,18 @@ val snapshot() {
     error.throw_();
 }
 
+// The notebook as the CSV the sheet saves, read from the browser's storage if it was not yet.
+// Its byte-order mark is put back in front: the bindings' decoding of UTF-8 takes it away.
+val notebook() {
+    std::string csv;
+    guarded([&csv] { csv = page().notebook_csv(); });
+    constexpr std::string_view kMark = "\xEF\xBB\xBF";
+    if (csv.rfind(kMark, 0) != 0) return val(csv);
+    return val::global("String")
+        .call<val>("fromCharCode", 0xFEFF)
+        .call<val>("concat", val(csv.substr(kMark.size())));
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(korru_page) {
@@ -196,6 +225,8 @@ EMSCRIPTEN_BINDINGS(korru_page) {
     emscripten::function("scene_changed", &scene_changed);
     emscripten::function("record_button", &record_button);
     emscripten::function("notebook_button", &notebook_button);
+    emscripten::function("plot_frame", &plot_frame);
+    emscripten::function("store_changed", &store_changed);
     emscripten::function("text_copy_refused", &text_copy_refused);
     emscripten::function("menu_key", &menu_key);
     emscripten::function("menu_focusout", &menu_focusout);
@@ -203,9 +234,11 @@ EMSCRIPTEN_BINDINGS(korru_page) {
     emscripten::function("png_blob", &png_blob);
     emscripten::function("copy_refused", &copy_refused);
     emscripten::function("notice_done", &notice_done);
+    emscripten::function("notice_tapped", &notice_tapped);
     emscripten::function("first_frame", &first_frame);
     emscripten::function("after_first_frame", &after_first_frame);
     emscripten::function("resized", &resized);
     emscripten::function("settled", &settled);
     emscripten::function("snapshot", &snapshot);
+    emscripten::function("notebook", &notebook);
 }

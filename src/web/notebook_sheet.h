@@ -1,21 +1,19 @@
 // SPDX-License-Identifier: MIT
-// The notebook on the page: a side sheet beside the window with the recorded rows as a table, a
-// plot of them in either view, and what to do with them — CSV to download, the table to paste,
-// the plot as PNG and SVG, clear (asked first). The rows are kept in the browser's local storage
-// across a reload; a kept notebook the page cannot read is set aside under another key, said,
-// and the notebook starts empty.
+// The notebook on the page: a side sheet beside the window with the session's rows as a table,
+// a plot of them in either view, and what to do with them — CSV to download, the table to paste,
+// the plot as PNG and SVG. The rows, how they are kept and what is said of it are the session's;
+// the sheet shows them, a new row appended to the table rather than the table made again, and
+// the plot painted once a frame however many rows came.
 #pragma once
 
 #include <emscripten/val.h>
 
-#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
-#include "bench/drawing.h"
-#include "lesson/notebook.h"
-#include "lesson/plot.h"
+#include "lesson/session.h"
 #include "web/bench_canvas.h"
 
 namespace korru::web {
@@ -24,39 +22,43 @@ class NotebookSheet {
   public:
     using Words = std::function<void(const std::string&)>;
 
-    // Builds the sheet, hidden, at the end of `parent`; `say` shows a one-line notice (which a
-    // screen reader hears) and `copy` puts a text on the clipboard.
-    NotebookSheet(const emscripten::val& parent, Words say, Words copy);
+    // The sheet's buttons, as the module's notebook_button(which) is called for them.
+    enum Button { kCsv, kCopyTable, kClear, kDistances, kReciprocals, kPlotPng, kPlotSvg, kClose };
 
-    // Takes the kept rows from local storage.
-    void load();
+    // Builds the sheet, hidden, at the end of `parent`; `copy` puts a text on the clipboard.
+    NotebookSheet(const emscripten::val& parent, Words copy);
 
-    void record(const Window& w);
+    // The session's rows as they stand, the rows not yet kept marked and said.
+    void show(const Session& s);
     void open(bool shown);
     bool is_open() const;
 
-    // The sheet's buttons, by number (see the constructor).
-    void button(int which);
+    // A button that changes nothing of the session's (all but kClear).
+    void button(int which, const Session& s);
 
-    // The plot at the page's device pixel ratio, again (the sheet shown, or the ratio changed).
+    // The plot at the page's device pixel ratio: at the next frame, once, however often asked
+    // before it; and when that frame comes.
+    void paint_plot_soon();
     void paint_plot();
-
-    const Notebook& notebook() const { return notebook_; }
 
     // Takes the sheet out of use once the page has stopped.
     void stop();
 
   private:
-    void keep();
-    void show_rows();
-    std::string plot_svg();
+    void choose_view(PlotView view);
+    void plotted(const Measurement& m);
 
-    Words say_, copy_;
-    Notebook notebook_;
+    Words copy_;
     PlotView view_ = PlotView::distances;
-    emscripten::val sheet_, rows_, count_, plot_canvas_;
+    emscripten::val sheet_, rows_, count_, unkept_, plot_canvas_;
     std::optional<BenchCanvas> plot_painter_;
-    bool kept_ = true;  // whether local storage takes the rows
+    std::vector<RowId> shown_;  // the rows of the table, in its order
+    // The rows as the plot shows them: each different row once, where it was last recorded. A
+    // class records the same few candle positions over and over; the same mark drawn ten
+    // thousand times over would take a tenth of a second a frame.
+    std::vector<Measurement> plotted_;
+    std::size_t marked_ = 0;  // how many of its last rows are marked as not kept
+    bool plot_asked_ = false;
 };
 
 }  // namespace korru::web

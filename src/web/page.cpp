@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: MIT
-// The page's run: start-up on the viewport, clicks, keys, replays on a new viewport, the end and
-// run-time errors.
+// The page's run: start-up on the viewport, clicks, keys, the lesson's actions, replays on a new
+// viewport, the end and run-time errors.
 #include "web/page.h"
 
 #include <cmath>
 #include <cstdio>
 #include <utility>
 
-#include "bench/description.h"
-#include "commands/startup.h"
 #include "lesson/scene_text.h"
 #include "web/fonts.h"
-#include "web/language.h"
 #include "window/caption_font.h"
 #include "window/scene_json.h"
 
@@ -32,12 +29,6 @@ const std::string kAgain =
 const std::string kAborted =
     QT_TRANSLATE_NOOP("korru", "このブラウザーでは Tavensu を動かせませんでした。");
 const std::string kTurn = QT_TRANSLATE_NOOP("korru", "画面を横にすると、大きく見えます。");
-const std::string kRecordButton = QT_TRANSLATE_NOOP("korru", "測定ノートに記録");
-const std::string kRecordFirstAnswer =
-    QT_TRANSLATE_NOOP("korru", "記録するのは、答えを見てからにしてください。");
-const std::string kRecorded = QT_TRANSLATE_NOOP("korru", "記録しました: %1");
-const std::string kTooManyToCopy =
-    QT_TRANSLATE_NOOP("korru", "クリックが多すぎるため、場面をコピーできません。");
 
 // How long the viewport keeps one size before the window starts up again on it: a tablet's
 // rotation or a dragged window edge sends many resize events in a row.
@@ -70,16 +61,21 @@ val by_id(const char* id) {
     return val::global("document").call<val>("getElementById", val(id));
 }
 
-// The click of an arrow key without a modifier: Alt+← and the like stay the browser's.
-std::optional<Click> arrow_click(const val& event) {
-    for (const char* modifier : {"altKey", "ctrlKey", "metaKey", "shiftKey", "isComposing"}) {
-        if (event[modifier].isTrue()) return std::nullopt;
+// Whether the event's modifiers are `shift` alone or none.
+bool only_shift(const val& event, bool shift) {
+    for (const char* modifier : {"altKey", "ctrlKey", "metaKey", "isComposing"}) {
+        if (event[modifier].isTrue()) return false;
     }
+    return event["shiftKey"].isTrue() == shift;
+}
+
+// An arrow key's way; Alt+← and the like stay the browser's, as the caller sees to.
+std::optional<Arrow> arrow_of(const val& event) {
     const std::string key = event["key"].as<std::string>();
-    if (key == "ArrowLeft") return Click::ml;
-    if (key == "ArrowRight") return Click::mr;
-    if (key == "ArrowUp") return Click::mu;
-    if (key == "ArrowDown") return Click::md;
+    if (key == "ArrowLeft") return Arrow::left;
+    if (key == "ArrowRight") return Arrow::right;
+    if (key == "ArrowUp") return Arrow::up;
+    if (key == "ArrowDown") return Arrow::down;
     return std::nullopt;
 }
 
@@ -101,27 +97,11 @@ bool shortcut(const val& event, char letter) {
 // A letter key alone (no modifier), as typed or, on a keyboard whose letters are not Latin, by
 // its place.
 bool letter(const val& event, char l) {
-    for (const char* modifier : {"altKey", "ctrlKey", "metaKey", "shiftKey", "isComposing"}) {
-        if (event[modifier].isTrue()) return false;
-    }
+    if (!only_shift(event, false)) return false;
     const std::string key = event["key"].as<std::string>();
     if (key.size() == 1) return (key[0] | 0x20) == l;
     const val code = event["code"];
     return code.isString() && code.as<std::string>() == std::string("Key") + char(l - 0x20);
-}
-
-// Shift with an arrow: the prediction's mark a quarter square that way.
-std::optional<std::pair<int, int>> shifted_arrow(const val& event) {
-    if (!event["shiftKey"].isTrue() || event["altKey"].isTrue() || event["ctrlKey"].isTrue() ||
-        event["metaKey"].isTrue()) {
-        return std::nullopt;
-    }
-    const std::string key = event["key"].as<std::string>();
-    if (key == "ArrowLeft") return std::pair{-1, 0};
-    if (key == "ArrowRight") return std::pair{1, 0};
-    if (key == "ArrowUp") return std::pair{0, -1};
-    if (key == "ArrowDown") return std::pair{0, 1};
-    return std::nullopt;
 }
 
 }  // namespace
@@ -129,10 +109,6 @@ std::optional<std::pair<int, int>> shifted_arrow(const val& event) {
 PageScreen Page::fitted() const {
     const val root = val::global("document")["documentElement"];
     return page_screen(root["clientWidth"].as<int>(), root["clientHeight"].as<int>());
-}
-
-ScreenSize Page::screen() const {
-    return ScreenSize::from_pixels(fit_.width, fit_.height);
 }
 
 void Page::start() {
@@ -159,93 +135,107 @@ void Page::start() {
     }
     window.call<void>("addEventListener", val("resize"), val::module_property("resized"));
     window.call<void>("addEventListener", val("hashchange"), val::module_property("scene_changed"));
+    store_.watch("store_changed");
     watch_ratio();
     record_button_ = document.call<val>("createElement", val("button"));
     record_button_.set("type", "button");
     record_button_.set("id", "record");
     record_button_.set("hidden", true);
-    record_button_.set("textContent", translated(kRecordButton));
+    record_button_.set("textContent", translated(kCaptions.record));
     record_button_.call<void>("addEventListener", val("click"),
                               val::module_property("record_button"));
     by_id("client").call<void>("after", record_button_);
-    // A scene in the page's address: its clicks, made on this viewport as a replay makes them.
-    if (const auto scene = scene_of_address()) clicks_ = *scene;
-    lesson_changed();
+    // A scene in the page's address: its steps, made on this viewport as a replay makes them.
+    SceneRead scene = read_scene(val::global("location")["hash"].as<std::string>());
+    if (scene.fault != SceneFault::none) worksheet_->say(scene_fault_text(scene, translated));
     // Before any control sees the key, so that an option button takes no arrow for itself.
     window.call<void>("addEventListener", val("keydown"), val::module_property("key_anywhere"),
                       true);
     try {
-        start_on(fitted());
+        fit_ = fitted();
+        session_.start(ScreenSize::from_pixels(fit_.width, fit_.height), std::move(scene.steps));
     } catch (const RuntimeError& e) {
         fail(e.what());
         return;
     }
+    Outcome all;
+    all.bench = all.mode = true;
+    show(all);
     state_ = State::running;
     by_id("client").set("hidden", false);
     controls_->control(Window::ids::move_away).call<void>("focus");
 }
 
-// The notebook sheet, made and filled from the browser's storage when first wanted: after the
-// first frame, or sooner by a record or the menu.
-NotebookSheet& Page::notebook() {
-    if (!notebook_) {
-        // What the notebook says on being filled comes after what the start said (a scene not
+NotebookSheet& Page::sheet() {
+    if (!sheet_) {
+        sheet_.emplace(val::global("document").call<val>("querySelector", val("main")),
+                       [this](const std::string& text) { worksheet_->copy_text(text); });
+        // What reading the notebook says comes after what the start said (a scene not
         // understood), not in its place.
-        const bool also = std::exchange(notebook_says_also_, true);
-        notebook_.emplace(
-            val::global("document").call<val>("querySelector", val("main")),
-            [this](const std::string& text) {
-                notebook_says_also_ ? worksheet_->say_also(text) : worksheet_->say(text);
-            },
-            [this](const std::string& text) { worksheet_->copy_text(text); });
-        notebook_->load();
-        notebook_says_also_ = also;
+        show(session_.load_notebook(), true);
     }
-    return *notebook_;
+    return *sheet_;
 }
 
-// The scene after "#" in the page's address, or nothing (and the reason said) where a part of
-// it is not understood.
-std::optional<std::vector<Click>> Page::scene_of_address() {
-    std::string hash = val::global("location")["hash"].as<std::string>();
-    if (!hash.empty() && hash[0] == '#') hash.erase(0, 1);
-    SceneRead read = read_scene(hash);
-    if (read.fault != SceneFault::none) {
-        worksheet_->say(scene_fault_text(read, translated));
-        return std::nullopt;
+void Page::notebook_button(int which) {
+    if (which != NotebookSheet::kClear) {
+        sheet().button(which, session_);
+        return;
     }
-    std::vector<Click> clicks;
-    for (const Step& s : read.steps) {
-        if (const Click* c = std::get_if<Click>(&s)) clicks.push_back(*c);
+    if (session_.notebook().rows().empty() ||
+        !val::global("window").call<bool>("confirm", val(session_.clear_question()))) {
+        return;
     }
-    return clicks;
+    show(session_.clear_rows());
+}
+
+void Page::plot_frame() {
+    if (sheet_) sheet_->paint_plot();
+}
+
+void Page::store_changed() {
+    // A sheet not made yet reads the store when it is.
+    if (sheet_) show(session_.store_changed(), true);
+}
+
+std::string Page::notebook_csv() {
+    sheet();
+    return session_.notebook_csv();
 }
 
 void Page::scene_changed() {
     if (state_ != State::running) return;
-    if (const auto scene = scene_of_address()) {
-        clicks_ = *scene;
-        prediction_.ask(false);
-        lesson_changed();
-        try {
-            start_on(fit_);
-        } catch (const RuntimeError& e) {
-            fail(e.what());
-        }
+    grip_.release();
+    try {
+        show(session_.open(val::global("location")["hash"].as<std::string>()));
+    } catch (const RuntimeError& e) {
+        fail(e.what());
     }
 }
 
 void Page::start_on(PageScreen fit) {
-    Window w;
-    start_up(w, ScreenSize::from_pixels(fit.width, fit.height));
-    for (Click c : clicks_) click(w, c);
-    model_ = std::move(w);
+    session_.replay(ScreenSize::from_pixels(fit.width, fit.height));
     fit_ = fit;
     grip_.release();
-    show();
+    show_bench(true);
 }
 
-void Page::show(bool describing) {
+// What a call of the session changed, shown: the one place an outcome reaches the page. A
+// notice said `after_notice` follows the one shown, if any, rather than replacing it.
+void Page::show(const Outcome& out, bool after_notice) {
+    if (out.bench) show_bench(!grip_.held());  // a held candle is told of when it is let go
+    if (out.mode) worksheet_->show_menu_state(session_);
+    if (out.rows && sheet_) sheet_->show(session_);
+    if (out.notice) {
+        if (after_notice) {
+            worksheet_->say_also(out.notice->text, out.notice->lasting);
+        } else {
+            worksheet_->say(out.notice->text, out.notice->lasting);
+        }
+    }
+}
+
+void Page::show_bench(bool describing) {
     // The window stands as start-up puts it on the page's screen, centred across it, and is
     // shown `scale` CSS pixels to a pixel of that screen, on whole CSS pixels.
     const double k = fit_.scale, ratio = val::global("devicePixelRatio").as<double>();
@@ -265,8 +255,7 @@ void Page::show(bool describing) {
     }
     controls_->show(model_, k);
     place_bench({static_cast<int>(left), static_cast<int>(top), 0, 0}, ratio);
-    draw_lesson(model_, prediction_, translated, drawing_, lesson_words_);
-    bench_->paint(drawing_);
+    bench_->paint(session_.bench_drawing());
     if (describing) describe();
 }
 
@@ -306,7 +295,7 @@ void Page::place_record(double client_right, double top) {
 // The scene in words, in the live region that a screen reader announces and that describes the
 // bench; only a changed text is set, so that each change is announced once.
 void Page::describe() {
-    std::string scene = describe_lesson(model_, prediction_, translated);
+    std::string scene = session_.words();
     if (scene == scene_shown_) return;
     by_id("scene").set("textContent", scene);
     scene_shown_ = std::move(scene);
@@ -315,36 +304,36 @@ void Page::describe() {
 void Page::key_anywhere(const val& event) {
     if (state_ != State::running || by_id("error")["open"].isTrue()) return;
     if (worksheet_->in_menu(event["target"])) return;  // the menu's own keys
-    if (const auto way = shifted_arrow(event); way && prediction_.asked()) {
+    const auto arrow = arrow_of(event);
+    if (arrow && only_shift(event, true) && session_.prediction().asked()) {
         event.call<void>("preventDefault");
-        prediction_.nudge_mark(model_, way->first, way->second);
-        show();
+        const auto [across, down] = mark_nudge(*arrow);
+        show(session_.nudge_mark(across, down));
         return;
     }
     if (!event["repeat"].isTrue()) {
-        for (const auto& [l, choice] :
-             {std::pair{'p', Worksheet::kPredictChoice}, std::pair{'a', Worksheet::kAnswerChoice},
-              std::pair{'r', Worksheet::kRecordChoice},
-              std::pair{'n', Worksheet::kNotebookChoice}}) {
-            if (letter(event, l)) {
+        for (const LessonKey& key : kLessonKeys) {
+            if (letter(event, key.letter)) {
                 event.call<void>("preventDefault");
-                menu_choice(choice);
+                act(key.action);
                 return;
             }
         }
     }
-    if (const auto c = arrow_click(event)) {
+    if (arrow && only_shift(event, false)) {
         // Neither the focus nor an option moves, and the page does not scroll.
         event.call<void>("preventDefault");
-        deliver(*c);
+        deliver(arrow_click(*arrow));
     } else if (shortcut(event, 'c') || shortcut(event, 's')) {
         event.call<void>("preventDefault");  // the browser's own copy and "save page" too
         if (event["repeat"].isTrue()) return;
         if (shortcut(event, 'c')) {
-            worksheet_->copy(model_, drawing_);
+            worksheet_->copy(session_);
         } else {
-            worksheet_->save(model_, drawing_, Worksheet::Format::png);
+            worksheet_->save(session_, Worksheet::Format::png);
         }
+    } else if (event["key"].as<std::string>() == "Escape") {
+        worksheet_->put_away();
     }
 }
 
@@ -353,93 +342,82 @@ void Page::menu_choice(int choice) {
     if (state_ != State::running) return;
     switch (choice) {
         case Worksheet::kCopyChoice:
-            worksheet_->copy(model_, drawing_);
+            worksheet_->copy(session_);
             break;
         case Worksheet::kPngChoice:
         case Worksheet::kSvgChoice:
-            worksheet_->save(
-                model_, drawing_,
-                choice == Worksheet::kPngChoice ? Worksheet::Format::png : Worksheet::Format::svg);
+            worksheet_->save(session_, choice == Worksheet::kPngChoice ? Worksheet::Format::png
+                                                                       : Worksheet::Format::svg);
             break;
-        case Worksheet::kLinkChoice: {
-            if (clicks_.size() > kMostSceneClicks) {
-                worksheet_->say(translated(kTooManyToCopy));
-                break;
-            }
-            const val location = val::global("location");
-            std::string address = location["href"].as<std::string>();
-            address = address.substr(0, address.find('#'));
-            worksheet_->copy_text(address + "#" +
-                                  scene_text(std::vector<Step>(clicks_.begin(), clicks_.end())));
-            break;
-        }
-        case Worksheet::kPredictChoice:
-            predict(!prediction_.asked());
-            break;
-        case Worksheet::kAnswerChoice:
-            show_answer();
-            break;
-        case Worksheet::kRecordChoice:
-            record();
-            break;
-        case Worksheet::kNotebookChoice:
-            notebook().open(!notebook().is_open());
+        case Worksheet::kLinkChoice:
+            copy_link();
             break;
         default:
+            if (choice >= Worksheet::kFirstLessonChoice &&
+                choice < Worksheet::kFirstLessonChoice + static_cast<int>(kLessonKeys.size())) {
+                act(Worksheet::lesson_action(choice));
+            }
+    }
+}
+
+// The page's address with the scene after "#": a link that opens the page as it stands.
+void Page::copy_link() {
+    const SceneCopy copy = session_.scene_to_copy();
+    if (copy.scene) {
+        std::string address = val::global("location")["href"].as<std::string>();
+        worksheet_->copy_text(address.substr(0, address.find('#')) + "#" + *copy.scene);
+    }
+    worksheet_->say(copy.notice.text, copy.notice.lasting);
+}
+
+void Page::act(LessonAction action) {
+    if (state_ != State::running) return;
+    switch (action) {
+        case LessonAction::predict:
+            show(session_.predict(!session_.prediction().asked()));
+            break;
+        case LessonAction::show_answer:
+            show(session_.show_answer());
+            break;
+        case LessonAction::record: {
+            // The kept rows are read first; what reading them says stays before the record's
+            // words.
+            const bool first = !sheet_;
+            sheet();
+            Outcome out = session_.record();
+            if (out.rows && out.notice && session_.unkept_rows() > 0) {
+                out.notice->text += ' ' + session_.unkept_text();
+            }
+            show(out, first);
+            break;
+        }
+        case LessonAction::open_notebook:
+            sheet().open(!sheet().is_open());
+            break;
+        case LessonAction::next:
+            show(session_.next_prediction());
+            break;
+        case LessonAction::leave:
+            show(session_.predict(false));
             break;
     }
 }
 
-void Page::predict(bool on) {
-    prediction_.ask(on);
-    lesson_changed();
-    show();
-}
-
-void Page::show_answer() {
-    if (!prediction_.asked()) return;
-    prediction_.show_answer();
-    lesson_changed();
-    show();
-}
-
-// A row of the notebook; not while the answer is hidden, which the row would give away.
-void Page::record() {
-    if (state_ != State::running) return;
-    if (prediction_.asked() && !prediction_.answer_shown()) {
-        worksheet_->say(translated(kRecordFirstAnswer));
-        return;
-    }
-    worksheet_->say(with_numbers(translated(kRecorded), {row_words(measure(model_), translated)}));
-    // Its own notice (a browser that will not keep it) after those words, not in their place.
-    notebook_says_also_ = true;
-    notebook().record(model_);
-    notebook_says_also_ = false;
-}
-
-void Page::lesson_changed() {
-    worksheet_->show_menu_state(prediction_.asked(),
-                                prediction_.asked() && !prediction_.answer_shown());
-}
-
-bool Page::apply(Click c) {
-    if (state_ != State::running) return false;
-    const BenchState before = model_.bench;
+std::optional<Outcome> Page::apply(Step s) {
+    if (state_ != State::running) return std::nullopt;
     try {
-        click(model_, c);
+        return session_.make(s);
     } catch (const RuntimeError& e) {
         // The model is left as the failing routine left it; nothing more reaches it.
         fail(e.what());
-        return false;
+        return std::nullopt;
     }
-    clicks_.push_back(c);
-    if (prediction_.clicked(before, model_.bench)) lesson_changed();
-    return true;
 }
 
 void Page::deliver(Click c) {
-    if (!apply(c)) return;
-    show(!grip_.held());  // a held candle is told of when it is let go
+    const auto out = apply(c);
+    if (!out) return;
+    show(*out);
     if (model_.unloaded) stop(State::ended, "");
 }
 
@@ -472,9 +450,7 @@ void Page::bench_pointer(const val& event) {
         if (std::hypot(event["clientX"].as<double>() - mark_x_,
                        event["clientY"].as<double>() - mark_y_) <= kMarkSlackPixels &&
             state_ == State::running) {
-            prediction_.put_mark(bench_point(event));
-            lesson_changed();
-            show();
+            show(session_.put_mark(bench_point(event)));
         }
         return;
     }
@@ -484,7 +460,7 @@ void Page::bench_pointer(const val& event) {
         if (state_ != State::running || grip_.held() || event["button"].as<int>() != 0) return;
         const float reach = static_cast<float>(kCandleReachPixels / fit_.scale * kTwipsPerPixel);
         if (!grip_.press(model_, bench_point(event), reach)) {
-            if (prediction_.asked()) {
+            if (session_.prediction().asked()) {
                 mark_pointer_ = pointer;
                 mark_x_ = event["clientX"].as<double>();
                 mark_y_ = event["clientY"].as<double>();
@@ -527,8 +503,11 @@ void Page::bench_pointer(const val& event) {
 void Page::drag_frame() {
     frame_asked_ = false;
     if (!grip_.held() || state_ != State::running) return;
-    const int moved = grip_.follow(model_, pointer_at_, [this](Click c) { apply(c); });
-    if (moved > 0 && state_ == State::running) show(false);
+    Outcome moved;
+    const int clicks = grip_.follow(model_, pointer_at_, [this, &moved](Click c) {
+        if (const auto out = apply(c)) moved |= *out;
+    });
+    if (clicks > 0 && state_ == State::running) show(moved);
 }
 
 void Page::let_go() {
@@ -555,7 +534,7 @@ void Page::viewport_settled() {
     const PageScreen fit = fitted();
     try {
         if (fit.width == fit_.width && fit.height == fit_.height && fit.scale == fit_.scale) {
-            show();  // the same screen, perhaps at another devicePixelRatio
+            show_bench(true);  // the same screen, perhaps at another devicePixelRatio
         } else {
             start_on(fit);
         }
@@ -581,12 +560,14 @@ void Page::watch_ratio() {
 void Page::ratio_changed() {
     watch_ratio();
     if (state_ != State::running) return;
-    show(!grip_.held());
-    if (notebook_ && notebook_->is_open()) notebook_->paint_plot();
+    show_bench(!grip_.held());
+    if (sheet_) sheet_->paint_plot_soon();
 }
 
 std::optional<std::string> Page::snapshot() const {
-    if (state_ == State::running || state_ == State::ended) return scene_json(model_, screen());
+    if (state_ == State::running || state_ == State::ended) {
+        return scene_json(model_, session_.screen());
+    }
     return std::nullopt;
 }
 
@@ -610,7 +591,7 @@ void Page::stop(State why, const std::string& error) {
     state_ = why;
     settle_timer_.stop();
     grip_.release();
-    if (notebook_) notebook_->stop();
+    if (sheet_) sheet_->stop();
     if (!record_button_.isUndefined()) record_button_.set("disabled", true);
     by_id("turn").set("hidden", true);
     if (controls_) controls_->disable();

@@ -6,7 +6,6 @@
 #include <stdexcept>
 #include <string>
 
-#include "assets/candle.xpm"
 #include "assets/icon.xpm"
 #include "web/bitmap.h"
 
@@ -21,15 +20,14 @@ val canvas_of(const Bitmap& b) {
     val context = canvas.call<val>("getContext", val("2d"));
     val image = context.call<val>("createImageData", b.width, b.height);
     image["data"].call<void>("set",
-                             val(emscripten::typed_memory_view(b.rgba.size(), b.rgba.data())));
+                             val(emscripten::typed_memory_view(b.bytes.size(), b.bytes.data())));
     context.call<void>("putImageData", image, 0, 0);
     return canvas;
 }
 
 const Bitmap& picture_pixels(std::string_view name, bool turned) {
-    static const Bitmap candle = decode_xpm(candle_xpm);
+    const Bitmap& candle = korru::picture_pixels(name);  // throws for a picture there is not
     static const Bitmap half_turned = web::turned(candle);
-    if (name != "candle") throw std::invalid_argument("no picture named " + std::string(name));
     return turned ? half_turned : candle;
 }
 
@@ -45,7 +43,8 @@ void show_page_icon() {
     val link = document.call<val>("createElement", val("link"));
     link.set("rel", "icon");
     link.set("type", "image/png");
-    link.set("href", canvas_of(decode_xpm(icon_xpm)).call<val>("toDataURL", val("image/png")));
+    link.set("href",
+             canvas_of(korru::decode_xpm(icon_xpm)).call<val>("toDataURL", val("image/png")));
     document["head"].call<void>("appendChild", link);
 }
 

@@ -21,17 +21,8 @@ using emscripten::val;
 
 namespace {
 
-const std::string kCopy = QT_TRANSLATE_NOOP("korru", "絵をコピー");
-const std::string kSavePng = QT_TRANSLATE_NOOP("korru", "PNG 画像として保存");
-const std::string kSaveSvg = QT_TRANSLATE_NOOP("korru", "SVG 図として保存");
-const std::string kCopyLink = QT_TRANSLATE_NOOP("korru", "この場面へのリンクをコピー");
-const std::string kPredict = QT_TRANSLATE_NOOP("korru", "像の位置を予想する");
-const std::string kShowAnswer = QT_TRANSLATE_NOOP("korru", "答えを見る");
-const std::string kRecord = QT_TRANSLATE_NOOP("korru", "測定ノートに記録");
-const std::string kNotebook = QT_TRANSLATE_NOOP("korru", "測定ノートを開く");
 const std::string kTextRefused = QT_TRANSLATE_NOOP(
     "korru", "ブラウザーがクリップボードを使わせないため、コピーできませんでした。");
-const std::string kBenchMenu = QT_TRANSLATE_NOOP("korru", "光学台");
 const std::string kCopyRefused = QT_TRANSLATE_NOOP(
     "korru",
     "ブラウザーがクリップボードを使わせないため、絵をコピーできませんでした。Ctrl+S "
@@ -96,26 +87,32 @@ SvgLook page_svg_look() {
     return {translated, face_of, picture_url};
 }
 
+LessonAction Worksheet::lesson_action(int choice) {
+    return kLessonKeys[static_cast<std::size_t>(choice - kFirstLessonChoice)].action;
+}
+
 Worksheet::Worksheet(val bench)
     : bench_(std::move(bench)),
       menu_(by_id("bench-menu")),
       notice_(by_id("notice")),
       picture_(val::global("document").call<val>("createElement", val("canvas"))) {
-    menu_.call<void>("setAttribute", val("aria-label"), val(translated(kBenchMenu)));
+    const LessonCaptions& c = kCaptions;
+    menu_.call<void>("setAttribute", val("aria-label"), val(translated(c.bench_menu)));
     // The menu's items, numbered as the page's menu_choice takes them.
-    const std::string texts[] = {kCopy,    kSavePng,    kSaveSvg, kCopyLink,
-                                 kPredict, kShowAnswer, kRecord,  kNotebook};
-    for (int i = 0; i < static_cast<int>(std::size(texts)); ++i) {
+    std::vector<std::string_view> texts{c.copy_picture, c.save_png, c.save_svg, c.copy_link};
+    for (const LessonKey& key : kLessonKeys) texts.push_back(key.caption);
+    for (int i = 0; i < static_cast<int>(texts.size()); ++i) {
+        const bool toggle = i >= kFirstLessonChoice && lesson_action(i) == LessonAction::predict;
         val item = val::global("document").call<val>("createElement", val("button"));
         item.set("type", "button");
         item.set("tabIndex", -1);
-        item.call<void>("setAttribute", val("role"),
-                        val(i == kPredictChoice ? "menuitemcheckbox" : "menuitem"));
-        item.set("textContent", translated(texts[i]));
+        item.call<void>("setAttribute", val("role"), val(toggle ? "menuitemcheckbox" : "menuitem"));
+        item.set("textContent", translated(texts[static_cast<std::size_t>(i)]));
         item.call<void>("addEventListener", val("click"),
                         val::module_property("menu_choice").call<val>("bind", val::null(), i));
         menu_.call<void>("appendChild", item);
     }
+    notice_.call<void>("addEventListener", val("click"), val::module_property("notice_tapped"));
     menu_.call<void>("addEventListener", val("keydown"), val::module_property("menu_key"));
     menu_.call<void>("addEventListener", val("focusout"), val::module_property("menu_focusout"));
     bench_.call<void>("addEventListener", val("contextmenu"), val::module_property("bench_menu"));
@@ -125,21 +122,14 @@ Worksheet::Worksheet(val bench)
     }
 }
 
-void Worksheet::paint_picture(const Window& w, const Drawing& d) {
+void Worksheet::paint_picture(Session& s) {
     // The bench's surface inside its sunken border, as the window's picture has it.
-    const Rect bench = bench_canvas_box(w[Window::ids::bench_area]);
+    const Rect bench = bench_canvas_box(s.window()[Window::ids::bench_area]);
     picture_.resize(bench.width, bench.height, 1);
-    picture_.paint(d);
+    picture_.paint(s.bench_drawing());
 }
 
-std::string Worksheet::svg(const Window& w, const Drawing& d) const {
-    const Rect bench = px_rect(w[Window::ids::bench_area]);
-    const SvgLook look{translated, face_of, picture_url};
-    return drawing_svg(d, bench.width, bench.height, look, w.main.caption,
-                       describe_scene(w, translated));
-}
-
-void Worksheet::copy(const Window& w, const Drawing& d) {
+void Worksheet::copy(Session& s) {
     const val navigator = val::global("navigator");
     const val clipboard = navigator["clipboard"];
     const val item_type = val::global("ClipboardItem");
@@ -147,7 +137,7 @@ void Worksheet::copy(const Window& w, const Drawing& d) {
         say(translated(kCopyRefused));
         return;
     }
-    paint_picture(w, d);
+    paint_picture(s);
     val types = val::object();
     types.set("image/png", val::global("Promise").new_(val::module_property("png_blob")));
     // The drawing too, where the browser's clipboard takes SVG; a word processor or a drawing
@@ -155,7 +145,7 @@ void Worksheet::copy(const Window& w, const Drawing& d) {
     const val supports = item_type["supports"];
     if (!supports.isUndefined() && item_type.call<bool>("supports", val("image/svg+xml"))) {
         val parts = val::array();
-        parts.call<void>("push", val(svg(w, d)));
+        parts.call<void>("push", val(s.bench_svg(page_svg_look())));
         val options = val::object();
         options.set("type", "image/svg+xml");
         types.set("image/svg+xml", val::global("Blob").new_(parts, options));
@@ -169,13 +159,14 @@ void Worksheet::png_blob(const val& resolve) const {
     picture_.canvas().call<void>("toBlob", resolve, val("image/png"));
 }
 
-void Worksheet::save(const Window& w, const Drawing& d, Format format) {
+void Worksheet::save(Session& s, Format format) {
     if (format == Format::png) {
-        paint_picture(w, d);
+        paint_picture(s);
         download(picture_.canvas().call<val>("toDataURL", val("image/png")), kPngName);
         return;
     }
-    const std::string text = val::global("encodeURIComponent")(val(svg(w, d))).as<std::string>();
+    const std::string text =
+        val::global("encodeURIComponent")(val(s.bench_svg(page_svg_look()))).as<std::string>();
     download(val("data:image/svg+xml;charset=utf-8," + text), kSvgName);
 }
 
@@ -297,26 +288,42 @@ void Worksheet::text_refused() {
     say(translated(kTextRefused));
 }
 
-void Worksheet::show_menu_state(bool predicting, bool answer_hidden) {
+void Worksheet::show_menu_state(const Session& s) {
     const val items = items_of(menu_);
-    items[kPredictChoice].call<void>("setAttribute", val("aria-checked"),
-                                     val(predicting ? "true" : "false"));
-    items[kAnswerChoice].call<void>("setAttribute", val("aria-disabled"),
-                                    val(answer_hidden ? "false" : "true"));
+    for (std::size_t i = 0; i < kLessonKeys.size(); ++i) {
+        const val item = items[static_cast<int>(i) + kFirstLessonChoice];
+        if (kLessonKeys[i].action == LessonAction::predict) {
+            item.call<void>("setAttribute", val("aria-checked"),
+                            val(s.prediction().asked() ? "true" : "false"));
+        } else if (kLessonKeys[i].action == LessonAction::show_answer) {
+            item.call<void>("setAttribute", val("aria-disabled"),
+                            val(s.answer_hidden() ? "false" : "true"));
+        }
+    }
 }
 
-void Worksheet::say(const std::string& text) {
+void Worksheet::say(const std::string& text, bool lasting) {
     notice_.set("textContent", text);
     notice_.set("hidden", false);
-    notice_timer_.start(kNoticeMilliseconds);
+    lasting_ = lasting;
+    if (lasting) {
+        notice_timer_.stop();
+    } else {
+        notice_timer_.start(kNoticeMilliseconds);
+    }
 }
 
-void Worksheet::say_also(const std::string& text) {
+void Worksheet::say_also(const std::string& text, bool lasting) {
     if (notice_["hidden"].isTrue()) {
-        say(text);
+        say(text, lasting);
     } else {
-        say(notice_["textContent"].as<std::string>() + " " + text);
+        say(notice_["textContent"].as<std::string>() + " " + text, lasting || lasting_);
     }
+}
+
+void Worksheet::put_away() {
+    notice_timer_.stop();
+    notice_.set("hidden", true);
 }
 
 void Worksheet::notice_done() {

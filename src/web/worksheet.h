@@ -9,11 +9,11 @@
 
 #include <string>
 
-#include "bench/drawing.h"
 #include "bench/svg.h"
+#include "lesson/captions.h"
+#include "lesson/session.h"
 #include "web/bench_canvas.h"
 #include "web/timer.h"
-#include "window/window.h"
 
 namespace korru::web {
 
@@ -26,19 +26,20 @@ SvgLook page_svg_look();
 
 class Worksheet {
   public:
-    // The menu's items: the bench's pictures, then the lesson's.
+    // The menu's items: the bench's pictures and its link, then the lesson's actions in the
+    // order of its keys (kLessonKeys), from kFirstLessonChoice on.
     static constexpr int kCopyChoice = 0, kPngChoice = 1, kSvgChoice = 2, kLinkChoice = 3,
-                         kPredictChoice = 4, kAnswerChoice = 5, kRecordChoice = 6,
-                         kNotebookChoice = 7;
+                         kFirstLessonChoice = 4;
+    static LessonAction lesson_action(int choice);
 
     // `bench` is the page's bench canvas; the menu and the notice are the shell's.
     explicit Worksheet(emscripten::val bench);
 
     enum class Format { png, svg };
 
-    // The pictures of the window's bench as it is shown now.
-    void copy(const Window& w, const Drawing& d);
-    void save(const Window& w, const Drawing& d, Format format);
+    // The pictures of the bench as the lesson shows it now.
+    void copy(Session& s);
+    void save(Session& s, Format format);
 
     // Resolves a promise with the copied PNG: the executor of the clipboard's promise.
     void png_blob(const emscripten::val& resolve) const;
@@ -66,19 +67,20 @@ class Worksheet {
 
     // The menu as the lesson stands: a prediction asked for is ticked, the answer offered
     // only while it is hidden.
-    void show_menu_state(bool predicting, bool answer_hidden);
+    void show_menu_state(const Session& s);
 
-    // A one-line notice that goes again after a while.
-    void say(const std::string& text);
+    // A one-line notice that goes again after a while, or a lasting one that stays until
+    // put away (Escape, or a click on it) or replaced.
+    void say(const std::string& text, bool lasting = false);
     // The same, after the notice still shown, if there is one (which it must not replace).
-    void say_also(const std::string& text);
+    void say_also(const std::string& text, bool lasting = false);
+    void put_away();
 
     // Takes the menu out of use once the page has stopped.
     void stop();
 
   private:
-    void paint_picture(const Window& w, const Drawing& d);
-    std::string svg(const Window& w, const Drawing& d) const;
+    void paint_picture(Session& s);
     void cancel_press();
 
     emscripten::val bench_, menu_, notice_;
@@ -88,6 +90,7 @@ class Worksheet {
     Timer notice_timer_{"notice_done"};
     double press_x_ = 0, press_y_ = 0;
     bool long_pressed_ = false;  // until the finger that pressed is lifted
+    bool lasting_ = false;       // the notice shown stays until put away
 };
 
 }  // namespace korru::web

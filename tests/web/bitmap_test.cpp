@@ -13,7 +13,7 @@ namespace korru::web {
 namespace {
 
 std::array<int, 4> pixel(const Bitmap& b, int x, int y) {
-    const auto* p = &b.rgba[static_cast<std::size_t>((y * b.width + x) * 4)];
+    const auto* p = &b.bytes[static_cast<std::size_t>((y * b.width + x) * 4)];
     return {p[0], p[1], p[2], p[3]};
 }
 
@@ -21,7 +21,7 @@ TEST(Xpm, TheCandleDecodesWithItsColoursAndClearCorners) {
     const Bitmap candle = decode_xpm(candle_xpm);
     ASSERT_EQ(candle.width, 8);
     ASSERT_EQ(candle.height, 39);
-    ASSERT_EQ(candle.rgba.size(), 8u * 39 * 4);
+    ASSERT_EQ(candle.bytes.size(), 8u * 39 * 4);
     EXPECT_EQ(pixel(candle, 0, 0), (std::array{0, 0, 0, 0}));              // "." None
     EXPECT_EQ(pixel(candle, 3, 0), (std::array{0xFF, 0xA0, 0xA0, 255}));   // "q"
     EXPECT_EQ(pixel(candle, 2, 5), (std::array{0xFF, 0x00, 0x00, 255}));   // "R", the flame
@@ -38,7 +38,7 @@ TEST(Xpm, TheTurnedCandleIsTheUprightOneGivenAHalfTurn) {
             ASSERT_EQ(pixel(t, x, y), pixel(candle, candle.width - 1 - x, candle.height - 1 - y));
         }
     }
-    EXPECT_NE(t.rgba, candle.rgba);
+    EXPECT_NE(t.bytes, candle.bytes);
 }
 
 TEST(Xpm, AMalformedGridIsRefused) {
@@ -89,8 +89,8 @@ TEST(Oval, ATwoPixelOutlineAtTwiceTheDensityAndNothingForAnEmptyBox) {
     EXPECT_EQ(pixel(o, 0, 121)[3], 255);
     EXPECT_EQ(pixel(o, 1, 121), (std::array{0, 0, 0, 255}));
     EXPECT_EQ(pixel(o, 2, 121), (std::array{0xC0, 0xFF, 0xFF, 255}));
-    EXPECT_TRUE(oval(0, 10, 1, 0, 0).rgba.empty());
-    EXPECT_TRUE(oval(10, -3, 1, 0, 0).rgba.empty());
+    EXPECT_TRUE(oval(0, 10, 1, 0, 0).bytes.empty());
+    EXPECT_TRUE(oval(10, -3, 1, 0, 0).bytes.empty());
     const Bitmap dot = oval(1, 1, 1, 0x123456, 0);
     EXPECT_EQ(pixel(dot, 0, 0), (std::array{0x12, 0x34, 0x56, 255}));
 }

@@ -4,7 +4,8 @@
 # holds it there: WebKit (every iPad's browser), Debian's MiniBrowser through WebKitWebDriver on
 # a private Xvfb, and Firefox ESR through firefox.mjs. Mouse clicks on the page's own controls
 # give the tool's JSON, the canvas shows its bench, a resize replays the clicks, "おわり" ends the
-# program, and dragging the candle gives the arrow clicks. One browser serves an engine's tests.
+# program, dragging the candle gives the arrow clicks, and the notebook is read at start. One
+# browser serves an engine's tests.
 # Run: engines_test.py [InWebKit | InFirefox ...]; KORRU_PAGE and KORRU_SNAPSHOT as for
 # page_test.py, whose checks these reuse.
 import atexit
@@ -337,6 +338,11 @@ class EngineTest:
                              "'button[data-item], input[data-item]')].map(e => e.disabled)")
         self.assertTrue(disabled and all(disabled), disabled)
         self.assertSameAsNative(["ml"])
+
+    def test_the_notebook_is_read_at_start(self):
+        # Once the first frame is shown, with no key pressed: in WebKit, which has no idle
+        # callbacks, too.
+        self.b.wait_for("return !!document.getElementById('notebook')")
 
     def test_dragging_the_candle_gives_the_arrow_clicks(self):
         snap = json.loads(self.b.snapshot())
