@@ -727,5 +727,29 @@
         <source>白抜き: スクリーンで見つけた位置</source>
         <translation>Hollow: where the screen showed it sharp</translation>
     </message>
+    <message>
+        <source>スクリーンで探す</source>
+        <translation>Find it on a screen</translation>
+    </message>
+    <message>
+        <source>◀ スクリーン</source>
+        <translation>◀ Screen</translation>
+    </message>
+    <message>
+        <source>スクリーン ▶</source>
+        <translation>Screen ▶</translation>
+    </message>
+    <message>
+        <source>上半分をおおう</source>
+        <translation>Cover the upper half</translation>
+    </message>
+    <message>
+        <source>下半分をおおう</source>
+        <translation>Cover the lower half</translation>
+    </message>
+    <message>
+        <source>スクリーンを動かして、像がはっきり映る所を探します。見つけたら「記録する」。</source>
+        <translation>Move the screen to find where the image on it is sharp. Found it? “Record”.</translation>
+    </message>
 </context>
 </TS>

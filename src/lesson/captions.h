@@ -50,12 +50,31 @@ struct LessonCaptions {
     std::string_view bar_record = "記録する";
     std::string_view bar_notebook = "測定ノート";
     std::string_view lesson_bar = "授業";
+    std::string_view bar_experiment = "スクリーンで探す";
+    std::string_view bar_screen_l = "◀ スクリーン";
+    std::string_view bar_screen_r = "スクリーン ▶";
+    std::string_view bar_cover_upper = "上半分をおおう";
+    std::string_view bar_cover_lower = "下半分をおおう";
 };
 inline constexpr LessonCaptions kCaptions{};
 
 // The lesson's actions; the first four have keys, a letter alone, anywhere in the window or the
-// page. "next" asks for a new prediction after an answer; "leave" gives the prediction up.
-enum class LessonAction { predict, show_answer, record, open_notebook, next, leave };
+// page. "next" asks for a new prediction after an answer; "leave" gives the prediction up; the
+// rest are the experiment's: the pupil's own screen, moved towards the lens or away, and a card
+// over either half of the lens.
+enum class LessonAction {
+    predict,
+    show_answer,
+    record,
+    open_notebook,
+    next,
+    leave,
+    experiment,
+    screen_l,
+    screen_r,
+    cover_upper,
+    cover_lower,
+};
 struct LessonKey {
     LessonAction action;
     char letter;  // lower case, as typed or by its place on the keyboard

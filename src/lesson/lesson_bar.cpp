@@ -8,6 +8,8 @@ namespace {
 
 constexpr std::string_view kObserving =
     "光源を動かして像を見ます。「予想する」で、像ができる所を先に予想できます。";
+constexpr std::string_view kExperimenting =
+    "スクリーンを動かして、像がはっきり映る所を探します。見つけたら「記録する」。";
 constexpr std::string_view kMarkFirst =
     "予想: 像の先ができると思う所をタップ (クリック) して印をつけます。";
 constexpr std::string_view kMarked = "予想: 印をつけました。「答えを見る」で答えを見ます。";
@@ -27,8 +29,9 @@ LessonBar lesson_bar(const Session& session, const Translate& translate) {
         return BarButton{a, translate(caption), enabled, pressed};
     };
     LessonBar bar;
+    const Experiment& e = session.experiment();
     if (!p.asked()) {
-        bar.status = translate(kObserving);
+        bar.status = translate(e.on ? kExperimenting : kObserving);
         bar.buttons.push_back(button(LessonAction::predict, kCaptions.bar_predict));
     } else if (!p.answer_shown()) {
         bar.status = translate(p.mark() ? kMarked : kMarkFirst);
@@ -49,11 +52,23 @@ LessonBar lesson_bar(const Session& session, const Translate& translate) {
     bar.buttons.push_back(
         button(LessonAction::record, kCaptions.bar_record, !session.answer_hidden()));
     bar.buttons.push_back(button(LessonAction::open_notebook, kCaptions.bar_notebook));
+    bar.buttons.push_back(button(LessonAction::experiment, kCaptions.bar_experiment, true, e.on));
+    if (e.on) {
+        bar.buttons.push_back(button(LessonAction::screen_l, kCaptions.bar_screen_l,
+                                     e.quarters > Experiment::kNearest));
+        bar.buttons.push_back(button(LessonAction::screen_r, kCaptions.bar_screen_r,
+                                     e.quarters < Experiment::kFarthest));
+        bar.buttons.push_back(
+            button(LessonAction::cover_upper, kCaptions.bar_cover_upper, true, e.upper_covered));
+        bar.buttons.push_back(
+            button(LessonAction::cover_lower, kCaptions.bar_cover_lower, true, e.lower_covered));
+    }
     return bar;
 }
 
 std::vector<std::string_view> lesson_bar_texts() {
-    return {kObserving, kMarkFirst, kMarked, kAnswerOff, kAnswerNoMark, kAnswerNoImage};
+    return {kObserving, kExperimenting, kMarkFirst,    kMarked,
+            kAnswerOff, kAnswerNoMark,  kAnswerNoImage};
 }
 
 }  // namespace korru

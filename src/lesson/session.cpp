@@ -159,6 +159,16 @@ Outcome Session::act(LessonAction a) {
             return next_prediction();
         case LessonAction::leave:
             return predict(false);
+        case LessonAction::experiment:
+            return make(LessonClick::experiment);
+        case LessonAction::screen_l:
+            return make(LessonClick::screen_l);
+        case LessonAction::screen_r:
+            return make(LessonClick::screen_r);
+        case LessonAction::cover_upper:
+            return make(LessonClick::cover_upper);
+        case LessonAction::cover_lower:
+            return make(LessonClick::cover_lower);
         case LessonAction::open_notebook:
             break;
     }
@@ -229,6 +239,7 @@ Outcome Session::record() {
         notice.text += ' ' + keeping->text;
         notice.lasting = keeping->lasting;
     }
+    if (keeper_.unkept() > 0) notice.text += ' ' + unkept_text();
     return kept(std::move(notice));
 }
 

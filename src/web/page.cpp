@@ -384,21 +384,14 @@ void Page::act(LessonAction action) {
             // words.
             const bool first = !sheet_;
             sheet();
-            Outcome out = session_.record();
-            if (out.rows && out.notice && session_.unkept_rows() > 0) {
-                out.notice->text += ' ' + session_.unkept_text();
-            }
-            show(out, first);
+            show(session_.record(), first);
             break;
         }
         case LessonAction::open_notebook:
             sheet().open(!sheet().is_open());
             break;
-        case LessonAction::next:
-            show(session_.next_prediction());
-            break;
-        case LessonAction::leave:
-            show(session_.predict(false));
+        default:
+            show(session_.act(action));
             break;
     }
 }

@@ -273,16 +273,18 @@ std::vector<LessonAction> actions(const LessonBar& bar) {
 TEST_F(ALesson, TheBarShowsTheModeAndTheNextStepByATap) {
     using A = LessonAction;
     EXPECT_EQ(actions(lesson_bar(s, as_written)),
-              (std::vector{A::predict, A::record, A::open_notebook}));
+              (std::vector{A::predict, A::record, A::open_notebook, A::experiment}));
     s.predict(true);
     LessonBar bar = lesson_bar(s, as_written);
-    EXPECT_EQ(actions(bar), (std::vector{A::show_answer, A::leave, A::record, A::open_notebook}));
+    EXPECT_EQ(actions(bar),
+              (std::vector{A::show_answer, A::leave, A::record, A::open_notebook, A::experiment}));
     EXPECT_FALSE(bar.buttons[2].enabled);
     EXPECT_TRUE(bar.buttons[1].pressed);
     s.put_mark({w.bench.lensx + 5 * w.bench.unit, w.bench.axisy + w.bench.unit});
     s.show_answer();
     bar = lesson_bar(s, as_written);
-    EXPECT_EQ(actions(bar), (std::vector{A::next, A::leave, A::record, A::open_notebook}));
+    EXPECT_EQ(actions(bar),
+              (std::vector{A::next, A::leave, A::record, A::open_notebook, A::experiment}));
     EXPECT_NE(bar.status.find("離れていました"), std::string::npos) << bar.status;
     EXPECT_TRUE(bar.buttons[2].enabled);
     s.next_prediction();
@@ -290,6 +292,19 @@ TEST_F(ALesson, TheBarShowsTheModeAndTheNextStepByATap) {
     EXPECT_FALSE(s.prediction().mark());
     s.predict(false);
     EXPECT_EQ(actions(lesson_bar(s, as_written)).front(), A::predict);
+
+    // The experiment's buttons, each one step of the session.
+    s.act(A::experiment);
+    bar = lesson_bar(s, as_written);
+    EXPECT_EQ(actions(bar),
+              (std::vector{A::predict, A::record, A::open_notebook, A::experiment, A::screen_l,
+                           A::screen_r, A::cover_upper, A::cover_lower}));
+    EXPECT_TRUE(bar.buttons[3].pressed);
+    s.act(A::screen_l);
+    s.act(A::cover_lower);
+    EXPECT_EQ(s.experiment().quarters, Experiment::kFirst - 1);
+    EXPECT_TRUE(lesson_bar(s, as_written).buttons.back().pressed);
+    EXPECT_EQ(scene_text(s.steps()), "predict*2.experiment.screen_l.cover_lower");
 }
 
 }  // namespace
