@@ -2,6 +2,7 @@
 // Keeping the notebook: read, merge, write, and what to say when the store will not.
 #include "lesson/notebook_keeper.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace korru {
@@ -75,10 +76,12 @@ Notebook NotebookKeeper::merged(const Notebook& base) const {
     for (std::size_t i = 0; i < base.rows().size(); ++i) {
         if (!removed_.count(base.ids()[i])) out.add(base.ids()[i], base.rows()[i]);
     }
-    if (!unkept_.rows().empty()) {
-        const std::unordered_set<RowId> kept(base.ids().begin(), base.ids().end());
-        for (std::size_t i = 0; i < unkept_.rows().size(); ++i) {
-            if (!kept.count(unkept_.ids()[i])) out.add(unkept_.ids()[i], unkept_.rows()[i]);
+    // A row recorded here that the store has by now (a write said to have failed that did not)
+    // is not added twice. The rows waiting are few; the store's may be ten thousand.
+    const auto& ids = base.ids();
+    for (std::size_t i = 0; i < unkept_.rows().size(); ++i) {
+        if (std::find(ids.begin(), ids.end(), unkept_.ids()[i]) == ids.end()) {
+            out.add(unkept_.ids()[i], unkept_.rows()[i]);
         }
     }
     return out;

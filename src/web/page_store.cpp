@@ -5,6 +5,7 @@
 
 #include <emscripten/val.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 
@@ -108,10 +109,22 @@ StoreRead PageStore::read() {
         whole_ = text.size();
         hash_ = hash_of(text);
     }
-    // The rows after it, where they follow this very text: rows left after another whole are
-    // no part of the notebook.
+    // The rows after it, where they follow this very text. Rows left after another whole (one
+    // that a page which knows nothing of them wrote since) are rows all the same: those the
+    // whole does not hold yet are added to it, so that none is lost.
     const std::string after = heading(whole_, hash_);
-    if (more_ && more_->rfind(after, 0) == 0) text.append(*more_, after.size());
+    if (more_ && more_->rfind(after, 0) == 0) {
+        text.append(*more_, after.size());
+    } else if (more_ && more_->rfind(kMoreHeading, 0) == 0) {
+        std::string_view rows = std::string_view(*more_).substr(more_->find('\n') + 1);
+        while (!rows.empty()) {
+            const std::size_t end = std::min(rows.find('\n'), rows.size() - 1);
+            const std::string_view line = rows.substr(0, end + 1);
+            rows.remove_prefix(end + 1);
+            const std::string id = "\n" + std::string(line.substr(0, line.find(' ') + 1));
+            if (text.find(id) == std::string::npos) text.append(line);
+        }
+    }
     held_ = text;
     return {StoreRead::State::text, std::move(text), {}};
 }

@@ -1338,6 +1338,24 @@ class AThousandRowsKept(PageTest):
         read = csv_rows(self.b.js("return korru.notebook()"))
         self.assertEqual(len(read), len(rows) + 2)
 
+    def test_rows_after_a_whole_another_page_wrote_are_kept(self):
+        for _ in range(3):
+            self.b.item("mr").click()
+            self.b.key("r", "KeyR", ord("R"))
+        head, *lines = self.b.js(STORED).split("\n")
+        lines = [line for line in lines if line]
+        whole = head + "\n" + "".join(line + "\n" for line in lines[:1])
+        # Rows left after another whole than this one: the first is the whole's own already.
+        more = "korru notebook more 1 %016x\n%s" % (0, "".join(line + "\n" for line in lines))
+        self.b.js("localStorage.clear(); localStorage.setItem('korru.notebook', arguments[0]);"
+                  "localStorage.setItem('korru.notebook.more', arguments[1])", whole, more)
+        self.b.driver.refresh()
+        self.b.wait_for("return %s.length === 3" % SHEET_ROWS)
+        self.b.item("mr").click()
+        self.b.key("r", "KeyR", ord("R"))
+        self.b.wait_for("return %s.length === 4" % SHEET_ROWS)
+        self.assertEqual(len(csv_rows(self.b.js("return korru.notebook()"))), 5)
+
 
 class WithoutIdleCallbacks(PageTest):
     """A browser without requestIdleCallback (Safari) starts the page as Chromium does: the
