@@ -223,33 +223,24 @@ void draw_plot(const Notebook& n, PlotView view, int width, int height, const Tr
         legend += 90 * kTwips;
     }
 
-    // A mark for each row with an image, in its focal length's colour and shape.
-    for (const Measurement& m : n.rows()) {
-        const auto point = plot_point(m, view);
-        if (!point || !p.inside(point->first, point->second)) continue;
-        const LawLook& look = law_look(m.focal_length);
-        const float half = kPointPixels * kTwips / 2;
-        out.push_back(Shape{-1,
-                            Box{p.x(point->first) - half, p.y(point->second) - half,
-                                kPointPixels * kTwips, kPointPixels * kTwips},
-                            look.mark, kInk, look.colour});
-    }
-
-    // Where a pupil found the image on their screen: the same mark, hollow, beside the law's.
+    // A mark for each row with an image, in its focal length's colour and shape; where a pupil
+    // found the image on their screen, the same mark, hollow, beside the law's.
     bool found = false;
-    for (const Measurement& m : n.rows()) {
-        const auto point = found_point(m, view);
-        if (!point || !p.inside(point->first, point->second)) continue;
-        const LawLook& look = law_look(m.focal_length);
-        const float half = kPointPixels * kTwips / 2;
-        out.push_back(Shape{-1,
-                            Box{p.x(point->first) - half, p.y(point->second) - half,
-                                kPointPixels * kTwips, kPointPixels * kTwips},
-                            look.mark, look.colour, kPaper});
-        found = true;
+    const float half = kPointPixels * kTwips / 2;
+    for (const bool hollow : {false, true}) {
+        for (const Measurement& m : n.rows()) {
+            const auto point = hollow ? found_point(m, view) : plot_point(m, view);
+            if (!point || !p.inside(point->first, point->second)) continue;
+            const LawLook& look = law_look(m.focal_length);
+            out.push_back(Shape{-1,
+                                Box{p.x(point->first) - half, p.y(point->second) - half,
+                                    kPointPixels * kTwips, kPointPixels * kTwips},
+                                look.mark, hollow ? look.colour : kInk,
+                                hollow ? kPaper : look.colour});
+            found = found || hollow;
+        }
     }
     if (found) {
-        const float half = kPointPixels * kTwips / 2;
         const float left = (f.area.left + 8) * kTwips, top = (f.area.top + 6) * kTwips;
         out.push_back(Shape{-1, Box{left, top + 4 * kTwips, 2 * half, 2 * half}, ShapeKind::oval,
                             kInk, kPaper});

@@ -51,7 +51,8 @@ Outcome said(std::string text) {
     return out;
 }
 
-// A lesson's own click, on the prediction and the experiment.
+}  // namespace
+
 void lesson_click(LessonClick c, Prediction& p, Experiment& e) {
     switch (c) {
         case LessonClick::predict:
@@ -74,8 +75,6 @@ void lesson_click(LessonClick c, Prediction& p, Experiment& e) {
             break;
     }
 }
-
-}  // namespace
 
 Outcome& Outcome::operator|=(const Outcome& other) {
     bench = bench || other.bench;

@@ -138,6 +138,9 @@ class Session {
     std::string drawing_words_;
 };
 
+// A lesson's own click, on the prediction and the experiment.
+void lesson_click(LessonClick c, Prediction& p, Experiment& e);
+
 // The plot as a picture for a worksheet, in pixels.
 inline constexpr int kPlotPictureWidth = 480, kPlotPictureHeight = 360;
 

@@ -11,8 +11,8 @@
 #include <utility>
 
 #include "commands/startup.h"
-#include "lesson/experiment.h"
 #include "lesson/scene_text.h"
+#include "lesson/session.h"
 #include "window/scene_json.h"
 
 namespace korru {
@@ -211,32 +211,14 @@ std::optional<std::vector<Step>> candidate(const History& h, std::size_t keep_fr
 // The lesson's own steps that leave where `steps` leave the prediction and the experiment: the
 // toggles that stand, and the screen moved straight to where it stands.
 std::vector<Step> lesson_steps_left(const std::vector<Step>& steps) {
-    bool predicting = false, used = false;
+    bool used = false;
+    Prediction p;
     Experiment e;
     for (const Step& s : steps) {
         const LessonClick* c = std::get_if<LessonClick>(&s);
         if (!c) continue;
-        switch (*c) {
-            case LessonClick::predict:
-                predicting = !predicting;
-                continue;
-            case LessonClick::experiment:
-                e.on = !e.on;
-                break;
-            case LessonClick::screen_r:
-                e.screen_r();
-                break;
-            case LessonClick::screen_l:
-                e.screen_l();
-                break;
-            case LessonClick::cover_upper:
-                e.cover_upper();
-                break;
-            case LessonClick::cover_lower:
-                e.cover_lower();
-                break;
-        }
-        used = true;
+        lesson_click(*c, p, e);
+        used = used || *c != LessonClick::predict;
     }
     std::vector<Step> out;
     const int moves = e.quarters - Experiment::kFirst;
@@ -247,7 +229,7 @@ std::vector<Step> lesson_steps_left(const std::vector<Step>& steps) {
     if (e.on) out.emplace_back(LessonClick::experiment);
     // Used and left as it began: still used, so that its numbers are still told.
     if (used && out.empty()) out.insert(out.end(), 2, LessonClick::experiment);
-    if (predicting) out.emplace_back(LessonClick::predict);
+    if (p.asked()) out.emplace_back(LessonClick::predict);
     return out;
 }
 
