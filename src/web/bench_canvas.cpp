@@ -106,7 +106,8 @@ struct BenchCanvas::Painter {
                 const std::size_t at =
                     4 * (static_cast<std::size_t>(rows[y]) * b.width + columns[x]);
                 if (b.bytes[at + 3] != 0) {
-                    fill_style(Rgb{b.bytes[at]} << 16 | Rgb{b.bytes[at + 1]} << 8 | b.bytes[at + 2]);
+                    fill_style(Rgb{b.bytes[at]} << 16 | Rgb{b.bytes[at + 1]} << 8 |
+                               b.bytes[at + 2]);
                     fill_rect({box.left + static_cast<int>(x), box.top + static_cast<int>(y),
                                static_cast<int>(x_end - x), static_cast<int>(y_end - y)});
                 }
