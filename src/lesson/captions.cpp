@@ -40,7 +40,13 @@ std::vector<std::string_view> caption_texts() {
             c.bar_leave,
             c.bar_record,
             c.bar_notebook,
-            c.lesson_bar};
+            c.lesson_bar,
+            c.bar_experiment,
+            c.bar_screen_l,
+            c.bar_screen_r,
+            c.bar_cover_upper,
+            c.bar_cover_lower,
+            c.one_row};
 }
 
 }  // namespace korru

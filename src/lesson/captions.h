@@ -31,6 +31,7 @@ struct LessonCaptions {
     std::string_view open_notebook = "測定ノートを開く";
     std::string_view notebook = "測定ノート";
     std::string_view rows = "%1 行";
+    std::string_view one_row = "1 行";  // its own text, for a language with a singular
     std::string_view export_csv = "CSV で保存…";
     std::string_view copy_table = "表をコピー";
     std::string_view clear = "すべて消す…";
@@ -58,10 +59,10 @@ struct LessonCaptions {
 };
 inline constexpr LessonCaptions kCaptions{};
 
-// The lesson's actions; the first four have keys, a letter alone, anywhere in the window or the
-// page. "next" asks for a new prediction after an answer; "leave" gives the prediction up; the
-// rest are the experiment's: the pupil's own screen, moved towards the lens or away, and a card
-// over either half of the lens.
+// The lesson's actions; those of kLessonKeys have keys, a letter or a mark alone, anywhere in
+// the window or the page. "next" asks for a new prediction after an answer; "leave" gives the
+// prediction up; the rest are the experiment's: the pupil's own screen, moved towards the lens
+// or away, and a card over either half of the lens.
 enum class LessonAction {
     predict,
     show_answer,
@@ -77,14 +78,21 @@ enum class LessonAction {
 };
 struct LessonKey {
     LessonAction action;
-    char letter;  // lower case, as typed or by its place on the keyboard
+    char letter;  // lower case (or "," and "."), as typed or by its place on the keyboard
     std::string_view caption;
 };
-inline constexpr std::array<LessonKey, 4> kLessonKeys{{
+// The experiment's: E turns it on and off, "," and "." (under "<" and ">") move the screen
+// towards the lens and away, U and L cover the upper and the lower half.
+inline constexpr std::array<LessonKey, 9> kLessonKeys{{
     {LessonAction::predict, 'p', kCaptions.predict},
     {LessonAction::show_answer, 'a', kCaptions.show_answer},
     {LessonAction::record, 'r', kCaptions.record},
     {LessonAction::open_notebook, 'n', kCaptions.open_notebook},
+    {LessonAction::experiment, 'e', kCaptions.bar_experiment},
+    {LessonAction::screen_l, ',', kCaptions.bar_screen_l},
+    {LessonAction::screen_r, '.', kCaptions.bar_screen_r},
+    {LessonAction::cover_upper, 'u', kCaptions.bar_cover_upper},
+    {LessonAction::cover_lower, 'l', kCaptions.bar_cover_lower},
 }};
 
 // The arrow keys: alone they make the arrow buttons' clicks; with Shift, while a prediction is

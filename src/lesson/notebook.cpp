@@ -119,7 +119,7 @@ std::optional<std::pair<RowId, Measurement>> stored_row(std::string_view line, b
     if (!line.empty() || count < (with_id ? 8 : 7)) return std::nullopt;
     RowId id = 0;
     const std::string_view* word = words.data();
-    if (with_id && !hex_number(*word++, id)) return std::nullopt;
+    if (with_id && (!hex_number(*word++, id) || id == 0)) return std::nullopt;  // 0 is no id
     Measurement m;
     const auto kind = std::find(kStoredCases.begin(), kStoredCases.end(), *word++);
     if (kind == kStoredCases.end()) return std::nullopt;
@@ -304,14 +304,21 @@ StoredNotebook read_stored(std::string_view text) {
             read.damaged = true;
             break;
         }
-        const auto row = stored_row(rest.substr(0, end), with_id);
+        // A row of the other kind (one a later page added to a first-kind notebook) is read
+        // as a row all the same.
+        auto row = stored_row(rest.substr(0, end), with_id);
+        if (!row) {
+            row = stored_row(rest.substr(0, end), !with_id);
+            if (row) read.damaged = true;
+        }
         rest.remove_prefix(end + 1);
         ++numbered;
-        if (!row || !seen.insert(with_id ? row->first : numbered).second) {
+        const RowId id = row && row->first != 0 ? row->first : numbered;
+        if (!row || !seen.insert(id).second) {
             read.damaged = true;
             continue;
         }
-        read.notebook.add(with_id ? row->first : numbered, row->second);
+        read.notebook.add(id, row->second);
     }
     return read;
 }

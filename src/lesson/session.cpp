@@ -24,9 +24,12 @@ constexpr std::string_view kRecordedVirtual = "%1 行目を記録しました: �
 constexpr std::string_view kRecordedNone = "%1 行目を記録しました: 像はできません。";
 constexpr std::string_view kSameRow = "%1 行目と同じなので、記録しませんでした。";
 constexpr std::string_view kAskClear = "測定ノートの行をすべて消しますか? (%1 行)";
+// The same with one row: a text of its own, so that other languages can say it in the singular.
+constexpr std::string_view kAskClearOne = "測定ノートの行をすべて消しますか? (1 行)";
 constexpr std::string_view kSceneCopied = "場面をコピーしました: %1";
 constexpr std::string_view kSceneTooLong = "クリックが多すぎるため、場面をコピーできません。";
 constexpr std::string_view kUnkept = "%1 行はまだ保存されていません。";
+constexpr std::string_view kUnkeptOne = "1 行はまだ保存されていません。";
 
 // A scene shown in a notice: its beginning, where it is long.
 constexpr std::size_t kShownScene = 60;
@@ -247,7 +250,9 @@ Outcome Session::remove_row(RowId id) {
 }
 
 std::string Session::clear_question() const {
-    return with_numbers(translate_(kAskClear), {std::to_string(notebook().rows().size())});
+    const std::size_t rows = notebook().rows().size();
+    if (rows == 1) return translate_(kAskClearOne);
+    return with_numbers(translate_(kAskClear), {std::to_string(rows)});
 }
 
 Outcome Session::clear_rows() {
@@ -260,6 +265,7 @@ std::string Session::notebook_csv() const {
 
 std::string Session::unkept_text() const {
     if (keeper_.unkept() == 0) return {};
+    if (keeper_.unkept() == 1) return translate_(kUnkeptOne);
     return with_numbers(translate_(kUnkept), {std::to_string(keeper_.unkept())});
 }
 
@@ -334,8 +340,9 @@ std::string Session::plot_svg(PlotView view, const SvgLook& look) const {
 }
 
 std::vector<std::string_view> session_texts() {
-    return {kHowToPredict, kAnswerFirst, kRecordedReal, kRecordedVirtual, kRecordedNone,
-            kSameRow,      kAskClear,    kSceneCopied,  kSceneTooLong,    kUnkept};
+    return {kHowToPredict, kAnswerFirst,  kRecordedReal, kRecordedVirtual,
+            kRecordedNone, kSameRow,      kAskClear,     kAskClearOne,
+            kSceneCopied,  kSceneTooLong, kUnkept,       kUnkeptOne};
 }
 
 }  // namespace korru

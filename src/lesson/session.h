@@ -141,8 +141,9 @@ class Session {
 // A lesson's own click, on the prediction and the experiment.
 void lesson_click(LessonClick c, Prediction& p, Experiment& e);
 
-// The plot as a picture for a worksheet, in pixels.
-inline constexpr int kPlotPictureWidth = 480, kPlotPictureHeight = 360;
+// The plot as a picture for a worksheet, in pixels: the SVG's size, and the PNG's drawn at twice
+// it, 1600 pixels wide, sharp on a printed page.
+inline constexpr int kPlotPictureWidth = 800, kPlotPictureHeight = 600;
 
 // The texts of this file, for the catalogue.
 std::vector<std::string_view> session_texts();

@@ -117,6 +117,7 @@ StoreRead PageStore::read() {
         text.append(*more_, after.size());
     } else if (more_ && more_->rfind(kMoreHeading, 0) == 0) {
         std::string_view rows = std::string_view(*more_).substr(more_->find('\n') + 1);
+        if (!rows.empty() && !text.empty() && text.back() != '\n') text += '\n';
         while (!rows.empty()) {
             const std::size_t end = std::min(rows.find('\n'), rows.size() - 1);
             const std::string_view line = rows.substr(0, end + 1);

@@ -299,6 +299,15 @@ TEST(Notebook, KeptRowsReadBackExactlyAndWhatNoBenchMakesIsLeftOut) {
         EXPECT_TRUE(r.damaged) << bad;
         EXPECT_EQ(r.notebook.rows(), n.rows()) << bad;
     }
+    // A row of the later kind after rows of the first: read too, and the whole said damaged, so
+    // that it is set aside and written again as one kind.
+    const StoredNotebook mixed = read_stored(
+        "korru notebook 1\n"
+        "real 41800000 40000000 40800000 40aaaaab 3f2aaaab 3eaaaaab\n" +
+        row);
+    EXPECT_TRUE(mixed.damaged);
+    ASSERT_EQ(mixed.notebook.rows().size(), 2u);
+    EXPECT_EQ(mixed.notebook.rows()[1], n.rows()[0]);
     EXPECT_TRUE(read_stored("korru notebook 9\n").damaged);
     EXPECT_TRUE(read_stored("\x89PNG\r\n").damaged);
 }
