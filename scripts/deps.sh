@@ -7,7 +7,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
 packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-svg-dev qt6-l10n-tools libgtest-dev libbenchmark-dev
-          fonts-ipafont-gothic xvfb xauth dpkg-dev file)
+          fonts-ipafont-gothic qt6-translations-l10n xvfb xauth dpkg-dev file)
 # The web page's build (scripts/web.sh, through --web) needs only these.
 web=(cmake ninja-build emscripten nodejs)
 # Its tests drive real browsers: Chromium; WebKit's MiniBrowser through WebKitWebDriver, in a
@@ -16,7 +16,8 @@ browser=(chromium chromium-driver python3-selenium python3-pil
          webkit2gtk-driver libwebkit2gtk-4.1-0 locales firefox-esr)
 if [ "${1:-}" = "--test" ]; then
     packages+=(valgrind desktop-file-utils appstream man-db clang-format
-               at-spi2-core python3-pyatspi dbus-x11 xdotool clang "${web[@]}" "${browser[@]}")
+               at-spi2-core python3-pyatspi dbus-x11 xdotool x11-utils openbox clang "${web[@]}"
+               "${browser[@]}")
     # A Node.js from elsewhere may bring its own npm.
     command -v npm >/dev/null || packages+=(npm)
 elif [ "${1:-}" = "--web" ]; then

@@ -404,6 +404,18 @@
         <translation>Clear every row of the notebook (%1 rows)?</translation>
     </message>
     <message>
+        <source>測定ノートの行をすべて消しますか? (1 行)</source>
+        <translation>Clear every row of the notebook (1 row)?</translation>
+    </message>
+    <message>
+        <source>行を消す…</source>
+        <translation>Remove row…</translation>
+    </message>
+    <message>
+        <source>%1 行目を消しますか?</source>
+        <translation>Remove row %1?</translation>
+    </message>
+    <message>
         <source>グラフ</source>
         <translation>Plot</translation>
     </message>
@@ -474,6 +486,10 @@
     <message>
         <source>%1 行</source>
         <translation>%1 rows</translation>
+    </message>
+    <message>
+        <source>1 行</source>
+        <translation>1 row</translation>
     </message>
     <message>
         <source>グラフを PNG で保存</source>
@@ -596,6 +612,10 @@
         <translation>%1 rows not kept yet.</translation>
     </message>
     <message>
+        <source>1 行はまだ保存されていません。</source>
+        <translation>1 row not kept yet.</translation>
+    </message>
+    <message>
         <source>場面を開く…</source>
         <translation>Open a scene…</translation>
     </message>
@@ -664,12 +684,36 @@
         <translation>writing there is not allowed</translation>
     </message>
     <message>
+        <source>読むことが許されていません</source>
+        <translation>reading it is not allowed</translation>
+    </message>
+    <message>
         <source>読み取り専用の場所です</source>
         <translation>the place is read-only</translation>
     </message>
     <message>
         <source>そのフォルダーがありません</source>
         <translation>there is no such folder</translation>
+    </message>
+    <message>
+        <source>ファイルではなくフォルダーです</source>
+        <translation>it is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>ディスクが読み書きに失敗しました</source>
+        <translation>the disk failed to read or write</translation>
+    </message>
+    <message>
+        <source>名前が長すぎます</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>開いているファイルが多すぎます</source>
+        <translation>too many files are open</translation>
+    </message>
+    <message>
+        <source>システムが拒みました: %1</source>
+        <translation>the system refused: %1</translation>
     </message>
     <message>
         <source>%1 に保存できませんでした (%2)。</source>

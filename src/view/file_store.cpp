@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <cerrno>
 
 #include "lesson/notebook.h"
 #include "view/file_write.h"
@@ -83,14 +84,20 @@ void FileStore::watch() {
 StoreRead FileStore::read() {
     QFile in(file_);
     if (!in.exists()) return {};
-    if (!in.open(QIODevice::ReadOnly)) {
-        return {StoreRead::State::unreadable, {}, in.errorString().toStdString()};
-    }
+    const auto unreadable = [this, &in] {
+        // The toolkit refuses a folder itself, with no number of the system's.
+        int error = errno;
+        if (error == 0 && QFileInfo(file_).isDir()) error = EISDIR;
+        return StoreRead{StoreRead::State::unreadable,
+                         {},
+                         file_error_reason(error, false, in.errorString()).toStdString()};
+    };
+    errno = 0;
+    if (!in.open(QIODevice::ReadOnly)) return unreadable();
     // A byte more than a notebook can be, so that a larger file reads as damaged.
+    errno = 0;
     const QByteArray text = in.read(static_cast<qint64>(kLargestStored) + 1);
-    if (in.error() != QFileDevice::NoError) {
-        return {StoreRead::State::unreadable, {}, in.errorString().toStdString()};
-    }
+    if (in.error() != QFileDevice::NoError) return unreadable();
     return {StoreRead::State::text, text.toStdString(), {}};
 }
 

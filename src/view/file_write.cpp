@@ -19,8 +19,15 @@ namespace {
 constexpr const char* kFull =
     QT_TRANSLATE_NOOP("korru", "空き容量が足りないか、ファイルの大きさの上限を超えます");
 constexpr const char* kDenied = QT_TRANSLATE_NOOP("korru", "書き込みが許されていません");
+constexpr const char* kReadDenied = QT_TRANSLATE_NOOP("korru", "読むことが許されていません");
 constexpr const char* kReadOnly = QT_TRANSLATE_NOOP("korru", "読み取り専用の場所です");
 constexpr const char* kNoFolder = QT_TRANSLATE_NOOP("korru", "そのフォルダーがありません");
+constexpr const char* kFolder = QT_TRANSLATE_NOOP("korru", "ファイルではなくフォルダーです");
+constexpr const char* kDisk = QT_TRANSLATE_NOOP("korru", "ディスクが読み書きに失敗しました");
+constexpr const char* kLongName = QT_TRANSLATE_NOOP("korru", "名前が長すぎます");
+constexpr const char* kBusy = QT_TRANSLATE_NOOP("korru", "開いているファイルが多すぎます");
+// Any other reason: the system's own words, which may be English, inside the window's.
+constexpr const char* kOther = QT_TRANSLATE_NOOP("korru", "システムが拒みました: %1");
 constexpr const char* kNotSaved = QT_TRANSLATE_NOOP("korru", "%1 に保存できませんでした (%2)。");
 constexpr const char* kMakeRoom =
     QT_TRANSLATE_NOOP("korru", "空きを作ってから、もう一度保存してください。");
@@ -33,16 +40,8 @@ FileWrite failed(int error) {
         case EDQUOT:
         case EFBIG:
             return {FileWrite::Outcome::full, translated(kFull)};
-        case EACCES:
-        case EPERM:
-            return {FileWrite::Outcome::refused, translated(kDenied)};
-        case EROFS:
-            return {FileWrite::Outcome::refused, translated(kReadOnly)};
-        case ENOENT:
-        case ENOTDIR:
-            return {FileWrite::Outcome::refused, translated(kNoFolder)};
         default:
-            return {FileWrite::Outcome::refused, qt_error_string(error)};
+            return {FileWrite::Outcome::refused, file_error_reason(error, true)};
     }
 }
 
@@ -64,18 +63,56 @@ int write_all(int fd, const char* data, qsizetype size) {
 
 }  // namespace
 
+QString file_error_reason(int error, bool writing, const QString& system) {
+    switch (error) {
+        case ENOSPC:
+        case EDQUOT:
+        case EFBIG:
+            return translated(kFull);
+        case EACCES:
+        case EPERM:
+            return translated(writing ? kDenied : kReadDenied);
+        case EROFS:
+            return translated(kReadOnly);
+        case ENOENT:
+        case ENOTDIR:
+            return translated(kNoFolder);
+        case EISDIR:
+            return translated(kFolder);
+        case EIO:
+            return translated(kDisk);
+        case ENAMETOOLONG:
+            return translated(kLongName);
+        case EMFILE:
+        case ENFILE:
+            return translated(kBusy);
+        case 0:
+            return translated(kOther).arg(system);
+        default:
+            return translated(kOther).arg(qt_error_string(error));
+    }
+}
+
 FileWrite write_whole(const QByteArray& bytes, const QString& file) {
     QSaveFile out(file);
     errno = 0;
     if (!out.open(QIODevice::WriteOnly)) {
         const int error = errno;
-        return error ? failed(error) : FileWrite{FileWrite::Outcome::refused, out.errorString()};
+        return error ? failed(error)
+                     : FileWrite{FileWrite::Outcome::refused,
+                                 file_error_reason(0, true, out.errorString())};
     }
     if (const int error = write_all(out.handle(), bytes.constData(), bytes.size())) {
         out.cancelWriting();
         return failed(error);
     }
-    if (!out.commit()) return {FileWrite::Outcome::refused, out.errorString()};
+    errno = 0;
+    if (!out.commit()) {
+        const int error = errno;  // the rename's, where it was the rename that failed
+        return error ? failed(error)
+                     : FileWrite{FileWrite::Outcome::refused,
+                                 file_error_reason(0, true, out.errorString())};
+    }
     return {};
 }
 

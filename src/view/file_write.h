@@ -17,6 +17,11 @@ struct FileWrite {
     bool written() const { return outcome == Outcome::written; }
 };
 
+// Why a file could not be written (or read), from the system's error number, in the window's
+// words: the common reasons said plainly, any other (or none known: 0) with the system's own
+// words inside, `system` where there is no number.
+QString file_error_reason(int error, bool writing, const QString& system = {});
+
 // Writes `bytes` to `file`, replacing it only once all of them are on the disk; anything but
 // written leaves the file as it was.
 FileWrite write_whole(const QByteArray& bytes, const QString& file);

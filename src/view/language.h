@@ -11,11 +11,12 @@
 
 namespace korru::view {
 
-// Installs the English catalogue under an English system locale, none under any other (the C
-// locale included). Needs a QCoreApplication.
+// Installs the English catalogue under an English system locale, the toolkit's Japanese one under
+// any other (the C locale included). Needs a QCoreApplication.
 void use_system_language();
 
-// Installs the catalogue for `language`: English, or none (Japanese) for any other.
+// Installs the catalogue for `language`: English, or for any other the window's own Japanese with
+// the toolkit's Japanese catalogue for its dialogs.
 void use_language(QLocale::Language language);
 
 // A text of the model or the view as the user reads it.

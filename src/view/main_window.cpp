@@ -28,7 +28,6 @@
 #include "view/fonts.h"
 #include "view/language.h"
 #include "view/notebook_window.h"
-#include "view/notice.h"
 #include "view/panel.h"
 #include "view/pictures.h"
 #include "view/twips.h"
@@ -44,12 +43,6 @@ constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
                                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 
-// The frame assumed where the platform tells none before the window is first shown.
-QMargins nominal_frame() {
-    const int side = pixel_of(kNominalFrameSide);
-    return {side, pixel_of(kNominalTitleBar), side, side};
-}
-
 QString text(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
@@ -62,6 +55,11 @@ void set_text_colour(QLabel* label, Rgb rgb) {
 }
 
 }  // namespace
+
+QMargins nominal_frame() {
+    const int side = pixel_of(kNominalFrameSide);
+    return {side, pixel_of(kNominalTitleBar), side, side};
+}
 
 void report_error(QWidget* parent, const RuntimeError& e) {
     QMessageBox::critical(parent, text(kMainDef.caption), QString::fromUtf8(e.what()));
@@ -79,7 +77,6 @@ MainWindow::MainWindow(Session& session)
     add_keys();
     add_picture_actions();
     add_lesson_actions();
-    notice_ = new Notice(this);
     show_model();
     place_window();
     widgets_[static_cast<std::size_t>(Window::ids::move_away)]->setFocus();
@@ -255,13 +252,11 @@ void MainWindow::add_picture_actions() {
 }
 
 // Cut from the whole window as it renders, so that every line falls on the same pixels as in
-// the snapshot tool's window picture. A notice over the bench is no part of it: the bench is
-// painted again over it.
+// the snapshot tool's window picture.
 QImage MainWindow::bench_picture() {
     QImage whole(size(), QImage::Format_RGB32);
     whole.setDevicePixelRatio(1);
     render(&whole);
-    if (notice_->isVisible()) bench_->render(&whole, bench_->pos());
     return whole.copy(bench_surface());
 }
 
@@ -313,7 +308,11 @@ void MainWindow::deliver(Step s) {
 void MainWindow::present(const Outcome& out) {
     if (out.bench) show_model();
     if (out.mode) show_mode();
-    if (out.rows && notebook_window_) notebook_window_->show_rows();
+    if (notebook_window_) {
+        if (out.rows) notebook_window_->show_rows();
+        // The bar's sentence says how far the mark is from the image: the bench's too.
+        if (out.mode || out.bench) notebook_window_->show_mode();
+    }
     if (out.notice) tell(QString::fromStdString(out.notice->text), out.notice->lasting);
     if (model_.unloaded) close();
 }

@@ -4,7 +4,7 @@
 // a button, an arrow key, a drag of the candle on the bench) is a step the session makes, every
 // lesson action one of its calls; what each returns is shown in one place (present). The widgets'
 // states and the bench are read back from the model. The lesson's menu and keys are in
-// main_window_lesson.cpp, the notebook in a window of its own.
+// main_window_lesson.cpp; its bar, notices and notebook in a window of its own beside this one.
 #pragma once
 
 #include <QImage>
@@ -13,6 +13,7 @@
 #include <functional>
 #include <vector>
 
+#include "lesson/captions.h"
 #include "lesson/session.h"
 
 class QAction;
@@ -21,7 +22,6 @@ class QShortcut;
 namespace korru::view {
 
 class BenchWidget;
-class Notice;
 class NotebookWindow;
 
 class MainWindow : public QWidget {
@@ -37,15 +37,19 @@ class MainWindow : public QWidget {
     // After a run-time error of the model, which the window has reported.
     bool failed() const { return failed_; }
 
-    // Says `text` over the bench without stopping anything (Notice): a lasting notice stays until
-    // it is put away.
+    // Says `text` in the lesson's window, which opens beside the bench without taking the
+    // keyboard, and stops nothing (Notice): a lasting notice stays until another comes.
     void tell(const QString& text, bool lasting);
 
     // Where the notebook is kept, another window (or program) has written it.
     void store_changed();
 
-    // The notebook's window, made when first asked for.
+    // The lesson's window, made when first asked for (not shown by that).
     NotebookWindow* notebook_window();
+
+    // The bench and every control of this window, on the screen: what the lesson's window and
+    // its notices should leave in sight.
+    std::vector<QRect> kept_in_sight() const;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -55,8 +59,13 @@ class MainWindow : public QWidget {
     void add_lesson_actions();
     void copy_scene();
     void open_scene();
-    void record();
-    void show_notebook(bool activate);
+    void act(LessonAction action);
+    // The lesson's window shown beside this one where it is not, with its notebook or only its
+    // bar; raised and given the keyboard with `activate`.
+    void show_lesson(bool activate, bool with_notebook);
+    bool notebook_in_sight() const;
+    void place_lesson();
+    int lesson_width() const;
     void show_mode();
     QRect bench_surface() const;
     QByteArray bench_drawing() const;
@@ -85,12 +94,15 @@ class MainWindow : public QWidget {
     bool failed_ = false;
     QString last_save_;  // where the last picture was saved, offered again
 
-    Notice* notice_ = nullptr;
     NotebookWindow* notebook_window_ = nullptr;
-    QAction* predicting_ = nullptr;      // checked while a prediction is asked for
-    QAction* answer_ = nullptr;          // enabled while a prediction is asked for
-    std::vector<QShortcut*> mark_keys_;  // the same
+    QAction* predicting_ = nullptr;          // checked while a prediction is asked for
+    QAction* answer_ = nullptr;              // enabled while a prediction is asked for
+    std::vector<QShortcut*> mark_keys_;      // the same
+    std::vector<QAction*> experiment_keys_;  // enabled while the experiment is on
 };
+
+// A window's frame as the model assumes it where the platform has told none yet.
+QMargins nominal_frame();
 
 // Shows a run-time error of the model in a message box.
 void report_error(QWidget* parent, const RuntimeError& e);

@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: MIT
-// What a lesson adds to the window, from the bench's menu and from keys anywhere in it, each a
-// call of the session: the scene copied as a text, or opened from a text or the page's link;
-// predict, then look (P, a click or Shift+arrows for the mark, A for the answer); a row of the
-// notebook recorded (R) and the notebook's window (N). None of it is in the model: with none of
-// it in use, the window is as it was.
+// What a lesson adds to the window, from the bench's menu, from keys anywhere in it and from the
+// lesson bar of the lesson's window, each a call of the session: the scene copied as a text, or
+// opened from a text or the page's link; predict, then look (P, a click or Shift+arrows for the
+// mark, A for the answer), and predict again; a row of the notebook recorded (R) or taken out,
+// and the notebook (N). The lesson's window stands beside this one and holds the bar, the
+// notices and the notebook. None of it is in the model: with none of it in use, the window is as
+// it was.
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QScreen>
 #include <QShortcut>
+#include <QWindow>
 #include <algorithm>
+#include <utility>
 
 #include "lesson/captions.h"
 #include "view/bench_widget.h"
@@ -17,9 +22,22 @@
 #include "view/main_window.h"
 #include "view/notebook_window.h"
 #include "view/notice.h"
+#include "view/placement.h"
 #include "view/snapshot.h"
 
 namespace korru::view {
+
+namespace {
+
+// Pixels between the bench's axis and a notebook's window below it: the candle's foot and an
+// upright image's.
+constexpr int kAxisClearance = 12;
+// The lesson window's least and greatest first width, and the pixels it leaves before the
+// controls beside it.
+constexpr std::pair<int, int> kLessonWidths{460, 640};
+constexpr int kLessonGap = 8;
+
+}  // namespace
 
 void MainWindow::add_lesson_actions() {
     const auto action = [this](std::string_view text, QKeySequence key, auto&& slot) {
@@ -38,32 +56,50 @@ void MainWindow::add_lesson_actions() {
     action(kCaptions.copy_scene, {}, [this] { copy_scene(); });
     action(kCaptions.open_scene, {}, [this] { open_scene(); });
     for (const LessonKey& k : kLessonKeys) {
-        const QKeySequence key(Qt::Key_A + (k.letter - 'a'));
+        const QKeySequence key(k.letter == ','   ? Qt::Key_Comma
+                               : k.letter == '.' ? Qt::Key_Period
+                                                 : Qt::Key_A + (k.letter - 'a'));
         switch (k.action) {
             case LessonAction::predict:
                 separator();
                 predicting_ = action(k.caption, key, [this](bool on) {
                     attempt([&] { return session_.predict(on); });
+                    show_lesson(false, notebook_in_sight());
                 });
                 predicting_->setCheckable(true);
                 break;
             case LessonAction::show_answer:
-                answer_ = action(k.caption, key, [this] { present(session_.show_answer()); });
+                answer_ = action(k.caption, key, [this] { act(LessonAction::show_answer); });
                 answer_->setEnabled(false);
                 break;
             case LessonAction::record:
                 separator();
-                action(k.caption, key, [this] { record(); });
+                action(k.caption, key, [this] { act(LessonAction::record); });
                 break;
             case LessonAction::open_notebook:
-                action(k.caption, key, [this] { show_notebook(true); });
+                action(k.caption, key, [this] { show_lesson(true, true); });
+                break;
+            case LessonAction::experiment:
+                separator();
+                action(k.caption, key, [this] { act(LessonAction::experiment); });
+                break;
+            case LessonAction::screen_l:
+            case LessonAction::screen_r:
+            case LessonAction::cover_upper:
+            case LessonAction::cover_lower:
+                // The screen's and the covers' only while the experiment is on, as in the bar.
+                experiment_keys_.push_back(
+                    action(k.caption, key, [this, a = k.action] { act(a); }));
+                experiment_keys_.back()->setEnabled(false);
                 break;
             default:  // the actions without a key are not the menu's
                 break;
         }
     }
     auto* away = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(away, &QShortcut::activated, this, [this] { notice_->hide(); });
+    connect(away, &QShortcut::activated, this, [this] {
+        if (notebook_window_) notebook_window_->notice()->clear_notice();
+    });
 }
 
 // The menu and the keys as the lesson's mode stands; a passing notice on how to predict goes
@@ -73,7 +109,23 @@ void MainWindow::show_mode() {
     predicting_->setChecked(asked);
     answer_->setEnabled(asked);
     for (QShortcut* key : mark_keys_) key->setEnabled(asked);
-    if (!session_.answer_hidden()) notice_->pass();
+    for (QAction* key : experiment_keys_) key->setEnabled(session_.experiment().on);
+    if (!session_.answer_hidden() && notebook_window_) notebook_window_->notice()->pass();
+}
+
+// A lesson action, from the bar, the menu or a key: the session's, but for the notebook, which
+// the bar's button shows or puts away.
+void MainWindow::act(LessonAction action) {
+    if (action == LessonAction::open_notebook) {
+        show_lesson(true, !notebook_in_sight());
+        return;
+    }
+    attempt([&] { return session_.act(action); });
+    show_lesson(false, notebook_in_sight());
+}
+
+bool MainWindow::notebook_in_sight() const {
+    return notebook_window_ && notebook_window_->isVisible() && notebook_window_->notebook_shown();
 }
 
 QRect MainWindow::bench_surface() const {
@@ -85,7 +137,8 @@ QByteArray MainWindow::bench_drawing() const {
 }
 
 void MainWindow::tell(const QString& text, bool lasting) {
-    notice_->tell(text, bench_surface(), lasting);
+    show_lesson(false, notebook_in_sight());
+    notebook_window_->tell(text, lasting);
 }
 
 void MainWindow::copy_scene() {
@@ -107,35 +160,110 @@ void MainWindow::open_scene() {
     attempt([&] { return session_.open(scene); });
 }
 
-// A row is the scene as it stands, unless the session says why not.
-void MainWindow::record() {
-    const Outcome out = session_.record();
-    present(out);
-    if (out.rows) show_notebook(false);
-}
-
 NotebookWindow* MainWindow::notebook_window() {
     if (!notebook_window_) {
         notebook_window_ = new NotebookWindow(session_, this);
+        connect(notebook_window_, &NotebookWindow::acted, this, &MainWindow::act);
         connect(notebook_window_, &NotebookWindow::clear_asked, this,
                 [this] { present(session_.clear_rows()); });
+        connect(notebook_window_, &NotebookWindow::remove_asked, this,
+                [this](RowId id) { present(session_.remove_row(id)); });
     }
     return notebook_window_;
 }
 
-// Opened by a row recorded, the notebook's window does not take the keyboard from the bench, so
-// that the pupil goes on moving the candle and recording.
-void MainWindow::show_notebook(bool activate) {
-    NotebookWindow* notebook = notebook_window();
-    if (notebook->isVisible() && !activate) return;
-    notebook->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
-    notebook->show();
+// Opened by a lesson action from the bench's menu or a key, or by a notice, the lesson's window
+// does not take the keyboard from the bench, so that the pupil goes on moving the candle and
+// recording. It is placed where it is first shown and where its notebook comes or goes.
+void MainWindow::show_lesson(bool activate, bool with_notebook) {
+    NotebookWindow* lesson = notebook_window();
+    const bool opening = !lesson->isVisible();
+    const bool resized = with_notebook != lesson->notebook_shown();
+    if (opening) lesson->set_width(lesson_width());
+    lesson->show_notebook(with_notebook);
+    if (opening || resized) place_lesson();
+    if (opening) {
+        lesson->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
+        lesson->show();
+    }
     if (activate) {
-        notebook->raise();
-        notebook->activateWindow();
-    } else if (isActiveWindow()) {
+        lesson->raise();
+        lesson->activateWindow();
+    } else if (opening && isActiveWindow()) {
         activateWindow();  // where the platform gives a new window the keyboard all the same
     }
+}
+
+void MainWindow::place_lesson() {
+    NotebookWindow* lesson = notebook_window_;
+    // The frames of this window manager, as this window has them where the lesson's has none yet,
+    // or as the model assumes them where there is no window manager, or it has not yet told.
+    QMargins frame = lesson->windowHandle() ? lesson->windowHandle()->frameMargins() : QMargins();
+    if (frame.isNull() && windowHandle()) frame = windowHandle()->frameMargins();
+    const bool framed = !frame.isNull();
+    if (!framed) frame = nominal_frame();
+    LessonPlace place;
+    place.window = lesson->size().grownBy(frame);
+    place.band = lesson->band_height() + frame.bottom();
+    place.main = frameGeometry();
+    place.kept = kept_in_sight();
+    // The screen the model placed this window on.
+    const QPoint origin = QGuiApplication::primaryScreen()
+                              ? QGuiApplication::primaryScreen()->geometry().topLeft()
+                              : QPoint();
+    place.screen =
+        QRect(origin, QSize(pixel_of(session_.screen().width), pixel_of(session_.screen().height)));
+    // Some window managers take the position asked for as the client's where it is the frame's,
+    // and put the window a title bar lower (openbox; this window too): the screen's last title
+    // bar is left free, so that the notices at the window's bottom stay on the screen.
+    if (framed) place.screen.setBottom(place.screen.bottom() - frame.top());
+    LessonSpot spot = place_lesson_window(place);
+    if (spot.covered > 0 && lesson->notebook_shown()) {
+        // Where it must cover some of the bench, the notebook is no taller than the room below
+        // the bench's axis, so that the candle, the lens and the image's usual place stay in
+        // sight.
+        const int axis = bench_->mapToGlobal(bench_->contentsRect().topLeft()).y() +
+                         pixel_of(model_.bench.axisy);
+        const int room =
+            place.screen.bottom() - axis - kAxisClearance - frame.top() - frame.bottom();
+        if (room < lesson->height()) {
+            lesson->resize(lesson->width(), std::max(room, lesson->minimumSizeHint().height()));
+            place.window = lesson->size().grownBy(frame);
+            spot = place_lesson_window(place);
+        }
+    }
+    lesson->move(spot.frame.topLeft());
+}
+
+// As wide as the room left of the controls below the bench and of the lens, where the window
+// will most likely stand, allows: the bar's buttons on one row and every column of the table
+// where it can.
+int MainWindow::lesson_width() const {
+    const QRect bench(bench_->mapToGlobal(QPoint()), bench_->size());
+    const QPoint origin = QGuiApplication::primaryScreen()
+                              ? QGuiApplication::primaryScreen()->geometry().topLeft()
+                              : QPoint();
+    const Item& lens = model_.items[static_cast<std::size_t>(Window::ids::lens)];
+    int room = bench_->mapToGlobal(bench_->contentsRect().topLeft()).x() + pixel_of(lens.left) -
+               origin.x();
+    for (const QRect& kept : kept_in_sight()) {
+        if (kept.top() > bench.bottom()) room = std::min(room, kept.left() - origin.x());
+    }
+    const QMargins frame = nominal_frame();
+    return std::clamp(room - frame.left() - frame.right() - kLessonGap, kLessonWidths.first,
+                      kLessonWidths.second);
+}
+
+std::vector<QRect> MainWindow::kept_in_sight() const {
+    std::vector<QRect> kept;
+    const QPoint client = mapToGlobal(QPoint(0, 0));
+    for (std::size_t id = 0; id < kItemCount; ++id) {
+        const QWidget* w = widgets_[id];
+        // The bench and the controls; the panels hold the option buttons. Labels are words only.
+        if (!w || kItems[id].kind == Kind::label || w->parentWidget() != this) continue;
+        kept.push_back(w->geometry().translated(client));
+    }
+    return kept;
 }
 
 }  // namespace korru::view

@@ -1,31 +1,35 @@
 // SPDX-License-Identifier: MIT
-// The notebook's window: the table, its buttons, and the plot painted as the bench is.
+// The lesson's window: the notebook's table, its buttons and the plot painted as the bench is;
+// below them the bar and the notices.
 #include "view/notebook_window.h"
 
 #include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
-#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <deque>
 #include <string>
 
-#include "lesson/captions.h"
+#include "lesson/lesson_bar.h"
 #include "view/bench_painter.h"
+#include "view/fonts.h"
 #include "view/growing_picture.h"
 #include "view/language.h"
+#include "view/lesson_bar_view.h"
 #include "view/notebook_table.h"
+#include "view/notice.h"
 #include "view/snapshot.h"
 #include "view/worksheet.h"
 
@@ -36,6 +40,15 @@ namespace {
 constexpr const char* kHint = QT_TRANSLATE_NOOP(
     "korru", "R キーか光学台のメニューの「測定ノートに記録」で、いまの場面を1行記録します。");
 constexpr const char* kTable = QT_TRANSLATE_NOOP("korru", "測定の表");
+constexpr const char* kRemove = QT_TRANSLATE_NOOP("korru", "行を消す…");
+constexpr const char* kAskRemove = QT_TRANSLATE_NOOP("korru", "%1 行目を消しますか?");
+
+// The plot's pixels to a pixel of its picture: print size.
+constexpr int kPrintRatio = 2;
+// The least height of a button or an option, for a finger.
+constexpr int kLeastSide = 28;
+// The window's width, enough for every column of the table, and its height with the notebook.
+constexpr int kWidth = 460, kNotebookHeight = 700;
 
 QString words(const std::string& utf8) {
     return QString::fromStdString(utf8);
@@ -59,7 +72,7 @@ class PlotWidget : public QWidget {
   public:
     PlotWidget(const Session& session, QWidget* parent) : QWidget(parent), session_(session) {
         setAttribute(Qt::WA_OpaquePaintEvent);
-        setMinimumSize(320, 240);
+        setMinimumSize(240, 120);
     }
 
     PlotView view = PlotView::distances;
@@ -82,81 +95,126 @@ class PlotWidget : public QWidget {
 NotebookWindow::NotebookWindow(const Session& session, QWidget* parent)
     : QWidget(parent, Qt::Window), session_(session) {
     setObjectName(QStringLiteral("notebook"));
-    const auto button = [this](std::string_view text, const char* name, auto&& slot) {
-        auto* b = new QPushButton(translated(text), this);
+    setFont(window_font());
+    notebook_part_ = make_notebook_part();
+
+    band_ = new QWidget(this);
+    band_->setObjectName(QStringLiteral("band"));
+    bar_ = new LessonBarView(band_);
+    connect(bar_, &LessonBarView::acted, this, &NotebookWindow::acted);
+    unkept_ = new QLabel(band_);
+    unkept_->setObjectName(QStringLiteral("unkept"));
+    unkept_->setWordWrap(true);
+    unkept_->hide();
+    notice_ = new Notice(band_);
+    auto* line = new QFrame(band_);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    auto* band = new QVBoxLayout(band_);
+    band->setContentsMargins(0, 0, 0, 0);
+    band->addWidget(line);
+    band->addWidget(bar_);
+    band->addWidget(unkept_);
+    band->addWidget(notice_);
+
+    auto* layout = new QVBoxLayout(this);
+    // The window's sizes are set here, not by its layout, once it is shown: the bar's height
+    // follows its words.
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
+    layout->addWidget(notebook_part_, 1);
+    layout->addWidget(band_);
+    set_plot_view(PlotView::distances);
+    show_rows();
+    show_mode();
+    notebook_size_ = QSize(kWidth, kNotebookHeight);
+    resize(notebook_size_);
+}
+
+QWidget* NotebookWindow::make_notebook_part() {
+    auto* part = new QWidget(this);
+    part->setObjectName(QStringLiteral("notebook_part"));
+    const auto button = [this, part](const QString& text, const char* name, auto&& slot) {
+        auto* b = new QPushButton(text, part);
         b->setObjectName(QLatin1String(name));
         b->setAutoDefault(false);
+        b->setMinimumHeight(kLeastSide);
         connect(b, &QPushButton::clicked, this, slot);
         return b;
     };
 
-    auto* hint = new QLabel(translated(kHint), this);
-    hint->setWordWrap(true);
     rows_ = new NotebookTable(session_.notebook(), this);
-    table_ = new QTableView(this);
+    table_ = new QTableView(part);
     table_->setObjectName(QStringLiteral("rows"));
     table_->setAccessibleName(translated(kTable));
+    // How a row comes, for the keyboard: the bar's button says it for the mouse and a finger.
+    table_->setToolTip(translated(kHint));
     table_->setModel(rows_);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setWordWrap(false);
     QHeaderView* numbers = table_->verticalHeader();
     numbers->setSectionResizeMode(QHeaderView::Fixed);
     numbers->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-    unkept_ = new QLabel(this);
-    unkept_->setObjectName(QStringLiteral("unkept"));
-    unkept_->setWordWrap(true);
-    unkept_->hide();
+    table_->installEventFilter(this);
 
+    remove_ = button(translated(kRemove), "remove", [this] { remove_row(); });
+    remove_->setEnabled(false);
+    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { remove_->setEnabled(table_->selectionModel()->hasSelection()); });
     auto* rows = new QHBoxLayout;
-    rows->addWidget(button(kCaptions.export_csv, "csv", [this] { export_csv(); }));
-    rows->addWidget(button(kCaptions.copy_table, "copy", [this] { copy_table(); }));
+    rows->addWidget(button(translated(kCaptions.export_csv), "csv", [this] { export_csv(); }));
+    rows->addWidget(button(translated(kCaptions.copy_table), "copy", [this] { copy_table(); }));
     rows->addStretch();
-    rows->addWidget(button(kCaptions.clear, "clear", [this] { clear_rows(); }));
+    rows->addWidget(remove_);
+    rows->addWidget(button(translated(kCaptions.clear), "clear", [this] { clear_rows(); }));
 
-    plot_ = new PlotWidget(session_, this);
+    plot_ = new PlotWidget(session_, part);
     plot_->setObjectName(QStringLiteral("plot"));
     plot_->setAccessibleName(translated(kCaptions.plot));
-    distances_ = new QRadioButton(translated(kCaptions.distances), this);
+    distances_ = new QRadioButton(translated(kCaptions.distances), part);
     distances_->setObjectName(QStringLiteral("distances"));
     distances_->setChecked(true);
-    reciprocals_ = new QRadioButton(translated(kCaptions.reciprocals), this);
+    distances_->setMinimumHeight(kLeastSide);
+    reciprocals_ = new QRadioButton(translated(kCaptions.reciprocals), part);
     reciprocals_->setObjectName(QStringLiteral("reciprocals"));
+    reciprocals_->setMinimumHeight(kLeastSide);
     connect(reciprocals_, &QRadioButton::toggled, this,
             [this](bool on) { set_plot_view(on ? PlotView::reciprocals : PlotView::distances); });
     auto* plot_row = new QHBoxLayout;
-    plot_row->addWidget(new QLabel(translated(kCaptions.plot) + QLatin1Char(':'), this));
+    plot_row->addWidget(new QLabel(translated(kCaptions.plot) + QLatin1Char(':'), part));
     plot_row->addWidget(distances_);
     plot_row->addWidget(reciprocals_);
     plot_row->addStretch();
-    plot_row->addWidget(button(kCaptions.save_plot, "save_plot", [this] { save_plot(); }));
+    plot_row->addWidget(
+        button(translated(kCaptions.save_plot), "save_plot", [this] { save_plot(); }));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(hint);
-    layout->addWidget(table_, 2);
-    layout->addWidget(unkept_);
+    auto* layout = new QVBoxLayout(part);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(table_, 1);
     layout->addLayout(rows);
     layout->addLayout(plot_row);
-    layout->addWidget(plot_, 3);
-    set_plot_view(PlotView::distances);
-    show_rows();
-    // Wide enough for every column's heading where the screen has room, the plot below.
-    int columns = table_->verticalHeader()->sizeHint().width() + 2 * table_->frameWidth() +
-                  table_->verticalScrollBar()->sizeHint().width();
-    for (int c = 0; c < rows_->columnCount(); ++c) columns += table_->columnWidth(c);
-    const QMargins margins = layout->contentsMargins();
-    int width = std::max(columns + margins.left() + margins.right(), 760);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        width = std::min(width, screen->availableGeometry().width() * 9 / 10);
+    layout->addWidget(plot_, 2);
+    return part;
+}
+
+// The Delete key in the table takes out the chosen row, after asking, as the button does.
+bool NotebookWindow::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == table_ && e->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(e)->matches(QKeySequence::Delete)) {
+        remove_row();
+        return true;
     }
-    resize(width, 680);
+    return QWidget::eventFilter(watched, e);
 }
 
 void NotebookWindow::show_rows() {
     const Notebook& notebook = session_.notebook();
     fit_columns(rows_->follow());
-    setWindowTitle(translated(kCaptions.notebook) + QStringLiteral(" — ") +
-                   translated(kCaptions.rows).arg(notebook.rows().size()));
+    const std::size_t count = notebook.rows().size();
+    setWindowTitle(
+        translated(kCaptions.notebook) + QStringLiteral(" — ") +
+        (count == 1 ? translated(kCaptions.one_row) : translated(kCaptions.rows).arg(count)));
     const QString unkept = words(session_.unkept_text());
     unkept_->setText(unkept);
     unkept_->setVisible(!unkept.isEmpty());
@@ -168,6 +226,58 @@ void NotebookWindow::show_rows() {
         table_->setAccessibleDescription(QString());
     }
     plot_->update();
+    if (!notebook_shown()) fit_bar();
+}
+
+void NotebookWindow::show_mode() {
+    bar_->show_bar(lesson_bar(session_, translated_utf8), notebook_shown());
+    if (!notebook_shown()) fit_bar();
+}
+
+// Without the notebook, the window as tall as its bar and notices need at its width, its bottom
+// where it was: a bar of more buttons grows upwards, away from the screen's edge.
+void NotebookWindow::fit_bar() {
+    notice_->updateGeometry();
+    band_->updateGeometry();
+    layout()->activate();
+    const int height = layout()->totalHeightForWidth(width());
+    if (height <= 0 || height == this->height()) return;
+    QRect g = geometry();
+    if (isVisible()) {
+        g.setTop(g.bottom() + 1 - height);
+    } else {
+        g.setHeight(height);
+    }
+    setGeometry(g);
+}
+
+void NotebookWindow::tell(const QString& text, bool lasting) {
+    notice_->tell(text, lasting);
+    if (!notebook_shown()) fit_bar();
+}
+
+void NotebookWindow::show_notebook(bool shown) {
+    if (shown == notebook_shown()) return;
+    if (!shown && isVisible()) notebook_size_ = size();
+    notebook_part_->setVisible(shown);
+    show_mode();
+    if (shown) resize(notebook_size_);
+}
+
+void NotebookWindow::set_width(int width) {
+    notebook_size_.setWidth(width);
+    resize(width, height());
+    if (!notebook_shown()) fit_bar();
+}
+
+bool NotebookWindow::notebook_shown() const {
+    return !notebook_part_->isHidden();
+}
+
+int NotebookWindow::band_height() const {
+    const int width =
+        this->width() - layout()->contentsMargins().left() - layout()->contentsMargins().right();
+    return band_->layout()->totalHeightForWidth(width) + layout()->contentsMargins().bottom();
 }
 
 // Every column as wide as its widest cell: all of them measured where the table was made (the
@@ -206,8 +316,13 @@ QImage NotebookWindow::plot_picture() const {
     Drawing drawing;
     std::deque<std::string> words;
     session_.draw_plot(plot_->view, kPlotPictureWidth, kPlotPictureHeight, drawing, words);
-    QImage image(kPlotPictureWidth, kPlotPictureHeight, QImage::Format_RGB32);
-    image.setDevicePixelRatio(1);
+    QImage image(kPlotPictureWidth * kPrintRatio, kPlotPictureHeight * kPrintRatio,
+                 QImage::Format_RGB32);
+    image.setDevicePixelRatio(kPrintRatio);
+    // Placed in a document at the size of the drawing: 96 pixels of it to an inch.
+    const int per_metre = static_cast<int>(96 * kPrintRatio / 0.0254 + 0.5);
+    image.setDotsPerMeterX(per_metre);
+    image.setDotsPerMeterY(per_metre);
     QPainter p(&image);
     paint_drawing(p, drawing);
     return image;
@@ -242,6 +357,20 @@ void NotebookWindow::clear_rows() {
     const auto answer = QMessageBox::question(this, windowTitle(), words(session_.clear_question()),
                                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer == QMessageBox::Yes) Q_EMIT clear_asked();
+}
+
+// The row chosen in the table, after asking; the rows may change while the question waits (a
+// second window writes), so the row is known by its id.
+void NotebookWindow::remove_row() {
+    const QModelIndexList chosen = table_->selectionModel()->selectedRows();
+    const auto& ids = session_.notebook().ids();
+    if (chosen.isEmpty() || chosen.first().row() >= static_cast<int>(ids.size())) return;
+    const int row = chosen.first().row();
+    const RowId id = ids[static_cast<std::size_t>(row)];
+    const auto answer =
+        QMessageBox::question(this, windowTitle(), translated(kAskRemove).arg(row + 1),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer == QMessageBox::Yes) Q_EMIT remove_asked(id);
 }
 
 void NotebookWindow::save_plot() {

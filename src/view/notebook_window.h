@@ -1,22 +1,27 @@
 // SPDX-License-Identifier: MIT
-// The notebook in a window of its own beside the bench: the session's rows as a table, saved as
-// CSV, copied to paste, cleared after asking, and plotted (b against a, or 1/b against 1/a) by the
-// bench's painter, the plot saved as PNG or SVG. It shows the session; changes go by the window.
+// The lesson's own window beside the bench: at its bottom the lesson bar, the notices and the rows
+// not yet kept; above them, while asked for, the notebook — its rows as a table (saved, copied, a
+// row taken out or all cleared after asking) and plotted, the plot saved at print size. It shows
+// the session; every change goes by the bench's window, which makes the session's calls.
 #pragma once
 
 #include <QByteArray>
 #include <QImage>
 #include <QWidget>
 
+#include "lesson/captions.h"
 #include "lesson/plot.h"
 #include "lesson/session.h"
 
 class QLabel;
+class QPushButton;
 class QRadioButton;
 class QTableView;
 
 namespace korru::view {
 
+class LessonBarView;
+class Notice;
 class NotebookTable;
 class PlotWidget;
 
@@ -24,11 +29,25 @@ class NotebookWindow : public QWidget {
     Q_OBJECT
 
   public:
-    // Shows `session`'s notebook; the session must outlive the window.
+    // Shows `session`'s lesson, the notebook included; the session must outlive the window.
     NotebookWindow(const Session& session, QWidget* parent);
 
     // The rows have changed: the table, the plot and the title show them as they are now.
     void show_rows();
+    // The lesson's mode or the bench has changed: the bar shows what to do now.
+    void show_mode();
+
+    // The notices' line (notice.h).
+    void tell(const QString& text, bool lasting);
+    Notice* notice() const { return notice_; }
+
+    // The notebook's part shown or not: without it the window is the bar and the notices.
+    void show_notebook(bool shown);
+    bool notebook_shown() const;
+    // The window's width; without the notebook, its height follows.
+    void set_width(int width);
+    // The height of the bottom band, the bar and the notices, in pixels.
+    int band_height() const;
 
     PlotView plot_view() const;
     void set_plot_view(PlotView view);
@@ -36,28 +55,45 @@ class NotebookWindow : public QWidget {
     // The notebook as CSV into `file`; on failure false, with where, why and what to do in
     // `error`.
     bool write_csv(const QString& file, QString& error) const;
-    // The plot as a picture for a worksheet, and as a drawing.
+    // The plot as a picture for a worksheet: kPlotPictureWidth x kPlotPictureHeight drawn at
+    // twice that many pixels; and as a drawing of that size.
     QImage plot_picture() const;
     QByteArray plot_svg() const;
 
   Q_SIGNALS:
+    // A button of the bar.
+    void acted(korru::LessonAction action);
     // The user asked for every row to go, and said yes when asked again.
     void clear_asked();
+    // The user asked for the row `id` to go, and said yes when asked again.
+    void remove_asked(korru::RowId id);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
   private:
+    QWidget* make_notebook_part();
+    void fit_bar();
     void export_csv();
     void copy_table();
     void clear_rows();
+    void remove_row();
     void save_plot();
     void fit_columns(int from);
 
     const Session& session_;
+    QWidget* notebook_part_;
     NotebookTable* rows_;
     QTableView* table_;
-    QLabel* unkept_;
+    QPushButton* remove_;
     PlotWidget* plot_;
     QRadioButton* distances_;
     QRadioButton* reciprocals_;
+    QWidget* band_;
+    LessonBarView* bar_;
+    QLabel* unkept_;
+    Notice* notice_;
+    QSize notebook_size_;           // the window's size with the notebook, as last shown
     QString last_csv_, last_plot_;  // where the last file was written, offered again
 };
 

@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: MIT
-// The notice's look, its place and how long it stays.
+// The notice's look and how long it stays.
 #include "view/notice.h"
 
 #include <QAccessible>
-#include <QMouseEvent>
 
 namespace korru::view {
 
 namespace {
 
-// Pixels between the notice and the edges of its area, and how long a passing notice stays.
-constexpr int kMargin = 6;
+// How long a passing notice stays.
 constexpr int kPassingMs = 8000;
 
 }  // namespace
@@ -20,23 +18,16 @@ Notice::Notice(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
     setMargin(4);
-    setAutoFillBackground(true);
-    setFrameStyle(QFrame::Box | QFrame::Plain);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(0xFF, 0xF6, 0xC8));
-    palette.setColor(QPalette::WindowText, QColor(0x20, 0x20, 0x20));
-    setPalette(palette);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    // The line keeps its height while empty, so that nothing jumps when a notice comes.
+    setMinimumHeight(2 * fontMetrics().height() + 2 * margin());
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
     passing_.setSingleShot(true);
-    connect(&passing_, &QTimer::timeout, this, &QWidget::hide);
-    hide();
+    connect(&passing_, &QTimer::timeout, this, &Notice::clear_notice);
 }
 
-void Notice::tell(const QString& text, QRect area, bool lasting) {
+void Notice::tell(const QString& text, bool lasting) {
     setText(text);
-    const int width = std::max(area.width() - 2 * kMargin, 1);
-    setGeometry(area.left() + kMargin, area.top() + kMargin, width, heightForWidth(width));
-    raise();
-    show();
     if (lasting) {
         passing_.stop();
     } else {
@@ -54,12 +45,13 @@ void Notice::tell(const QString& text, QRect area, bool lasting) {
 }
 
 void Notice::pass() {
-    if (passing_.isActive()) hide();
+    if (passing_.isActive()) clear_notice();
 }
 
-void Notice::mousePressEvent(QMouseEvent* e) {
-    hide();
-    e->accept();
+void Notice::clear_notice() {
+    passing_.stop();
+    clear();
+    setAccessibleDescription(QString());
 }
 
 }  // namespace korru::view

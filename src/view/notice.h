@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
-// A notice: a line of the window's words across the top of the bench, for what the user should
-// know without having to answer it — a scene not understood, a notebook set aside, a row
-// recorded. It asks for nothing and stops nothing: a click on it or Escape puts it away, and a
-// passing notice goes by itself. A screen reader is told it as an alert, by its description, as
-// the bench tells the scene.
+// A notice: the status line of the lesson's window, for what the user should know without having
+// to answer it (a row recorded or not, a scene copied or not understood, a notebook not kept). It
+// lies in its window's layout, never over the bench or a control, and takes no click; a screen
+// reader hears each as an alert, by the line's description.
 #pragma once
 
 #include <QLabel>
@@ -17,14 +16,12 @@ class Notice : public QLabel {
   public:
     explicit Notice(QWidget* parent);
 
-    // Shows `text` inside `area` of the parent, over what lies there: a lasting notice until it
-    // is put away or another comes, a passing one for some seconds.
-    void tell(const QString& text, QRect area, bool lasting);
+    // Shows `text`: a lasting notice until another comes, a passing one for some seconds.
+    void tell(const QString& text, bool lasting);
     // A passing notice goes at once, where what it said is done with; a lasting one stays.
     void pass();
-
-  protected:
-    void mousePressEvent(QMouseEvent* e) override;
+    // Whatever it says goes.
+    void clear_notice();
 
   private:
     QTimer passing_;

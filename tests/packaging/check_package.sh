@@ -183,7 +183,8 @@ check_deb() {
     depends=$(dpkg-deb -f "$deb" Depends)
     echo "Depends: $depends"
     local need=(fonts-ipafont-gothic "libc6 (>=" "libstdc++6 (>=")
-    [ "$with_window" = 1 ] && need+=("libqt6widgets6 (>=" "libqt6gui6 (>=" "libqt6core6 (>=")
+    [ "$with_window" = 1 ] && need+=("libqt6widgets6 (>=" "libqt6gui6 (>=" "libqt6core6 (>="
+                                     qt6-translations-l10n)
     local n
     for n in "${need[@]}"; do
         grep -qF "$n" <<<"$depends" || fail "Depends lacks '$n'"

@@ -233,6 +233,8 @@ TEST_P(EnglishLesson, SaysEveryWordOfALessonInEnglish) {
                                  : "1 行目を記録しました: 実像、b = 5.33 マス。"))
         << all.toStdString();
     EXPECT_EQ(japanese(all), GetParam() == QLocale::Japanese) << all.toStdString();
+    EXPECT_EQ(notebook->windowTitle(),
+              GetParam() == QLocale::English ? "Notebook — 1 row" : "測定ノート — 1 行");
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, EnglishLesson,

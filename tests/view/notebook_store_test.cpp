@@ -283,5 +283,41 @@ TEST_F(ARefusedStore, IsSaidAndTheRowsNotKeptAreShownUntilTheyAre) {
               3u);
 }
 
+// A kept notebook that is a folder: neither read nor written, and each said in the window's own
+// language with the place, never in the system's English ("Is a directory").
+class AFolderInItsPlace : public test::DataFolder, public test::InLanguage, public testing::Test {};
+
+TEST_P(AFolderInItsPlace, IsSaidInTheWindowsWordsWhenReadAndWhenWritten) {
+    const QString file = view::kept_notebook_file();
+    ASSERT_TRUE(QDir().mkpath(file));
+    view::FileStore store(file);
+    Window w;
+    Session session(w, view::translated_utf8, &store);
+    session.start(ScreenSize::from_pixels(1024, 768));
+    const Outcome loaded = session.load_notebook();
+    ASSERT_TRUE(loaded.notice);
+    const std::string read = loaded.notice->text;
+    const std::string written = session.record().notice->text;
+    const std::string where = QDir::toNativeSeparators(file).toStdString();
+    for (const std::string& said : {read, written}) {
+        EXPECT_NE(said.find(where), std::string::npos) << said;
+        EXPECT_EQ(said.find("directory"), std::string::npos) << said;
+    }
+    const bool english = GetParam() == QLocale::English;
+    EXPECT_NE(read.find(english ? "it is a folder, not a file" : "ファイルではなくフォルダーです"),
+              std::string::npos)
+        << read;
+    EXPECT_NE(
+        written.find(english ? "it is a folder, not a file" : "ファイルではなくフォルダーです"),
+        std::string::npos)
+        << written;
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, AFolderInItsPlace,
+                         testing::Values(QLocale::Japanese, QLocale::English),
+                         [](const auto& info) {
+                             return QLocale::languageToString(info.param).toStdString();
+                         });
+
 }  // namespace
 }  // namespace korru

@@ -87,7 +87,8 @@ def shows(p, rows, who):
 
 
 try:
-    x = start(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"])
+    # -noreset: a korru connecting just as the last xdotool leaves is not dropped by a reset.
+    x = start(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"])
     os.environ["DISPLAY"] = display  # for xdotool
     env = dict(os.environ, XDG_RUNTIME_DIR=scratch, XDG_DATA_HOME=scratch, LANG="C")
     for name in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "LC_ALL", "LANGUAGE"):

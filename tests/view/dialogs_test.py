@@ -1,0 +1,204 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: MIT
+# The lesson window's questions as a teacher meets them, on an X server of the test's own without
+# a window manager and (where installed) with openbox: a row recorded (R), the notebook opened
+# (N), then "すべて消す…" and, a row chosen, "行を消す…" each ask; each question is read off the
+# screen as the server holds it (GetImage of the root): the window's background around words in
+# ink, and answered "no". Buttons and the table are found on the accessibility bus and clicked.
+# xwd is no judge: each toolkit window has a colormap of its own, and xwd, reading a screen of
+# several colormaps region by region, reads a window inside the overlap of two others as one
+# colour, whatever the screen shows.
+#   dialogs_test.py KORRU [none | MANAGER]   (without the second, both ways, a process each)
+import os
+import select
+import shutil
+import socket
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+
+korru = sys.argv[1]
+DEADLINE = 60  # seconds for anything to happen
+started = []
+
+
+def fail(message):
+    print("FAIL:", message)
+    sys.exit(1)
+
+
+def start(args, **kwargs):
+    started.append(subprocess.Popen(args, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                    **kwargs))
+    return started[-1]
+
+
+def wait_for(what, ready, pause=0.05):
+    """Returns ready()'s first true value, polled until the deadline; fails naming `what`."""
+    end = time.monotonic() + DEADLINE
+    while not (value := ready()):
+        if time.monotonic() > end:
+            fail("waited %d s for %s" % (DEADLINE, what))
+        time.sleep(pause)
+    return value
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *args], capture_output=True, text=True).stdout
+
+
+class Screen:
+    """The screen's pixels, by the core protocol's GetImage of the root window."""
+
+    def __init__(self, number):
+        self.sock = socket.socket(socket.AF_UNIX)
+        self.sock.connect("/tmp/.X11-unix/X%d" % number)
+        self.sock.sendall(struct.pack("<BxHHHHxx", ord("l"), 11, 0, 0, 0))
+        head = self.read(8)
+        body = self.read(struct.unpack("<H", head[6:8])[0] * 4)
+        if head[0] != 1:
+            fail("the X server :%d refused a client: %r" % (number, body[:head[1]]))
+        vendor, formats = struct.unpack("<H", body[16:18])[0], body[21]
+        at = 32 + (vendor + 3) // 4 * 4 + 8 * formats
+        self.root = struct.unpack("<I", body[at:at + 4])[0]
+
+    def read(self, size):
+        data = b""
+        while len(data) < size:
+            data += self.sock.recv(size - len(data)) or fail("the X server went away")
+        return data
+
+    def pixels(self, x, y, width, height):
+        self.sock.sendall(struct.pack("<BBHIhhHHI", 73, 2, 5, self.root, x, y, width, height,
+                                      0xFFFFFFFF))
+        while (head := self.read(32))[0] > 1:  # an event every client hears (MappingNotify)
+            pass
+        if head[0] != 1:
+            fail("GetImage of %dx%d+%d+%d failed (error %d)" % (width, height, x, y, head[1]))
+        data = self.read(struct.unpack("<I", head[4:8])[0] * 4)
+        return [v & 0xFFFFFF for v in struct.unpack("<%dI" % (width * height), data)]
+
+
+def geometry(wid):
+    values = dict(v.split("=") for v in xdotool("getwindowgeometry", "--shell", wid).split())
+    return [int(values[k]) for k in ("X", "Y", "WIDTH", "HEIGHT")]
+
+
+def dark(rgb):
+    return ((rgb >> 16) & 255) + ((rgb >> 8) & 255) + (rgb & 255) < 3 * 96
+
+
+def run(number, manager):
+    scratch = tempfile.mkdtemp()
+    while os.path.exists("/tmp/.X%d-lock" % number):  # another test's server, maybe going
+        number += 1
+    # The server writes its number to the pipe once it takes clients: ours, not one going away.
+    # It does not reset when its last client leaves (xprop, dbus-launch): a client connecting
+    # meanwhile would be dropped.
+    ready, told = os.pipe()
+    x = start(["Xvfb", ":%d" % number, "-screen", "0", "1366x768x24", "-nolisten", "tcp",
+               "-noreset", "-displayfd", str(told)], pass_fds=(told,))
+    os.close(told)
+    if not select.select([ready], [], [], DEADLINE)[0] or not os.read(ready, 16).strip():
+        fail("the X server :%d did not start" % number)
+    os.environ.update(DISPLAY=":%d" % number, XDG_RUNTIME_DIR=scratch, XDG_DATA_HOME=scratch,
+                      LANG="C", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    for name in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "LC_ALL", "LANGUAGE"):
+        os.environ.pop(name, None)
+    for line in subprocess.run(["dbus-launch", "--sh-syntax"], capture_output=True, text=True,
+                               check=True).stdout.splitlines():
+        if line.startswith("DBUS_SESSION_BUS_"):
+            name, value = line.rstrip(";").split("=", 1)
+            os.environ[name] = value.strip("'")
+    start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+    if manager:
+        start([manager])
+        wait_for(manager, lambda: "_NET_SUPPORTING_WM_CHECK" in subprocess.run(
+            ["xprop", "-root"], capture_output=True, text=True).stdout)
+    p = start([korru])
+    screen = Screen(number)
+
+    def windows():
+        return {w: xdotool("getwindowname", w).strip() for w in
+                xdotool("search", "--all", "--onlyvisible", "--pid", str(p.pid), "--name", "")
+                .split()}
+
+    def titled(title):
+        return wait_for(title, lambda: next((w for w, t in windows().items() if t == title), 0))
+
+    subprocess.run(["xdotool", "windowfocus", "--sync", titled("Tavensu"), "key", "r", "n"],
+                   check=True)
+    lesson = titled("測定ノート — 1 行")
+
+    import pyatspi  # once the session's bus is known
+
+    def named(name, role):
+        def find():
+            stack = [a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "korru"]
+            while stack:
+                node = stack.pop()
+                if node.name == name and node.getRoleName() == role and \
+                        node.getState().contains(pyatspi.STATE_SHOWING):
+                    return node
+                stack.extend(node)
+        return wait_for("%s %r on the accessibility bus" % (role, name), find, 0.2)
+
+    def click(node):
+        e = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        subprocess.run(["xdotool", "mousemove", str(e.x + e.width // 2),
+                        str(e.y + e.height // 2), "click", "1"], check=True)
+
+    # The lesson window, all of it on the screen: its background and the ink of its words.
+    lx, ly, lw, lh = geometry(lesson)
+    if lx < 0 or ly < 0 or lx + lw > 1366 or ly + lh > 768:
+        fail("the lesson window (%dx%d+%d+%d) runs off the screen" % (lw, lh, lx, ly))
+    seen = screen.pixels(lx, ly, lw, lh)
+    background = max(set(seen), key=seen.count)
+
+    def read_question(what, ask):
+        before = set(windows())
+        ask()
+        box = wait_for(what, lambda: next((w for w in windows() if w not in before), None))
+        bx, by, bw, bh = geometry(box)
+
+        def painted():
+            pixels = screen.pixels(bx, by, bw, bh)
+            return pixels if len(set(pixels)) > 1 and sum(map(dark, pixels)) >= 80 else None
+
+        pixels = wait_for("%s painted (%dx%d+%d+%d)" % (what, bw, bh, bx, by), painted, 0.2)
+        ground = max(set(pixels), key=pixels.count)
+        if ground != background:
+            fail("%s lies on #%06x, the window on #%06x" % (what, ground, background))
+        subprocess.run(["xdotool", "windowfocus", "--sync", box, "key", "Escape"], check=True)
+        wait_for("%s answered" % what, lambda: box not in windows())
+        print("%s: %s painted, %d colours, %d pixels of ink"
+              % (manager or "no window manager", what, len(set(pixels)), sum(map(dark, pixels))))
+
+    read_question("the question to clear the rows", lambda: click(named("すべて消す…", "push button")))
+    table = named("測定の表", "table").queryTable()
+    click(table.getAccessibleAt(0, 1))
+    read_question("the question to take a row out", lambda: click(named("行を消す…", "push button")))
+    titled("測定ノート — 1 行")  # answered "no": the row stays
+
+
+if len(sys.argv) == 2:
+    ways = ["none"] + (["openbox"] if shutil.which("openbox") else [])
+    for way in ways:  # the accessibility bus of one session a process
+        if subprocess.run([sys.executable, __file__, korru, way]).returncode != 0:
+            sys.exit(1)
+    if len(ways) == 1:
+        print("openbox is not installed: read without a window manager only")
+    sys.exit(0)
+try:
+    run(400 + (os.getpid() + 100) % 500, None if sys.argv[2] == "none" else sys.argv[2])
+finally:
+    for q in reversed(started):
+        q.terminate()
+        try:
+            q.wait(DEADLINE)
+        except subprocess.TimeoutExpired:
+            q.kill()
+    if "DBUS_SESSION_BUS_PID" in os.environ:
+        subprocess.run(["kill", os.environ["DBUS_SESSION_BUS_PID"]], check=False)
