@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The bench area paints the model's bench items and then its own border over them, and lets the
-// mouse or a finger drag the candle.
+// The bench area paints the lesson's bench and then its own border over them, and lets the mouse
+// or a finger drag the candle, and in the experiment the pupil's screen.
 #include "view/bench_widget.h"
 
 #include <QMouseEvent>
@@ -14,8 +14,17 @@ namespace korru::view {
 namespace {
 
 // A press anywhere within a square this wide around the candle takes it: a fingertip's target
-// around a thin picture.
+// around a thin picture. The same width across the pupil's screen.
 constexpr float kReach = 24 * kTwipsPerPixel;
+
+// Device pixels to a pixel where `p` paints: the window's screen's, or a picture's the bench is
+// rendered into. The light on the pupil's screen is computed for it, so that it lands one to one
+// on the device pixels.
+double device_ratio(const QPainter& p, const QWidget& w) {
+    const QTransform& t = p.deviceTransform();
+    if (t.type() <= QTransform::TxScale && t.m11() == t.m22() && t.m11() > 0) return t.m11();
+    return w.devicePixelRatioF();
+}
 
 }  // namespace
 
@@ -36,6 +45,7 @@ void BenchWidget::show_scene() {
 void BenchWidget::stop_taking() {
     taking_ = false;
     grip_.release();
+    screen_.release();
     hand_ = Hand::none;
     show_pointer();
 }
@@ -46,7 +56,7 @@ void BenchWidget::paintEvent(QPaintEvent*) {
     p.save();
     p.setClipRect(surface);
     p.translate(surface.topLeft());
-    paint_drawing(p, session_.bench_drawing());
+    paint_drawing(p, session_.bench_drawing(device_ratio(p, *this)));
     p.restore();
     drawFrame(&p);
 }
@@ -59,34 +69,50 @@ bool BenchWidget::may_take() const {
     return taking_ && !model_.unloaded;
 }
 
+// Close to the lens, where a press could take either, it takes the candle.
 bool BenchWidget::take(QPointF at, Hand hand) {
-    if (grip_.held() || !may_take() || !grip_.press(model_, on_bench(at), kReach)) return false;
+    if (dragging() || !may_take()) return false;
+    const BenchPoint p = on_bench(at);
+    if (!grip_.press(model_, p, kReach) &&
+        !screen_.press(model_, session_.experiment(), p, kReach)) {
+        return false;
+    }
     hand_ = hand;
     show_pointer();
     return true;
 }
 
 void BenchWidget::follow(QPointF at) {
-    // A run-time error on the way lets go of the candle; the clicks left are not delivered.
+    // A run-time error on the way lets go; the clicks or steps left are not delivered.
     grip_.follow(model_, on_bench(at), [this](Click c) {
         if (grip_.held()) Q_EMIT dragged(c);
+    });
+    screen_.follow(model_, session_.experiment(), on_bench(at), [this](LessonAction a) {
+        if (screen_.held()) Q_EMIT screen_dragged(a);
     });
 }
 
 void BenchWidget::drop() {
-    if (!grip_.held()) return;
+    if (!dragging()) return;
     grip_.release();
+    screen_.release();
     hand_ = Hand::none;
     show_pointer();
     Q_EMIT dropped();
 }
 
-// An open hand where a press would take the candle, a closed one while it is held; a cross
-// where a press would put the mark.
+bool BenchWidget::may_take_at(QPointF at) const {
+    const BenchPoint p = on_bench(at);
+    return may_take() && (takes_candle(model_, p, kReach) ||
+                          takes_screen(model_, session_.experiment(), p, kReach));
+}
+
+// An open hand where a press would take the candle or the screen, a closed one while one is
+// held; a cross where a press would put the mark.
 void BenchWidget::show_pointer() {
-    if (grip_.held()) {
+    if (dragging()) {
         setCursor(Qt::ClosedHandCursor);
-    } else if (may_take() && resting_ && takes_candle(model_, on_bench(*resting_), kReach)) {
+    } else if (resting_ && may_take_at(*resting_)) {
         setCursor(Qt::OpenHandCursor);
     } else if (may_take() && resting_ && session_.prediction().asked()) {
         setCursor(Qt::CrossCursor);
@@ -136,8 +162,8 @@ void BenchWidget::hideEvent(QHideEvent* e) {
     QFrame::hideEvent(e);
 }
 
-// A finger takes the candle as the mouse does. A touch that does not take it is left to become
-// mouse events, for whatever else the bench does with a press.
+// A finger takes the candle or the screen as the mouse does. A touch that does not take it is left
+// to become mouse events, for whatever else the bench does with a press.
 bool BenchWidget::touch(QTouchEvent* e) {
     if (e->type() == QEvent::TouchBegin) {
         const QEventPoint& first = e->points().first();

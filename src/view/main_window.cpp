@@ -138,6 +138,8 @@ QWidget* MainWindow::make_widget(int id, QWidget* parent) {
         case Kind::bench:
             w = bench_ = new BenchWidget(session_, parent);
             connect(bench_, &BenchWidget::dragged, this, [this](Click c) { deliver(c); });
+            connect(bench_, &BenchWidget::screen_dragged, this,
+                    [this](LessonAction a) { attempt([&] { return session_.act(a); }); });
             connect(bench_, &BenchWidget::dropped, this, &MainWindow::describe_bench);
             connect(bench_, &BenchWidget::marked, this,
                     [this](BenchPoint p) { present(session_.put_mark(p)); });
@@ -203,9 +205,9 @@ void MainWindow::show_model() {
     if (!bench_->dragging()) describe_bench();
 }
 
-// The bench tells a screen reader the scene (while a prediction is asked for, what the lesson
-// says instead); a changed description is announced as such. A drag is told once, where the
-// candle is let go, not at every step on the way.
+// The bench tells a screen reader the scene (while a prediction is asked for, or in the
+// experiment, what the lesson says instead); a changed description is announced as such. A drag
+// is told once, where the candle or the screen is let go, not at every step on the way.
 void MainWindow::describe_bench() {
     // Setting the description announces it, so only a new one is set.
     const QString scene = QString::fromStdString(session_.words());

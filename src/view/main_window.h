@@ -2,9 +2,10 @@
 // The window `main`: shows the window model and delivers the user's clicks to it, through the
 // lesson's session, which holds the steps made, the prediction and the notebook. Every click (of
 // a button, an arrow key, a drag of the candle on the bench) is a step the session makes, every
-// lesson action one of its calls; what each returns is shown in one place (present). The widgets'
-// states and the bench are read back from the model. The lesson's menu and keys are in
-// main_window_lesson.cpp; its bar, notices and notebook in a window of its own beside this one.
+// lesson action one of its calls (a drag of the pupil's screen is the bar's steps of it, one by
+// one); what each returns is shown in one place (present). The widgets' states and the bench are
+// read back from the model. The lesson's menu and keys are in main_window_lesson.cpp; its bar,
+// notices and notebook in a window of its own beside this one.
 #pragma once
 
 #include <QImage>
@@ -36,6 +37,9 @@ class MainWindow : public QWidget {
 
     // After a run-time error of the model, which the window has reported.
     bool failed() const { return failed_; }
+
+    // The session shown, as it stands.
+    const Session& session() const { return session_; }
 
     // Says `text` in the lesson's window, which opens beside the bench without taking the
     // keyboard, and stops nothing (Notice): a lasting notice stays until another comes.
