@@ -19,6 +19,9 @@ constexpr std::string_view kRoutine = "experiment";
 
 // A cover: a dark card a little larger than its half of the lens.
 constexpr Rgb kCoverFill = 0x202020, kCoverEdge = 0x909090;
+// The pupil's screen grey, as a paper screen is in a darkened room, so that the faint light of a
+// wide blur still shows on it.
+constexpr Rgb kScreenInTheDark = 0x686868;
 
 // 1 - x/b, the aperture's image about each point on the screen as a share of the lens.
 float spread(const Window& w, float x) {
@@ -150,7 +153,8 @@ void draw_experiment(const Window& w, const Experiment& e, double ratio, Drawing
     const Box card{screen - width / 2, 0, width, w[ids::bench_area].height};
     auto at = out.begin();
     if (at != out.end() && std::holds_alternative<FilledRect>(*at)) ++at;
-    at = out.insert(at, Shape{ids::screen_card, card, ShapeKind::rectangle, look.fore, look.back});
+    at = out.insert(
+        at, Shape{ids::screen_card, card, ShapeKind::rectangle, look.fore, kScreenInTheDark});
     const auto candle_at = std::find_if(
         out.begin(), out.end(), [](const Primitive& p) { return item_of(p) == ids::source; });
     at = (candle_at == out.end() ? at : candle_at) + 1;

@@ -54,7 +54,8 @@ int screen_steps_to(const Window& w, const Experiment& e, float x);
 // the image in the air and its label left out; the screen a card as tall as the bench at x, with
 // the light on it as a Raster for a face painting at `ratio` device pixels to a pixel; the rays
 // ending at the screen, and those through a covered half at the lens; the covers on the lens.
-// The card and its light are the screen's item (scrn), so what hides the screen hides them.
+// The card and its light are the screen's item (scrn), so that a prediction, which hides the
+// screen, can hide them; the pupil's screen shows whether the screen's check box is ticked or not.
 void draw_experiment(const Window& w, const Experiment& e, double ratio, Drawing& out);
 
 }  // namespace korru
