@@ -27,7 +27,7 @@ using test::rgb_at;
 // lens, nearest the screen's 21st quarter square. The screen starts at the 40th.
 constexpr double kCandle = 2, kDistance = 16, kLensHeight = 6, kImage = 16.0 / 3;
 constexpr int kFirst = 40, kSharp = 21;
-constexpr QRgb kCard = 0xE0E0E0;
+constexpr QRgb kCard = 0x686868;  // the pupil's screen, grey as in a darkened room
 
 QByteArray snapshot(const QStringList& args) {
     QProcess p;
@@ -255,7 +255,7 @@ TEST_F(Experiment, AtTwiceTheDensityTheLightLandsOneToOneOnDevicePixels) {
             const auto* px = &light.pixels->bytes[std::size_t(y * light.pixels->width + x) * 4];
             const double a = px[3] / 255.0;
             const QRgb c = rgb_at(image, at + QPoint(x, y));
-            const double card = 0x68;  // the pupil's screen, grey as in a darkened room
+            const double card = qRed(kCard);
             off += std::abs(qRed(c) - (px[0] * a + card * (1 - a))) > 1.5 ||
                    std::abs(qGreen(c) - (px[1] * a + card * (1 - a))) > 1.5 ||
                    std::abs(qBlue(c) - (px[2] * a + card * (1 - a))) > 1.5;
