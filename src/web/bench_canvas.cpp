@@ -126,11 +126,17 @@ struct BenchCanvas::Painter {
             return;
         }
         const Rgba& px = *r.pixels;
+        // One scratch canvas and one image of its size, kept while a drag paints the screen's
+        // light at every step.
         static val scratch = val::global("document").call<val>("createElement", val("canvas"));
-        if (scratch["width"].as<int>() != px.width) scratch.set("width", px.width);
-        if (scratch["height"].as<int>() != px.height) scratch.set("height", px.height);
-        const val context = scratch.call<val>("getContext", val("2d"));
-        val image = context.call<val>("createImageData", px.width, px.height);
+        static val context = scratch.call<val>("getContext", val("2d"));
+        static val image = val::undefined();
+        if (scratch["width"].as<int>() != px.width || scratch["height"].as<int>() != px.height ||
+            image.isUndefined()) {
+            scratch.set("width", px.width);
+            scratch.set("height", px.height);
+            image = context.call<val>("createImageData", px.width, px.height);
+        }
         image["data"].call<void>(
             "set", val(emscripten::typed_memory_view(px.bytes.size(), px.bytes.data())));
         context.call<void>("putImageData", image, 0, 0);

@@ -27,7 +27,7 @@ val element(const char* tag) {
 
 std::string pixels(double n) {
     char text[32];
-    std::snprintf(text, sizeof text, "%.4gpx", n);
+    std::snprintf(text, sizeof text, "%.4fpx", n);
     return text;
 }
 
@@ -39,28 +39,27 @@ bool takes_focus(const ItemDef& d) {
 // The items of the client area in the document's order: the labels, the panels, then the
 // controls in the window's focus order.
 std::vector<int> document_order() {
-    std::vector<int> labels, panels, controls;
-    for (int id = 0; id < static_cast<int>(kItemCount); ++id) {
-        const ItemDef& def = kItems[static_cast<std::size_t>(id)];
-        if (def.container == "work") continue;
-        if (def.kind == Kind::label) {
-            labels.push_back(id);
-        } else if (takes_focus(def)) {
-            controls.push_back(id);
-        } else {
-            panels.push_back(id);
+    // The window's title heads the page.
+    std::vector<int> order{item_id("title")};
+    const auto add = [&order](auto&& wanted) {
+        for (int id = 0; id < static_cast<int>(kItemCount); ++id) {
+            const ItemDef& def = kItems[static_cast<std::size_t>(id)];
+            if (def.container != "work" && id != order.front() && wanted(def)) order.push_back(id);
+        }
+    };
+    add([](const ItemDef& d) { return d.kind == Kind::label; });
+    add([](const ItemDef& d) { return d.kind != Kind::label && !takes_focus(d); });
+    // The controls by their place in the focus order, each once (an insertion sort: a window
+    // has a score of them).
+    const std::size_t first = order.size();
+    add([](const ItemDef& d) { return takes_focus(d); });
+    for (std::size_t i = first + 1; i < order.size(); ++i) {
+        for (std::size_t j = i; j > first && kItems[std::size_t(order[j - 1])].tab_index >
+                                                 kItems[std::size_t(order[j])].tab_index;
+             --j) {
+            std::swap(order[j - 1], order[j]);
         }
     }
-    // The window's title heads the page.
-    std::stable_sort(labels.begin(), labels.end(),
-                     [](int a, int b) { return a == item_id("title") && b != item_id("title"); });
-    std::stable_sort(controls.begin(), controls.end(), [](int a, int b) {
-        return kItems[static_cast<std::size_t>(a)].tab_index <
-               kItems[static_cast<std::size_t>(b)].tab_index;
-    });
-    std::vector<int> order = labels;
-    order.insert(order.end(), panels.begin(), panels.end());
-    order.insert(order.end(), controls.begin(), controls.end());
     return order;
 }
 
@@ -177,25 +176,29 @@ void Controls::make(int id, const val& client) {
     caption_[i] = caption;
 }
 
-void Controls::show(const Window& w, double scale) {
+void Controls::show(const Window& w, const PageLayout& layout) {
     for (std::size_t id = 0; id < kItemCount; ++id) {
         if (box_[id].isUndefined()) continue;
         const Item& it = w.items[id];
         const Kind kind = kItems[id].kind;
         Shown& shown = shown_[id];
-        const Rect box = box_in_client(w, static_cast<int>(id));
-        if (kind != Kind::bench && (box.left != shown.box.left || box.top != shown.box.top ||
-                                    box.width != shown.box.width ||
-                                    box.height != shown.box.height || scale != shown.scale)) {
-            // Scaled down, each item keeps its own size and is drawn smaller from its corner.
+        const Placed at = place_item(w, layout, static_cast<int>(id));
+        // A panel's controls stand in their panel's box, so a panel's box is the place's size.
+        const Rect box = at.box;
+        if (kind != Kind::bench &&
+            (box.width != shown.box.width || box.height != shown.box.height ||
+             at.left != shown.left || at.top != shown.top || at.scale != shown.scale)) {
+            // Scaled, each item keeps its own size and is drawn at the scale from its corner.
             val style = box_[id]["style"];
-            style.set("left", pixels(box.left * scale));
-            style.set("top", pixels(box.top * scale));
+            style.set("left", pixels(at.left));
+            style.set("top", pixels(at.top));
             style.set("width", pixels(std::max(box.width, 0)));
             style.set("height", pixels(std::max(box.height, 0)));
-            style.set("transform", scale < 1 ? "scale(" + std::to_string(scale) + ")" : "");
+            style.set("transform", at.scale != 1 ? "scale(" + std::to_string(at.scale) + ")" : "");
             shown.box = box;
-            shown.scale = scale;
+            shown.left = at.left;
+            shown.top = at.top;
+            shown.scale = at.scale;
         }
         if (kind == Kind::label && it.visible == box_[id]["hidden"].as<bool>()) {
             box_[id].set("hidden", !it.visible);

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "web/layout.h"
 #include "web/pixels.h"
 #include "window/window.h"
 
@@ -25,9 +26,9 @@ class Controls {
     Controls(const emscripten::val& client, const emscripten::val& press,
              const emscripten::val& key);
 
-    // Puts every item but the bench where the page lays it out in the client area, `scale` CSS
-    // pixels to a pixel of the window, and shows its state and caption.
-    void show(const Window& w, double scale);
+    // Puts every item but the bench where the page's layout puts it in the window's element,
+    // each at its scale, and shows its state and caption.
+    void show(const Window& w, const PageLayout& layout);
 
     // Takes every control out of use.
     void disable();
@@ -48,7 +49,7 @@ class Controls {
     // What each element shows now, so that an unchanged item costs nothing.
     struct Shown {
         Rect box{-1, -1, -1, -1};
-        double scale = -1;
+        double left = -1, top = -1, scale = -1;
         int value = -1;
         std::string caption;
     };

@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: MIT
-// Where the page puts the window: on which screen it starts the window up, how far it scales it
-// down to the viewport, and where each item stands in the window's client area. Plain C++ (no
-// browser), so it is also built and tested natively.
+// Where the page puts the window and the lesson beside it: on which screen it starts the window
+// up, where the lesson's area stands (a column beside the window, or a band below it), how far
+// the window is scaled to leave room for the lesson and its notebook, and where each item stands.
+// Plain C++ (no browser), so it is also built and tested natively.
 //
 // The page stands every item where the desktop puts it, with one difference a finger needs: the
 // display panel's four check boxes, 16 pixels apart on the desktop, stand in rows a finger's
-// target high, and the panel is as much taller.
+// target high, and the panel is as much taller. On a phone (a compact plan) every control of the
+// panels stands in a finger's target, and the panels stand in rows under the bench, each at one
+// CSS pixel to a pixel, while the bench is scaled to the room left.
 #pragma once
+
+#include <array>
 
 #include "window/screen.h"
 #include "window/window.h"
@@ -36,15 +41,83 @@ PageScreen page_screen(int viewport_width, int viewport_height);
 PixelBox client_area(const Window& w, int screen_width);
 
 // An item's box in pixels: a bench item's in the bench, a panel's control's in its panel,
-// anything else's in the client area, each as the page lays it out.
-PixelBox page_box(const Window& w, int id);
+// anything else's in the client area, each as the page lays it out; with `fingers`, every
+// control of the panels a finger's target at least.
+PixelBox page_box(const Window& w, int id, bool fingers = false);
 
 // The same box in the client area, whatever holds the item.
-PixelBox box_in_client(const Window& w, int id);
+PixelBox box_in_client(const Window& w, int id, bool fingers = false);
 
 // Whether every control (panel, button, check box, option button and the bench) stands inside
 // the client area. The labels are not controls: as on the desktop, a narrow window may cut
 // the end of the copyright line.
 bool controls_inside(const Window& w);
+
+// The lesson's area: a column beside the window, or a band below it.
+enum class LessonSide { beside, below };
+
+// The room the page keeps between its parts and at the viewport's edges, and the lesson's
+// column: as wide as the bar needs, and wider with the notebook open in it. CSS pixels.
+inline constexpr int kPageGap = 8;
+inline constexpr int kBarColumn = 200, kNotebookColumn = 380;
+// The band below the window that the bar is planned for; it takes what its buttons need.
+inline constexpr int kBarBand = 112;
+
+// What the page does with a viewport: the screen the window starts up on, where the lesson's
+// area stands (wherever the window is the larger for it), and whether the plan is compact: the
+// viewport too small for the window's controls at one CSS pixel to a pixel, its panels then
+// stand in finger-sized rows under the bench. It depends on the viewport alone, so that the
+// window's JSON does not change with what the lesson shows.
+struct PagePlan {
+    PageScreen screen;
+    LessonSide side = LessonSide::beside;
+    bool compact = false;
+};
+PagePlan page_plan(int viewport_width, int viewport_height);
+
+// A box of the viewport, or of the window's element, in CSS pixels.
+struct CssBox {
+    double left = 0, top = 0, width = 0, height = 0;
+    double right() const { return left + width; }
+    double bottom() const { return top + height; }
+};
+
+// The panels' row of the window, in its order: moving, display, step, focal length, the end.
+inline constexpr std::array<int, 5> kPanelRow{Window::ids::move_panel, Window::ids::display_panel,
+                                              Window::ids::step_panel, Window::ids::focal_panel,
+                                              Window::ids::end_button};
+
+// Where the page shows the window and the lesson, for the window started up on the plan's
+// screen: the window's element and its scales, the panels' places in it, the bar's box and the
+// notebook's (empty while it is closed).
+struct PageLayout {
+    CssBox client;                   // the window's element in the viewport
+    double scale = 1;                // the title lines' and the bench's: CSS pixels to a pixel
+    double panel_scale = 1;          // the panels'
+    std::array<CssBox, 5> panels{};  // kPanelRow's boxes in the window's element (compact)
+    CssBox bar, notebook;            // in the viewport
+    bool compact = false;
+    double offset = 0;  // where the client area's left edge stands in the window's element
+    double footer = 0;  // compact, if not 0: the version lines' place in it, under the panels
+    // Not compact: how far the panels stand from their place on the desktop, drawn at their
+    // size under a bench drawn smaller (none where the window is drawn at its size).
+    double panel_shift_x = 0, panel_shift_y = 0;
+};
+
+// The width the bar is laid out at, for the browser to say how tall it then is.
+double bar_width(const PagePlan& plan, int viewport_width, int viewport_height, bool notebook);
+
+// The layout on a viewport, the bar `bar_height` CSS pixels tall at bar_width(). The window is
+// never drawn larger than itself; it is drawn smaller where the notebook needs the room.
+PageLayout page_layout(const Window& w, const PagePlan& plan, int viewport_width,
+                       int viewport_height, double bar_height, bool notebook);
+
+// Where an item's box stands in the window's element, in CSS pixels, and the scale it is drawn
+// at: its box from page_box() that many CSS pixels to a pixel.
+struct Placed {
+    double left = 0, top = 0, scale = 1;
+    PixelBox box;  // pixels of the screen, as page_box() gives it
+};
+Placed place_item(const Window& w, const PageLayout& layout, int id);
 
 }  // namespace korru::web

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The page's entry points, called by the page's script, its event listeners and its timers:
 // start-up once the runtime is ready, the page's icon, a click or a key on an item, a key
-// anywhere, the candle dragged, the bench's menu and pictures, the notebook's sheet and its
+// anywhere, the candle or the pupil's screen dragged, the lesson's bar, the bench's menu and
+// pictures, the notebook's sheet and its
 // storage, a change of the viewport or of its pixel ratio, and window.korru's snapshot() and
 // notebook().
 #include <emscripten/bind.h>
@@ -97,12 +98,22 @@ void scene_changed(val /*event*/) {
     guarded([] { page().scene_changed(); });
 }
 
-void record_button(val /*event*/) {
-    guarded([] { page().act(korru::LessonAction::record); });
+// A click in the lesson's bar: the button's, by its place.
+void bar_click(val event) {
+    guarded([&event] {
+        const val button = event["target"].call<val>("closest", val("button[data-slot]"));
+        if (button.isNull()) return;
+        page().bar_button(val::global("Number")(button["dataset"]["slot"]).as<int>());
+    });
 }
 
-void notebook_button(int which, val /*event*/) {
-    guarded([which] { page().notebook_button(which); });
+// A click in the notebook's sheet: its button's, by the number the sheet gave it.
+void notebook_click(val event) {
+    guarded([&event] {
+        const val button = event["target"].call<val>("closest", val("button[data-which]"));
+        if (button.isNull() || button["disabled"].isTrue()) return;
+        page().notebook_button(val::global("Number")(button["dataset"]["which"]).as<int>());
+    });
 }
 
 void plot_frame(val /*time*/) {
@@ -149,10 +160,6 @@ void copy_refused(val error) {
 
 void notice_done() {
     guarded([] { page().worksheet().notice_done(); });
-}
-
-void notice_tapped(val /*event*/) {
-    guarded([] { page().worksheet().put_away(); });
 }
 
 // The first frame is on its way to the screen: what waits for it is done when the browser is
@@ -223,8 +230,8 @@ EMSCRIPTEN_BINDINGS(korru_page) {
     emscripten::function("drag_frame", &drag_frame);
     emscripten::function("ratio_changed", &ratio_changed);
     emscripten::function("scene_changed", &scene_changed);
-    emscripten::function("record_button", &record_button);
-    emscripten::function("notebook_button", &notebook_button);
+    emscripten::function("bar_click", &bar_click);
+    emscripten::function("notebook_click", &notebook_click);
     emscripten::function("plot_frame", &plot_frame);
     emscripten::function("store_changed", &store_changed);
     emscripten::function("text_copy_refused", &text_copy_refused);
@@ -234,7 +241,6 @@ EMSCRIPTEN_BINDINGS(korru_page) {
     emscripten::function("png_blob", &png_blob);
     emscripten::function("copy_refused", &copy_refused);
     emscripten::function("notice_done", &notice_done);
-    emscripten::function("notice_tapped", &notice_tapped);
     emscripten::function("first_frame", &first_frame);
     emscripten::function("after_first_frame", &after_first_frame);
     emscripten::function("resized", &resized);

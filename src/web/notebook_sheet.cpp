@@ -9,11 +9,13 @@
 #include <algorithm>
 #include <cmath>
 #include <deque>
+#include <span>
 #include <string_view>
 #include <utility>
 
 #include "bench/description.h"
 #include "lesson/captions.h"
+#include "web/css.h"
 #include "web/fonts.h"
 #include "web/language.h"
 #include "web/worksheet.h"
@@ -24,8 +26,11 @@ using emscripten::val;
 
 namespace {
 
-// The plot on the sheet, in CSS pixels.
+// The plot on the sheet, in CSS pixels, at most: narrower where the sheet is.
 constexpr int kPlotWidth = 360, kPlotHeight = 270;
+
+// The sheet's padding and border either side, CSS pixels, as the page's style has them.
+constexpr int kSheetInside = 2 * 8 + 1;
 
 // The table's text, in CSS pixels, as the page's style has it.
 constexpr int kNotebookFontPixels = 12;
@@ -34,7 +39,11 @@ constexpr int kNotebookFontPixels = 12;
 constexpr std::size_t kBlockRows = 100;
 
 // A cell's padding either side, in CSS pixels, as the page's style has it.
-constexpr int kCellPadding = 6;
+constexpr int kCellPadding = 4;
+
+// The columns a narrow sheet leaves out, counted from the row's number: the image's side and
+// its way up, which the image's case says.
+constexpr std::size_t kNarrowLeftOut[] = {6, 9};
 
 val element(const char* tag, const char* class_name = nullptr) {
     val e = val::global("document").call<val>("createElement", val(tag));
@@ -49,6 +58,8 @@ void escaped(std::string& out, std::string_view text) {
             out += "&amp;";
         } else if (c == '<') {
             out += "&lt;";
+        } else if (c == '"') {
+            out += "&quot;";
         } else {
             out += c;
         }
@@ -80,134 +91,152 @@ std::string blocks_html(const Notebook& n, std::size_t first) {
     return out;
 }
 
-// The columns' widths as a grid lays them out: each as wide as the widest text it can hold in
-// the page's font — its heading, the words of its cells, a number of the most digits a bench
-// gives — so that every row lines up with the headings whatever it holds.
-std::string column_widths(const std::vector<std::string>& shorts) {
-    val context = val::global("document")
-                      .call<val>("createElement", val("canvas"))
-                      .call<val>("getContext", val("2d"));
-    context.set("font", css_font(kNotebookFontPixels));
-    const auto width = [&context](const std::string& text) {
-        return context.call<val>("measureText", val(text))["width"].as<double>();
-    };
-    const double number = width(spoken_number(-888.88f));
-    std::vector<double> widths{width("000000")};
-    for (const std::string& h : shorts) widths.push_back(std::max(number, width(h)));
+// A text's width in the table's font, CSS pixels.
+double text_width(const std::string& text) {
+    static const val context = [] {
+        val c = val::global("document")
+                    .call<val>("createElement", val("canvas"))
+                    .call<val>("getContext", val("2d"));
+        c.set("font", css_font(kNotebookFontPixels));
+        return c;
+    }();
+    return context.call<val>("measureText", val(text))["width"].as<double>();
+}
+
+// The columns' least widths: each as wide as its heading and the words its cells can hold (the
+// numbers' columns widen with the longest number they hold, as rows come).
+std::vector<double> least_widths(const std::vector<std::string>& shorts) {
+    std::vector<double> widths{0};
+    for (const std::string& h : shorts) widths.push_back(text_width(h));
     for (ImageCase image : {ImageCase::real, ImageCase::virtual_image, ImageCase::none}) {
         Measurement m;
         m.image = image;
+        m.screen = 0;
         const std::vector<std::string> row = cells(m, translated);
         for (std::size_t i = 0; i < row.size() && i + 1 < widths.size(); ++i) {
-            widths[i + 1] = std::max(widths[i + 1], width(row[i]));
+            widths[i + 1] = std::max(widths[i + 1], text_width(row[i]));
         }
     }
+    return widths;
+}
+
+// The columns as a grid's template, and their width, leaving out `left_out`.
+std::string grid_columns(const std::vector<int>& widths, std::span<const std::size_t> left_out,
+                         double& total) {
     std::string out;
-    for (double w : widths) {
-        out += std::to_string(static_cast<int>(std::ceil(w)) + 2 * kCellPadding + 1) + "px ";
+    total = 0;
+    for (std::size_t i = 0; i < widths.size(); ++i) {
+        if (std::find(left_out.begin(), left_out.end(), i) != left_out.end()) continue;
+        out += std::to_string(widths[i]) + "px ";
+        total += widths[i];
     }
     return out;
+}
+
+// The most characters a number of each column holds among the rows from `first` on, the rows'
+// numbers first (the words of a column are its least width already); whether any grew.
+bool lengthen(std::vector<std::size_t>& longest, const Notebook& n, std::size_t first) {
+    bool grew = false;
+    const auto at_least = [&](std::size_t i, std::size_t length) {
+        if (length > longest[i]) {
+            longest[i] = length;
+            grew = true;
+        }
+    };
+    at_least(0, std::to_string(n.rows().size()).size());
+    for (std::size_t r = first; r < n.rows().size(); ++r) {
+        const std::vector<std::string> row = cells(n.rows()[r], translated);
+        for (std::size_t i = 0; i < row.size() && i + 1 < longest.size(); ++i) {
+            const char first_char = row[i].empty() ? ' ' : row[i][0];
+            if (first_char == '-' || (first_char >= '0' && first_char <= '9')) {
+                at_least(i + 1, row[i].size());
+            }
+        }
+    }
+    return grew;
+}
+
+// The sheet as HTML: its title and count, its buttons (each with the number button() takes it
+// by), the line of the rows not yet kept, the table under short headings that say their words
+// and units to a screen reader and a pointer, the plot's views, the plot and its pictures.
+std::string sheet_html(const std::vector<std::string>& shorts) {
+    const LessonCaptions& c = kCaptions;
+    std::string out = "<h2 id=\"notebook-title\">";
+    escaped(out, translated(c.notebook));
+    out += "<span class=\"count\"></span></h2>";
+    const auto button = [&out](NotebookSheet::Button which, std::string_view text,
+                               const char* more = "") {
+        out += "<button type=\"button\" data-which=\"" + std::to_string(which) + "\"" + more + ">";
+        escaped(out, translated(text));
+        out += "</button>";
+    };
+    out += "<div class=\"tools\">";
+    button(NotebookSheet::kCsv, c.export_csv);
+    button(NotebookSheet::kCopyTable, c.copy_table);
+    button(NotebookSheet::kClear, c.clear);
+    // Said for as long as rows are not kept; a screen reader hears each change of it.
+    out += "</div><p class=\"unkept\" role=\"status\" hidden></p>";
+    // A table wider than the sheet scrolls by keyboard too.
+    out +=
+        "<div class=\"rows\" tabindex=\"0\" role=\"region\" aria-labelledby=\"notebook-title\">"
+        "<div class=\"table\" role=\"table\" aria-labelledby=\"notebook-title\">"
+        "<div class=\"head\" role=\"rowgroup\"><div role=\"row\">"
+        "<span role=\"columnheader\">#</span>";
+    const std::vector<std::string> words = heading_words(translated);
+    for (std::size_t i = 0; i < shorts.size(); ++i) {
+        if (words[i] == shorts[i]) {
+            out += "<span role=\"columnheader\">";
+            escaped(out, shorts[i]);
+        } else {
+            out += "<span role=\"columnheader\" aria-label=\"";
+            escaped(out, words[i]);
+            out += "\"><abbr title=\"";
+            escaped(out, words[i]);
+            out += "\">";
+            escaped(out, shorts[i]);
+            out += "</abbr>";
+        }
+        out += "</span>";
+    }
+    out += "</div></div><div class=\"body\" role=\"rowgroup\"></div></div></div>";
+    out += "<div class=\"tools\" role=\"group\" aria-label=\"";
+    escaped(out, translated(c.plot));
+    out += "\">";
+    button(NotebookSheet::kDistances, c.distances, " aria-pressed=\"true\"");
+    button(NotebookSheet::kReciprocals, c.reciprocals, " aria-pressed=\"false\"");
+    out += "</div><canvas class=\"plot\" role=\"img\" aria-label=\"";
+    escaped(out, translated(c.plot));
+    out += "\"></canvas><div class=\"tools\">";
+    button(NotebookSheet::kPlotPng, c.save_plot_png);
+    button(NotebookSheet::kPlotSvg, c.save_plot_svg);
+    button(NotebookSheet::kClose, c.close);
+    return out + "</div>";
 }
 
 }  // namespace
 
 NotebookSheet::NotebookSheet(const val& parent, Words copy)
-    : copy_(std::move(copy)),
-      sheet_(element("aside")),
-      rows_(element("div", "body")),
-      count_(element("span", "count")),
-      unkept_(element("p", "unkept")),
-      plot_canvas_(element("canvas", "plot")) {
-    const LessonCaptions& c = kCaptions;
+    : copy_(std::move(copy)), sheet_(element("aside")) {
+    const std::vector<std::string> shorts = headings(translated);
     sheet_.set("id", "notebook");
     sheet_.set("hidden", true);
     sheet_.call<void>("setAttribute", val("aria-labelledby"), val("notebook-title"));
-    val title = element("h2");
-    title.set("id", "notebook-title");
-    title.set("textContent", translated(c.notebook));
-    title.call<void>("appendChild", count_);
-    sheet_.call<void>("appendChild", title);
-
-    // The buttons, numbered as button() takes them.
-    const auto add_button = [&](const val& holder, Button which, std::string_view text) {
-        val b = element("button");
-        b.set("type", "button");
-        b.set("textContent", translated(text));
-        b.call<void>("addEventListener", val("click"),
-                     val::module_property("notebook_button")
-                         .call<val>("bind", val::null(), static_cast<int>(which)));
-        holder.call<void>("appendChild", b);
-        return b;
+    sheet_.set("innerHTML", sheet_html(shorts));
+    const auto part = [this](const char* selector) {
+        return sheet_.call<val>("querySelector", val(selector));
     };
-    val tools = element("div", "tools");
-    add_button(tools, kCsv, c.export_csv);
-    add_button(tools, kCopyTable, c.copy_table);
-    add_button(tools, kClear, c.clear);
-    sheet_.call<void>("appendChild", tools);
-    // Said for as long as rows are not kept; a screen reader hears each change of it.
-    unkept_.set("hidden", true);
-    unkept_.call<void>("setAttribute", val("role"), val("status"));
-    sheet_.call<void>("appendChild", unkept_);
-
-    // Short headings over the columns, each with its words and unit, which a screen reader
-    // reads and a pointer shows.
-    val table = element("div", "table");
-    table.call<void>("setAttribute", val("role"), val("table"));
-    table.call<void>("setAttribute", val("aria-labelledby"), val("notebook-title"));
-    val head = element("div", "head"), heading_row = element("div");
-    head.call<void>("setAttribute", val("role"), val("rowgroup"));
-    heading_row.call<void>("setAttribute", val("role"), val("row"));
-    const auto heading = [&heading_row](const std::string& text) {
-        val h = element("span");
-        h.call<void>("setAttribute", val("role"), val("columnheader"));
-        h.set("textContent", text);
-        heading_row.call<void>("appendChild", h);
-        return h;
-    };
-    heading("#");
-    const std::vector<std::string> words = heading_words(translated);
-    const std::vector<std::string> shorts = headings(translated);
-    for (std::size_t i = 0; i < shorts.size(); ++i) {
-        val h = heading(words[i] == shorts[i] ? shorts[i] : "");
-        if (words[i] == shorts[i]) continue;
-        val abbr = element("abbr");
-        abbr.set("title", words[i]);
-        abbr.set("textContent", shorts[i]);
-        h.call<void>("appendChild", abbr);
-        h.call<void>("setAttribute", val("aria-label"), val(words[i]));
-    }
-    head.call<void>("appendChild", heading_row);
-    table.call<void>("appendChild", head);
-    rows_.call<void>("setAttribute", val("role"), val("rowgroup"));
-    table.call<void>("appendChild", rows_);
-    table["style"].call<void>("setProperty", val("--columns"), val(column_widths(shorts)));
-    val wrap = element("div", "rows");
-    wrap.set("tabIndex", 0);  // a table wider than the sheet scrolls by keyboard too
-    wrap.call<void>("setAttribute", val("role"), val("region"));
-    wrap.call<void>("setAttribute", val("aria-labelledby"), val("notebook-title"));
-    wrap.call<void>("appendChild", table);
-    sheet_.call<void>("appendChild", wrap);
-
-    val views = element("div", "tools");
-    views.call<void>("setAttribute", val("role"), val("group"));
-    views.call<void>("setAttribute", val("aria-label"), val(translated(c.plot)));
-    add_button(views, kDistances, c.distances)
-        .call<void>("setAttribute", val("aria-pressed"), val("true"));
-    add_button(views, kReciprocals, c.reciprocals)
-        .call<void>("setAttribute", val("aria-pressed"), val("false"));
-    sheet_.call<void>("appendChild", views);
-    plot_canvas_.call<void>("setAttribute", val("role"), val("img"));
-    plot_canvas_.call<void>("setAttribute", val("aria-label"), val(translated(c.plot)));
-    plot_canvas_["style"].set("width", std::to_string(kPlotWidth) + "px");
-    plot_canvas_["style"].set("height", std::to_string(kPlotHeight) + "px");
-    sheet_.call<void>("appendChild", plot_canvas_);
+    rows_ = part(".body");
+    count_ = part(".count");
+    unkept_ = part(".unkept");
+    plot_canvas_ = part("canvas");
+    wrap_ = part(".rows");
+    least_ = least_widths(shorts);
+    longest_.assign(least_.size(), 0);
+    set_columns();
+    plot_canvas_["style"].set("width", css_pixels(plot_width_));
+    plot_canvas_["style"].set("height", css_pixels(plot_height_));
     plot_painter_.emplace(plot_canvas_);
-
-    val saves = element("div", "tools");
-    add_button(saves, kPlotPng, c.save_plot_png);
-    add_button(saves, kPlotSvg, c.save_plot_svg);
-    add_button(saves, kClose, c.close);
-    sheet_.call<void>("appendChild", saves);
+    sheet_.call<void>("addEventListener", val("click"), val::module_property("notebook_click"));
     parent.call<void>("appendChild", sheet_);
 }
 
@@ -244,6 +273,9 @@ void NotebookSheet::show(const Session& s) {
             rows_.call<void>("insertAdjacentHTML", val("beforeend"), val(blocks_html(n, filled)));
         }
     }
+    // Rows taken out: the columns as narrow as the rows left allow.
+    if (!grown) longest_.assign(longest_.size(), 0);
+    if (lengthen(longest_, n, grown ? had : 0) || !grown) set_columns();
     shown_ = ids;
     marked_ = std::min(s.unkept_rows(), ids.size());
     mark(ids.size() - marked_, ids.size(), true);
@@ -253,7 +285,10 @@ void NotebookSheet::show(const Session& s) {
     const std::string unkept = s.unkept_text();
     if (unkept != unkept_["textContent"].as<std::string>()) unkept_.set("textContent", unkept);
     unkept_.set("hidden", unkept.empty());
-    if (is_open()) paint_plot_soon();
+    if (is_open()) {
+        paint_plot_soon();
+        if (ids.size() > had) show_newest();
+    }
 }
 
 void NotebookSheet::plotted(const Measurement& m) {
@@ -276,8 +311,8 @@ void NotebookSheet::paint_plot() {
     for (const Measurement& m : plotted_) marks.add(0, m);
     Drawing plot;
     std::deque<std::string> words;
-    draw_plot(marks, view_, kPlotWidth, kPlotHeight, translated, plot, words);
-    plot_painter_->resize(kPlotWidth, kPlotHeight, val::global("devicePixelRatio").as<double>());
+    draw_plot(marks, view_, plot_width_, plot_height_, translated, plot, words);
+    plot_painter_->resize(plot_width_, plot_height_, val::global("devicePixelRatio").as<double>());
     plot_painter_->paint(plot);
 }
 
@@ -288,6 +323,45 @@ void NotebookSheet::open(bool shown) {
 
 bool NotebookSheet::is_open() const {
     return !sheet_["hidden"].as<bool>();
+}
+
+void NotebookSheet::place(const CssBox& box) {
+    web::place(sheet_, box);
+    const double width = box.width;
+    if (width == width_shown_) return;
+    width_shown_ = width;
+    // A vertical scroll bar may take its room from the table's box.
+    const double inside = width - kSheetInside - 2 - 16;
+    inside_ = inside;
+    sheet_["classList"].call<void>("toggle", val("narrow"), table_width_ > inside_);
+    const int plot = static_cast<int>(std::min<double>(kPlotWidth, width - kSheetInside - 2));
+    if (plot > 0 && plot != plot_width_) {
+        plot_width_ = plot;
+        plot_height_ = plot * kPlotHeight / kPlotWidth;
+        plot_canvas_["style"].set("width", css_pixels(plot_width_));
+        plot_canvas_["style"].set("height", css_pixels(plot_height_));
+        paint_plot_soon();
+    }
+}
+
+// Each column as wide as its heading, its words and its longest number: digits are as wide as
+// one another, and no sign or point is wider than an 8.
+void NotebookSheet::set_columns() {
+    std::vector<int> widths;
+    for (std::size_t i = 0; i < least_.size(); ++i) {
+        const double digits = longest_[i] ? text_width(std::string(longest_[i], '8')) : 0;
+        widths.push_back(static_cast<int>(std::ceil(std::max(least_[i], digits))) +
+                         2 * kCellPadding + 1);
+    }
+    val table = sheet_.call<val>("querySelector", val(".table"))["style"];
+    table.call<void>("setProperty", val("--columns"), val(grid_columns(widths, {}, table_width_)));
+    table.call<void>("setProperty", val("--narrow-columns"),
+                     val(grid_columns(widths, kNarrowLeftOut, narrow_width_)));
+    sheet_["classList"].call<void>("toggle", val("narrow"), table_width_ > inside_);
+}
+
+void NotebookSheet::show_newest() {
+    if (is_open()) wrap_.set("scrollTop", wrap_["scrollHeight"]);
 }
 
 void NotebookSheet::choose_view(PlotView view) {
@@ -327,7 +401,8 @@ void NotebookSheet::button(int which, const Session& s) {
             std::deque<std::string> words;
             s.draw_plot(view_, kPlotPictureWidth, kPlotPictureHeight, d, words);
             BenchCanvas picture(val::global("document").call<val>("createElement", val("canvas")));
-            picture.resize(kPlotPictureWidth, kPlotPictureHeight, 1);
+            // At twice its size, sharp on a printed worksheet.
+            picture.resize(kPlotPictureWidth, kPlotPictureHeight, 2);
             picture.paint(d);
             download(picture.canvas().call<val>("toDataURL", val("image/png")), "plot.png");
             break;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The notebook on the page: a side sheet beside the window with the session's rows as a table,
+// The notebook on the page: a sheet beside the bench, never over it, with the session's rows as a
+// table that fits its box (its short headings say their words to a pointer and a screen reader),
 // a plot of them in either view, and what to do with them — CSV to download, the table to paste,
 // the plot as PNG and SVG. The rows, how they are kept and what is said of it are the session's;
 // the sheet shows them, a new row appended to the table rather than the table made again, and
@@ -15,6 +16,7 @@
 
 #include "lesson/session.h"
 #include "web/bench_canvas.h"
+#include "web/layout.h"
 
 namespace korru::web {
 
@@ -22,7 +24,7 @@ class NotebookSheet {
   public:
     using Words = std::function<void(const std::string&)>;
 
-    // The sheet's buttons, as the module's notebook_button(which) is called for them.
+    // The sheet's buttons, as the module's notebook_click calls notebook_button(which).
     enum Button { kCsv, kCopyTable, kClear, kDistances, kReciprocals, kPlotPng, kPlotSvg, kClose };
 
     // Builds the sheet, hidden, at the end of `parent`; `copy` puts a text on the clipboard.
@@ -32,6 +34,10 @@ class NotebookSheet {
     void show(const Session& s);
     void open(bool shown);
     bool is_open() const;
+    // Placed at a box of the viewport: the table and the plot fitted to its width.
+    void place(const CssBox& box);
+    // The newest row scrolled into the table's view.
+    void show_newest();
 
     // A button that changes nothing of the session's (all but kClear).
     void button(int which, const Session& s);
@@ -50,7 +56,21 @@ class NotebookSheet {
 
     Words copy_;
     PlotView view_ = PlotView::distances;
-    emscripten::val sheet_, rows_, count_, unkept_, plot_canvas_;
+    emscripten::val sheet_,
+        rows_ = emscripten::val::undefined(), count_ = emscripten::val::undefined(),
+        unkept_ = emscripten::val::undefined(), plot_canvas_ = emscripten::val::undefined(),
+        wrap_ = emscripten::val::undefined();
+    void set_columns();
+
+    // The columns' least widths (their headings and words) and the most characters a cell of
+    // each holds; the table's width in CSS pixels with every column, and without those a narrow
+    // box leaves out (the image's side and way up, which its case says); the box's width.
+    std::vector<double> least_;
+    std::vector<std::size_t> longest_;
+    double table_width_ = 0, narrow_width_ = 0, inside_ = 1e9;
+    // The plot's size on the sheet, CSS pixels.
+    int plot_width_ = 360, plot_height_ = 270;
+    double width_shown_ = -1;
     std::optional<BenchCanvas> plot_painter_;
     std::vector<RowId> shown_;  // the rows of the table, in its order
     // The rows as the plot shows them: each different row once, where it was last recorded. A

@@ -8,9 +8,9 @@
 #include <utility>
 
 #include "lesson/scene_text.h"
+#include "web/css.h"
 #include "web/fonts.h"
 #include "window/caption_font.h"
-#include "window/scene_json.h"
 
 namespace korru::web {
 
@@ -28,34 +28,17 @@ const std::string kAgain =
     QT_TRANSLATE_NOOP("korru", "もう一度始めるには、ページを読み込み直してください。");
 const std::string kAborted =
     QT_TRANSLATE_NOOP("korru", "このブラウザーでは Tavensu を動かせませんでした。");
-const std::string kTurn = QT_TRANSLATE_NOOP("korru", "画面を横にすると、大きく見えます。");
 
 // How long the viewport keeps one size before the window starts up again on it: a tablet's
 // rotation or a dragged window edge sends many resize events in a row.
 constexpr int kSettleMilliseconds = 150;
 
-// Around the candle, a finger's target: this many CSS pixels of the viewport square.
+// Around the candle and the pupil's screen, a finger's target: this many CSS pixels of the
+// viewport square.
 constexpr double kCandleReachPixels = 44;
 
 // A press that moves no further than this, in CSS pixels, is a tap: where a mark is put.
 constexpr double kMarkSlackPixels = 10;
-
-// Below this scale, on a viewport taller than wide, the page suggests turning the device.
-constexpr double kTurnBelowScale = 0.5;
-
-std::string css_pixels(double n) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.4fpx", n);
-    return text;
-}
-
-void place(const val& element, double left, double top, double width, double height) {
-    val style = element["style"];
-    style.set("left", css_pixels(left));
-    style.set("top", css_pixels(top));
-    style.set("width", css_pixels(width));
-    style.set("height", css_pixels(height));
-}
 
 val by_id(const char* id) {
     return val::global("document").call<val>("getElementById", val(id));
@@ -94,28 +77,37 @@ bool shortcut(const val& event, char letter) {
     return code.isString() && code.as<std::string>() == std::string("Key") + char(letter - 0x20);
 }
 
-// A letter key alone (no modifier), as typed or, on a keyboard whose letters are not Latin, by
-// its place.
+// A lesson's key alone (no modifier), as typed or, on a keyboard whose letters are not Latin
+// (or with an input method that makes "," a "、"), by its place.
 bool letter(const val& event, char l) {
     if (!only_shift(event, false)) return false;
     const std::string key = event["key"].as<std::string>();
-    if (key.size() == 1) return (key[0] | 0x20) == l;
+    if (key.size() == 1) return (key[0] >= 'A' && key[0] <= 'Z' ? key[0] | 0x20 : key[0]) == l;
     const val code = event["code"];
-    return code.isString() && code.as<std::string>() == std::string("Key") + char(l - 0x20);
+    if (!code.isString()) return false;
+    const std::string place = l == ','   ? "Comma"
+                              : l == '.' ? "Period"
+                                         : std::string("Key") + char(l - 0x20);
+    return code.as<std::string>() == place;
+}
+
+// The experiment's own actions: nothing to do while the pupil has no screen.
+bool experiments(LessonAction a) {
+    return a == LessonAction::screen_l || a == LessonAction::screen_r ||
+           a == LessonAction::cover_upper || a == LessonAction::cover_lower;
 }
 
 }  // namespace
 
-PageScreen Page::fitted() const {
+PagePlan Page::planned() const {
     const val root = val::global("document")["documentElement"];
-    return page_screen(root["clientWidth"].as<int>(), root["clientHeight"].as<int>());
+    return page_plan(root["clientWidth"].as<int>(), root["clientHeight"].as<int>());
 }
 
 void Page::start() {
     val document = val::global("document");
     use_browser_language();
     by_id("ended-text")["dataset"].set("aborted", translated(kAborted));
-    by_id("turn").set("textContent", translated(kTurn));
     document.set("title", model_.main.caption);
     document["documentElement"]["style"].set("font", css_font(kDefaultFontPixels));
     // The page's icon and the notebook wait until the first frame is shown: the bench comes
@@ -123,6 +115,7 @@ void Page::start() {
     val window = val::global("window");
     window.call<void>("requestAnimationFrame", val::module_property("first_frame"));
     controls_.emplace(by_id("client"), val::module_property("press"), val::module_property("key"));
+    lesson_.emplace(by_id("lesson"));
     bench_.emplace(controls_->bench());
     worksheet_.emplace(controls_->bench());
     val bench = controls_->bench();
@@ -137,14 +130,6 @@ void Page::start() {
     window.call<void>("addEventListener", val("hashchange"), val::module_property("scene_changed"));
     store_.watch("store_changed");
     watch_ratio();
-    record_button_ = document.call<val>("createElement", val("button"));
-    record_button_.set("type", "button");
-    record_button_.set("id", "record");
-    record_button_.set("hidden", true);
-    record_button_.set("textContent", translated(kCaptions.record));
-    record_button_.call<void>("addEventListener", val("click"),
-                              val::module_property("record_button"));
-    by_id("client").call<void>("after", record_button_);
     // A scene in the page's address: its steps, made on this viewport as a replay makes them.
     SceneRead scene = read_scene(val::global("location")["hash"].as<std::string>());
     if (scene.fault != SceneFault::none) worksheet_->say(scene_fault_text(scene, translated));
@@ -152,17 +137,19 @@ void Page::start() {
     window.call<void>("addEventListener", val("keydown"), val::module_property("key_anywhere"),
                       true);
     try {
-        fit_ = fitted();
-        session_.start(ScreenSize::from_pixels(fit_.width, fit_.height), std::move(scene.steps));
+        plan_ = planned();
+        session_.start(ScreenSize::from_pixels(plan_.screen.width, plan_.screen.height),
+                       std::move(scene.steps));
     } catch (const RuntimeError& e) {
         fail(e.what());
         return;
     }
+    // Shown before it is laid out, so that the bar's height is the browser's to say.
+    by_id("client").set("hidden", false);
     Outcome all;
     all.bench = all.mode = true;
     show(all);
     state_ = State::running;
-    by_id("client").set("hidden", false);
     controls_->control(Window::ids::move_away).call<void>("focus");
 }
 
@@ -170,6 +157,9 @@ NotebookSheet& Page::sheet() {
     if (!sheet_) {
         sheet_.emplace(val::global("document").call<val>("querySelector", val("main")),
                        [this](const std::string& text) { worksheet_->copy_text(text); });
+        // Placed at the next layout, where it is to open.
+        layout_stale_ = true;
+        shown_ = {};
         // What reading the notebook says comes after what the start said (a scene not
         // understood), not in its place.
         show(session_.load_notebook(), true);
@@ -178,6 +168,10 @@ NotebookSheet& Page::sheet() {
 }
 
 void Page::notebook_button(int which) {
+    if (which == NotebookSheet::kClose) {
+        open_notebook(false);  // the window takes its room back
+        return;
+    }
     if (which != NotebookSheet::kClear) {
         sheet().button(which, session_);
         return;
@@ -213,83 +207,95 @@ void Page::scene_changed() {
     }
 }
 
-void Page::start_on(PageScreen fit) {
-    session_.replay(ScreenSize::from_pixels(fit.width, fit.height));
-    fit_ = fit;
-    grip_.release();
+void Page::start_on(const PagePlan& plan) {
+    session_.replay(ScreenSize::from_pixels(plan.screen.width, plan.screen.height));
+    plan_ = plan;
+    layout_stale_ = true;
+    let_go();
     show_bench(true);
 }
 
 // What a call of the session changed, shown: the one place an outcome reaches the page. A
 // notice said `after_notice` follows the one shown, if any, rather than replacing it.
 void Page::show(const Outcome& out, bool after_notice) {
-    if (out.bench) show_bench(!grip_.held());  // a held candle is told of when it is let go
-    if (out.mode) worksheet_->show_menu_state(session_);
-    if (out.rows && sheet_) sheet_->show(session_);
+    // What the bar says may follow from any change, and its size (a longer notice under it too)
+    // moves the window.
+    show_bar();
     if (out.notice) {
         if (after_notice) {
             worksheet_->say_also(out.notice->text, out.notice->lasting);
         } else {
             worksheet_->say(out.notice->text, out.notice->lasting);
         }
+        if (lesson_->height() != shown_.bar.height) layout_stale_ = true;
     }
+    if (out.bench || layout_stale_) {
+        show_bench(!grip_.held() && screen_pointer_ < 0);  // a held one is told of when let go
+    }
+    worksheet_->show_menu_state(session_);
+    if (out.rows && sheet_) sheet_->show(session_);
+}
+
+// The lesson's bar as the session stands; a bar of another size lays the page out again.
+void Page::show_bar() {
+    const bool open = sheet_ && sheet_->is_open();
+    if (lesson_->show(lesson_bar(session_, translated), open)) layout_stale_ = true;
+}
+
+// The window, the bar and the notebook placed as the page's layout has them for the viewport:
+// the bar laid out at its width first, for its height.
+void Page::lay_out() {
+    layout_stale_ = false;
+    const val root = val::global("document")["documentElement"];
+    const int vw = root["clientWidth"].as<int>(), vh = root["clientHeight"].as<int>();
+    const bool open = sheet_ && sheet_->is_open();
+    lesson_->set_width(bar_width(plan_, vw, vh, open), plan_.side == LessonSide::beside && !open);
+    layout_ = page_layout(model_, plan_, vw, vh, lesson_->height(), open);
+    const CssBox& c = layout_.client;
+    const auto same = [](const CssBox& a, const CssBox& b) {
+        return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
+    };
+    if (same(c, shown_.client) && same(layout_.bar, shown_.bar) &&
+        same(layout_.notebook, shown_.notebook)) {
+        return;
+    }
+    shown_ = layout_;
+    place(by_id("client"), c);
+    lesson_->place(layout_.bar);
+    if (sheet_) sheet_->place(layout_.notebook);
 }
 
 void Page::show_bench(bool describing) {
-    // The window stands as start-up puts it on the page's screen, centred across it, and is
-    // shown `scale` CSS pixels to a pixel of that screen, on whole CSS pixels.
-    const double k = fit_.scale, ratio = val::global("devicePixelRatio").as<double>();
-    const PixelBox client = client_area(model_, fit_.width);
-    const double left = std::floor(client.left * k), top = std::floor(client.top * k);
-    const std::string shown = css_pixels(left) + css_pixels(top) + css_pixels(client.width * k) +
-                              css_pixels(client.height * k);
-    if (shown != client_shown_) {
-        place(by_id("client"), left, top, client.width * k, client.height * k);
-        client_shown_ = shown;
-        const bool turn = k < kTurnBelowScale && fit_.height > fit_.width;
-        val hint = by_id("turn");
-        hint.set("hidden", !turn);
-        hint["style"].set("top", css_pixels(top + client.height * k + 12));
-        // Only where the window moved: it reads the page's layout.
-        place_record(left + client.width * k, top);
-    }
-    controls_->show(model_, k);
-    place_bench({static_cast<int>(left), static_cast<int>(top), 0, 0}, ratio);
-    bench_->paint(session_.bench_drawing());
+    if (layout_stale_) lay_out();
+    const double ratio = val::global("devicePixelRatio").as<double>();
+    controls_->show(model_, layout_);
+    place_bench(ratio);
+    // The light on the pupil's screen computed for the device pixels it is painted on.
+    bench_->paint(session_.bench_drawing(layout_.scale * ratio));
     if (describing) describe();
 }
 
 // The bench's surface on whole device pixels, its backing store one to one with them, however
 // far the window is scaled: it is placed from the device pixels it covers, not scaled.
-void Page::place_bench(const PixelBox& client, double ratio) {
-    const double k = fit_.scale;
-    const PixelBox area = box_in_client(model_, Window::ids::bench_area);
+void Page::place_bench(double ratio) {
+    const Placed at = place_item(model_, layout_, Window::ids::bench_area);
+    const double k = at.scale;
+    const CssBox& client = layout_.client;
     const Rect surface = bench_canvas_box(model_[Window::ids::bench_area]);
-    const double x = area.left + kBenchBorderPixels, y = area.top + kBenchBorderPixels;
-    const double device_left = std::floor((client.left + x * k) * ratio + 0.5);
-    const double device_top = std::floor((client.top + y * k) * ratio + 0.5);
-    bench_->resize(surface.width, surface.height, k * ratio);
     const double border = kBenchBorderPixels * k;
+    const double device_left = std::floor((client.left + at.left + border) * ratio + 0.5);
+    const double device_top = std::floor((client.top + at.top + border) * ratio + 0.5);
+    bench_->resize(surface.width, surface.height, k * ratio);
     const double width = bench_->device_width() / ratio, height = bench_->device_height() / ratio;
     const double left = device_left / ratio - client.left - border,
                  top = device_top / ratio - client.top - border;
-    const std::string shown =
-        css_pixels(left) + css_pixels(top) + css_pixels(width) + css_pixels(height);
+    const std::string shown = css_pixels(left) + css_pixels(top) + css_pixels(width) +
+                              css_pixels(height) + css_pixels(border);
     if (shown == bench_shown_) return;
     const val canvas = controls_->bench();
-    place(canvas, left, top, width, height);
+    place(canvas, {left, top, width, height});
     canvas["style"].set("borderWidth", css_pixels(border));
     bench_shown_ = shown;
-}
-
-// The "record" button beside the window, where the viewport leaves room for it.
-void Page::place_record(double client_right, double top) {
-    const double room =
-        val::global("document")["documentElement"]["clientWidth"].as<double>() - client_right;
-    const bool shown = room >= 160;
-    record_button_.set("hidden", !shown);
-    record_button_["style"].set("left", css_pixels(client_right + 12));
-    record_button_["style"].set("top", css_pixels(top));
 }
 
 // The scene in words, in the live region that a screen reader announces and that describes the
@@ -311,14 +317,16 @@ void Page::key_anywhere(const val& event) {
         show(session_.nudge_mark(across, down));
         return;
     }
-    if (!event["repeat"].isTrue()) {
-        for (const LessonKey& key : kLessonKeys) {
-            if (letter(event, key.letter)) {
-                event.call<void>("preventDefault");
-                act(key.action);
-                return;
-            }
-        }
+    for (const LessonKey& key : kLessonKeys) {
+        if (!letter(event, key.letter)) continue;
+        // Only the screen's keys repeat while held, as the arrows do.
+        const bool repeats =
+            key.action == LessonAction::screen_l || key.action == LessonAction::screen_r;
+        if (event["repeat"].isTrue() && !repeats) break;
+        if (experiments(key.action) && !session_.experiment().on) break;
+        event.call<void>("preventDefault");
+        act(key.action);
+        return;
     }
     if (arrow && only_shift(event, false)) {
         // Neither the focus nor an option moves, and the page does not scroll.
@@ -333,7 +341,12 @@ void Page::key_anywhere(const val& event) {
             worksheet_->save(session_, Worksheet::Format::png);
         }
     } else if (event["key"].as<std::string>() == "Escape") {
-        worksheet_->put_away();
+        if (sheet_ && sheet_->is_open()) {
+            event.call<void>("preventDefault");
+            open_notebook(false);
+        } else {
+            worksheet_->put_away();
+        }
     }
 }
 
@@ -355,7 +368,8 @@ void Page::menu_choice(int choice) {
         default:
             if (choice >= Worksheet::kFirstLessonChoice &&
                 choice < Worksheet::kFirstLessonChoice + static_cast<int>(kLessonKeys.size())) {
-                act(Worksheet::lesson_action(choice));
+                const LessonAction a = Worksheet::lesson_action(choice);
+                if (!experiments(a) || session_.experiment().on) act(a);
             }
     }
 }
@@ -388,12 +402,44 @@ void Page::act(LessonAction action) {
             break;
         }
         case LessonAction::open_notebook:
-            sheet().open(!sheet().is_open());
+            open_notebook(!sheet().is_open());
             break;
         default:
-            show(session_.act(action));
+            try {
+                show(session_.act(action));
+            } catch (const RuntimeError& e) {
+                fail(e.what());
+            }
             break;
     }
+}
+
+void Page::bar_button(int slot) {
+    if (state_ != State::running || slot < 0 || slot >= lesson_->slots()) return;
+    act(lesson_->action(slot));
+}
+
+// The notebook opened beside the bench, the window drawn smaller to leave it room; closed, the
+// focus goes back to where it was when it opened.
+void Page::open_notebook(bool open) {
+    NotebookSheet& s = sheet();
+    if (open == s.is_open()) return;
+    const val document = val::global("document");
+    if (open) notebook_opener_ = document["activeElement"];
+    s.open(open);
+    layout_stale_ = true;
+    show_bar();
+    show_bench(false);
+    if (open) {
+        s.show_newest();
+        return;
+    }
+    val back = std::exchange(notebook_opener_, val::undefined());
+    if (back.isUndefined() || back.isNull() || !back["isConnected"].as<bool>() ||
+        back.strictlyEquals(document["body"])) {
+        back = lesson_->button(LessonAction::open_notebook);
+    }
+    if (!back.isUndefined()) back.call<void>("focus");
 }
 
 std::optional<Outcome> Page::apply(Step s) {
@@ -415,23 +461,28 @@ void Page::deliver(Click c) {
 }
 
 // Where a pointer event is on the bench, in twips: from the canvas's surface, inside its border,
-// at the page's scale.
+// at the bench's scale.
 BenchPoint Page::bench_point(const val& event) const {
     const val canvas = controls_->bench();
     const val box = canvas.call<val>("getBoundingClientRect");
-    const double border = kBenchBorderPixels * fit_.scale;
-    const double x =
-        (event["clientX"].as<double>() - box["left"].as<double>() - border) / fit_.scale;
-    const double y =
-        (event["clientY"].as<double>() - box["top"].as<double>() - border) / fit_.scale;
+    const double k = layout_.scale, border = kBenchBorderPixels * k;
+    const double x = (event["clientX"].as<double>() - box["left"].as<double>() - border) / k;
+    const double y = (event["clientY"].as<double>() - box["top"].as<double>() - border) / k;
     return {static_cast<float>(x * kTwipsPerPixel), static_cast<float>(y * kTwipsPerPixel)};
+}
+
+// A finger's target around the candle and the screen, in twips of the bench.
+float Page::finger_reach() const {
+    return static_cast<float>(kCandleReachPixels / layout_.scale * kTwipsPerPixel);
 }
 
 void Page::bench_pointer(const val& event) {
     const std::string type = event["type"].as<std::string>();
     if (type == "touchstart" || type == "touchmove") {
-        // The finger that holds the candle moves it, not the page.
-        if (grip_.held() && event["cancelable"].isTrue()) event.call<void>("preventDefault");
+        // The finger that holds the candle or the screen moves it, not the page.
+        if ((grip_.held() || screen_pointer_ >= 0) && event["cancelable"].isTrue()) {
+            event.call<void>("preventDefault");
+        }
         return;
     }
     const int pointer = event["pointerId"].as<int>();
@@ -448,11 +499,19 @@ void Page::bench_pointer(const val& event) {
         return;
     }
     if (type == "pointercancel" && pointer == mark_pointer_) mark_pointer_ = -1;
+    const bool holding = grip_.held() || screen_pointer_ >= 0;
+    const bool ours = pointer == (grip_.held() ? grip_pointer_ : screen_pointer_);
     if (type == "pointerdown") {
         mark_pointer_ = -1;  // a press that never came up is no mark
-        if (state_ != State::running || grip_.held() || event["button"].as<int>() != 0) return;
-        const float reach = static_cast<float>(kCandleReachPixels / fit_.scale * kTwipsPerPixel);
-        if (!grip_.press(model_, bench_point(event), reach)) {
+        if (state_ != State::running || holding || event["button"].as<int>() != 0) return;
+        const BenchPoint p = bench_point(event);
+        const Experiment& e = session_.experiment();
+        if (grip_.press(model_, p, finger_reach())) {
+            grip_pointer_ = pointer;
+        } else if (takes_screen(model_, e, p, finger_reach())) {
+            screen_pointer_ = pointer;
+            screen_offset_ = p.x - (model_.bench.lensx + experiment_facts(model_, e).screen_x);
+        } else {
             if (session_.prediction().asked()) {
                 mark_pointer_ = pointer;
                 mark_x_ = event["clientX"].as<double>();
@@ -460,15 +519,20 @@ void Page::bench_pointer(const val& event) {
             }
             return;
         }
-        grip_pointer_ = pointer;
-        pointer_at_ = bench_point(event);
+        // A finger that holds something is no long press.
+        worksheet_->cancel_long_press();
+        pointer_at_ = p;
         canvas.call<void>("setPointerCapture", pointer);
         cursor = "grabbing";
-    } else if (pointer != grip_pointer_ || !grip_.held()) {
-        // A pointer passing over the bench: it shows where the candle can be taken.
+    } else if (!holding || !ours) {
+        // A pointer passing over the bench: it shows where the candle or the screen can be
+        // taken.
         if (type != "pointermove" || state_ != State::running) return;
-        const float reach = static_cast<float>(kCandleReachPixels / fit_.scale * kTwipsPerPixel);
-        cursor = takes_candle(model_, bench_point(event), reach) ? "grab" : "";
+        const BenchPoint p = bench_point(event);
+        cursor = takes_candle(model_, p, finger_reach()) ||
+                         takes_screen(model_, session_.experiment(), p, finger_reach())
+                     ? "grab"
+                     : "";
     } else if (type == "pointermove") {
         pointer_at_ = bench_point(event);
         if (!frame_asked_) {
@@ -492,26 +556,43 @@ void Page::bench_pointer(const val& event) {
     }
 }
 
-// The pointer's moves since the last frame, as the arrow clicks they amount to.
+// The pointer's moves since the last frame, as the clicks they amount to: the arrows' for the
+// candle, the screen's steps for the pupil's screen.
 void Page::drag_frame() {
     frame_asked_ = false;
-    if (!grip_.held() || state_ != State::running) return;
+    if (state_ != State::running) return;
     Outcome moved;
-    const int clicks = grip_.follow(model_, pointer_at_, [this, &moved](Click c) {
-        if (const auto out = apply(c)) moved |= *out;
-    });
-    if (clicks > 0 && state_ == State::running) show(moved);
+    int steps = 0;
+    if (grip_.held()) {
+        steps = grip_.follow(model_, pointer_at_, [this, &moved](Click c) {
+            if (const auto out = apply(c)) moved |= *out;
+        });
+    } else if (screen_pointer_ >= 0) {
+        const int to =
+            screen_steps_to(model_, session_.experiment(), pointer_at_.x - screen_offset_);
+        const LessonClick way = to > 0 ? LessonClick::screen_r : LessonClick::screen_l;
+        for (int i = 0; i < std::abs(to) && state_ == State::running; ++i) {
+            if (const auto out = apply(way)) moved |= *out;
+            ++steps;
+        }
+    }
+    if (steps > 0 && state_ == State::running) show(moved);
 }
 
 void Page::let_go() {
-    if (!grip_.held()) return;
+    if (!grip_.held() && screen_pointer_ < 0) return;
     grip_.release();
     grip_pointer_ = -1;
+    screen_pointer_ = -1;
     if (state_ == State::running) describe();
 }
 
 void Page::long_press() {
-    let_go();
+    // A finger on the candle or the screen holds it: no menu opens under it.
+    if (grip_.held() || screen_pointer_ >= 0) {
+        worksheet_->cancel_long_press();
+        return;
+    }
     mark_pointer_ = -1;
     worksheet_->long_press();
 }
@@ -524,12 +605,16 @@ void Page::viewport_changed() {
 void Page::viewport_settled() {
     settle_timer_.fired();
     if (state_ != State::running) return;
-    const PageScreen fit = fitted();
+    const PagePlan plan = planned();
     try {
-        if (fit.width == fit_.width && fit.height == fit_.height && fit.scale == fit_.scale) {
-            show_bench(true);  // the same screen, perhaps at another devicePixelRatio
+        if (plan.screen.width == plan_.screen.width && plan.screen.height == plan_.screen.height &&
+            plan.side == plan_.side && plan.compact == plan_.compact) {
+            // The same screen, perhaps at another devicePixelRatio or with the window laid out
+            // otherwise on the viewport.
+            layout_stale_ = true;
+            show_bench(true);
         } else {
-            start_on(fit);
+            start_on(plan);
         }
     } catch (const RuntimeError& e) {
         fail(e.what());
@@ -558,9 +643,7 @@ void Page::ratio_changed() {
 }
 
 std::optional<std::string> Page::snapshot() const {
-    if (state_ == State::running || state_ == State::ended) {
-        return scene_json(model_, session_.screen());
-    }
+    if (state_ == State::running || state_ == State::ended) return session_.json();
     return std::nullopt;
 }
 
@@ -585,8 +668,8 @@ void Page::stop(State why, const std::string& error) {
     settle_timer_.stop();
     grip_.release();
     if (sheet_) sheet_->stop();
-    if (!record_button_.isUndefined()) record_button_.set("disabled", true);
-    by_id("turn").set("hidden", true);
+    if (lesson_) lesson_->stop();
+    by_id("lesson").set("hidden", true);
     if (controls_) controls_->disable();
     if (worksheet_) worksheet_->stop();
     by_id("client").set("hidden", true);

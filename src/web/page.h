@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The page: the one window model with its lesson's session, started up on a screen made from
 // the browser's viewport, and what shows them (the controls, the bench's canvas, the scene in
-// words, the menu, the notebook's sheet and the notices). Every click, by mouse, key or a candle
+// words, the menu, the lesson's bar beside or below the window with its notices, and the
+// notebook's sheet beside the bench). Every click, by mouse, key, a candle or the pupil's screen
 // dragged, and every action of the lesson is the session's; what it says changed is shown
 // again, in one place.
 #pragma once
@@ -18,6 +19,7 @@
 #include "web/controls.h"
 #include "web/language.h"
 #include "web/layout.h"
+#include "web/lesson_area.h"
 #include "web/notebook_sheet.h"
 #include "web/page_store.h"
 #include "web/timer.h"
@@ -37,19 +39,22 @@ class Page {
     void deliver(Click c);
 
     // A key pressed anywhere in the page: the arrows do what the arrow buttons do (and repeat
-    // while held), Shift with an arrow moves a prediction's mark, the lesson's letters do what
-    // its menu does, Ctrl+C copies the bench and Ctrl+S saves it, Escape puts a notice away.
+    // while held), Shift with an arrow moves a prediction's mark, the lesson's keys do what its
+    // menu does (the experiment's screen and covers while it is on), Ctrl+C copies the bench
+    // and Ctrl+S saves it, Escape closes the notebook, giving the focus back, or puts a notice
+    // away.
     // Keys the page does not take, and every key once the page has stopped, are left to the
     // browser.
     void key_anywhere(const emscripten::val& event);
 
     // A pointer on the bench: a press on the candle takes it, and while it is held the candle
-    // follows the pointer, once an animation frame, in the arrows' steps. Touches on a held
-    // candle neither scroll nor zoom the page. While a prediction is asked for, a tap elsewhere
-    // puts its mark.
+    // follows the pointer, once an animation frame, in the arrows' steps; in the experiment a
+    // press on the pupil's screen takes it, and it follows along the axis in its own steps.
+    // Touches on a held candle or screen neither scroll nor zoom the page, nor become a long
+    // press. While a prediction is asked for, a tap elsewhere puts its mark.
     void bench_pointer(const emscripten::val& event);
     void drag_frame();
-    // A long press opens the bench's menu, and lets go of a candle it held.
+    // A long press where nothing is held opens the bench's menu.
     void long_press();
 
     // The bench's menu: its pictures, its link and the lesson's actions (Worksheet::k...Choice).
@@ -70,8 +75,9 @@ class Page {
     // starts again with that scene's steps, or says which part it does not understand.
     void scene_changed();
 
-    // The lesson's actions, by its keys, its menu or the record button.
+    // The lesson's actions, by its keys, its menu or its bar; a button of the bar by its place.
     void act(LessonAction action);
+    void bar_button(int slot);
 
     // The viewport changed size; once it has kept one size for a moment, the window starts up
     // again on it and the steps made so far are replayed. A new device pixel ratio (the window
@@ -80,8 +86,9 @@ class Page {
     void viewport_settled();
     void ratio_changed();
 
-    // The model as `korru-snapshot --json` writes it; nothing once a run-time error or a fault
-    // has stopped the page, whose message is then failure().
+    // The model as `korru-snapshot --json` writes it, with the lesson's numbers where the
+    // experiment is used; nothing once a run-time error or a fault has stopped the page, whose
+    // message is then failure().
     std::optional<std::string> snapshot() const;
     const std::string& failure() const { return failure_; }
     bool running() const { return state_ == State::running; }
@@ -93,30 +100,39 @@ class Page {
   private:
     enum class State { starting, running, ended, failed };
 
-    PageScreen fitted() const;
-    void start_on(PageScreen fit);
+    PagePlan planned() const;
+    void start_on(const PagePlan& plan);
     std::optional<Outcome> apply(Step s);
     void show(const Outcome& out, bool after_notice = false);
+    void show_bar();
     void show_bench(bool describing);
-    void place_bench(const PixelBox& client, double ratio);
+    void lay_out();
+    void place_bench(double ratio);
     void describe();
     void watch_ratio();
     BenchPoint bench_point(const emscripten::val& event) const;
+    float finger_reach() const;
     void let_go();
     void stop(State why, const std::string& error);
-    void place_record(double client_right, double top);
+    void open_notebook(bool open);
     void copy_link();
 
     State state_ = State::starting;
     Window model_;
     PageStore store_{"korru.notebook"};
     Session session_{model_, translated, &store_};
-    PageScreen fit_{};
+    PagePlan plan_{};
+    PageLayout layout_{};
+    // The layout as last placed, and whether what it depends on (the bar's size, the notebook
+    // open or not) may have changed since.
+    PageLayout shown_{};
+    bool layout_stale_ = true;
     std::optional<Controls> controls_;
+    std::optional<LessonArea> lesson_;
     std::optional<BenchCanvas> bench_;
     std::optional<Worksheet> worksheet_;
     std::optional<NotebookSheet> sheet_;
-    std::string client_shown_, bench_shown_, cursor_shown_;
+    std::string bench_shown_, cursor_shown_;
     std::string scene_shown_;
     Timer settle_timer_{"settled"};
     emscripten::val ratio_query_ = emscripten::val::undefined();
@@ -125,11 +141,15 @@ class Page {
     int grip_pointer_ = -1;
     BenchPoint pointer_at_;
     bool frame_asked_ = false;
+    // The pupil's screen under a pointer, and how far right of the screen's middle it took it.
+    int screen_pointer_ = -1;
+    float screen_offset_ = 0;
     // A press on the bench, not on the candle, while a prediction is asked for: a mark where it
     // is let go, unless it moved far or became a long press.
     int mark_pointer_ = -1;
     double mark_x_ = 0, mark_y_ = 0;
-    emscripten::val record_button_ = emscripten::val::undefined();
+    // Where the focus goes back to when the notebook closes.
+    emscripten::val notebook_opener_ = emscripten::val::undefined();
     std::string failure_;
 };
 

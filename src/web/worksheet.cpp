@@ -41,6 +41,12 @@ val by_id(const char* id) {
     return val::global("document").call<val>("getElementById", val(id));
 }
 
+// The lesson's actions the menu ticks while they are on.
+bool ticked(LessonAction a) {
+    return a == LessonAction::predict || a == LessonAction::experiment ||
+           a == LessonAction::cover_upper || a == LessonAction::cover_lower;
+}
+
 val items_of(const val& menu) {
     return menu.call<val>("querySelectorAll", val("[role^=menuitem]"));
 }
@@ -102,7 +108,7 @@ Worksheet::Worksheet(val bench)
     std::vector<std::string_view> texts{c.copy_picture, c.save_png, c.save_svg, c.copy_link};
     for (const LessonKey& key : kLessonKeys) texts.push_back(key.caption);
     for (int i = 0; i < static_cast<int>(texts.size()); ++i) {
-        const bool toggle = i >= kFirstLessonChoice && lesson_action(i) == LessonAction::predict;
+        const bool toggle = i >= kFirstLessonChoice && ticked(lesson_action(i));
         val item = val::global("document").call<val>("createElement", val("button"));
         item.set("type", "button");
         item.set("tabIndex", -1);
@@ -112,7 +118,6 @@ Worksheet::Worksheet(val bench)
                         val::module_property("menu_choice").call<val>("bind", val::null(), i));
         menu_.call<void>("appendChild", item);
     }
-    notice_.call<void>("addEventListener", val("click"), val::module_property("notice_tapped"));
     menu_.call<void>("addEventListener", val("keydown"), val::module_property("menu_key"));
     menu_.call<void>("addEventListener", val("focusout"), val::module_property("menu_focusout"));
     bench_.call<void>("addEventListener", val("contextmenu"), val::module_property("bench_menu"));
@@ -270,6 +275,11 @@ void Worksheet::cancel_press() {
     press_timer_.stop();
 }
 
+void Worksheet::cancel_long_press() {
+    cancel_press();
+    long_pressed_ = false;
+}
+
 void Worksheet::refused() {
     say(translated(kCopyRefused));
 }
@@ -289,15 +299,27 @@ void Worksheet::text_refused() {
 }
 
 void Worksheet::show_menu_state(const Session& s) {
+    const Experiment& e = s.experiment();
+    const int state = s.prediction().asked() | s.answer_hidden() << 1 | e.on << 2 |
+                      e.upper_covered << 3 | e.lower_covered << 4;
+    if (state == menu_state_) return;
+    menu_state_ = state;
     const val items = items_of(menu_);
     for (std::size_t i = 0; i < kLessonKeys.size(); ++i) {
         const val item = items[static_cast<int>(i) + kFirstLessonChoice];
-        if (kLessonKeys[i].action == LessonAction::predict) {
-            item.call<void>("setAttribute", val("aria-checked"),
-                            val(s.prediction().asked() ? "true" : "false"));
-        } else if (kLessonKeys[i].action == LessonAction::show_answer) {
-            item.call<void>("setAttribute", val("aria-disabled"),
-                            val(s.answer_hidden() ? "false" : "true"));
+        const LessonAction a = kLessonKeys[i].action;
+        const auto set = [&item](const char* name, bool on) {
+            item.call<void>("setAttribute", val(name), val(on ? "true" : "false"));
+        };
+        if (a == LessonAction::predict) set("aria-checked", s.prediction().asked());
+        if (a == LessonAction::show_answer) set("aria-disabled", !s.answer_hidden());
+        if (a == LessonAction::experiment) set("aria-checked", e.on);
+        if (a == LessonAction::cover_upper) set("aria-checked", e.upper_covered);
+        if (a == LessonAction::cover_lower) set("aria-checked", e.lower_covered);
+        // The screen and its covers are there only in the experiment.
+        if (a == LessonAction::screen_l || a == LessonAction::screen_r ||
+            a == LessonAction::cover_upper || a == LessonAction::cover_lower) {
+            set("aria-disabled", !e.on);
         }
     }
 }

@@ -53,9 +53,11 @@ class Worksheet {
     void menu_key(const emscripten::val& event);
     void menu_focusout(const emscripten::val& event);
 
-    // A long press on the bench opens its menu, as a right click does.
+    // A long press on the bench opens its menu, as a right click does; a press that takes the
+    // candle or the screen is none.
     void bench_pointer(const emscripten::val& event);
     void long_press();
+    void cancel_long_press();
 
     // The clipboard would not take the pictures: the notice says so, briefly.
     void refused();
@@ -65,12 +67,13 @@ class Worksheet {
     void copy_text(const std::string& text);
     void text_refused();
 
-    // The menu as the lesson stands: a prediction asked for is ticked, the answer offered
-    // only while it is hidden.
+    // The menu as the lesson stands: a prediction asked for, the experiment and its covers are
+    // ticked, the answer offered only while it is hidden, the screen's items only in the
+    // experiment.
     void show_menu_state(const Session& s);
 
-    // A one-line notice that goes again after a while, or a lasting one that stays until
-    // put away (Escape, or a click on it) or replaced.
+    // A notice in its line under the lesson's bar, where it covers nothing: one that goes again
+    // after a while, or a lasting one that stays until put away (Escape) or replaced.
     void say(const std::string& text, bool lasting = false);
     // The same, after the notice still shown, if there is one (which it must not replace).
     void say_also(const std::string& text, bool lasting = false);
@@ -91,6 +94,7 @@ class Worksheet {
     double press_x_ = 0, press_y_ = 0;
     bool long_pressed_ = false;  // until the finger that pressed is lifted
     bool lasting_ = false;       // the notice shown stays until put away
+    int menu_state_ = -1;        // the lesson's state the menu shows
 };
 
 }  // namespace korru::web

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 #include "commands/startup.h"
 #include "model/support.h"
 
@@ -72,6 +75,174 @@ TEST(PageBoxes, CheckBoxesStandInFingerHighRowsInTheirPanelTheRestAsOnTheDesktop
     EXPECT_EQ(in_client.left,
               pixel_box(panel_item.left, 0, 1, 1).left + pixel_box(arrow.left, 0, 1, 1).left);
     EXPECT_EQ(in_client.height, pixel_box(0, arrow.top, 1, arrow.height).height);
+}
+
+// The page's plan and layout on the viewports a class meets: laptops and projectors, tablets
+// either way up, phones either way up; the notebook closed and open. The bar is laid out at the
+// height the browser gives it there (a column, or a band of one or two rows of buttons).
+struct Viewport {
+    int width, height;
+    bool phone;
+};
+
+void PrintTo(const Viewport& v, std::ostream* os) {
+    *os << v.width << "x" << v.height;
+}
+
+class PageLayoutOn : public testing::TestWithParam<Viewport> {
+  protected:
+    PageLayout laid_out(bool notebook, Window& w, PagePlan& plan) const {
+        const Viewport v = GetParam();
+        plan = page_plan(v.width, v.height);
+        w = test::started(plan.screen.width, plan.screen.height);
+        const double bar =
+            plan.side == LessonSide::beside ? (notebook ? 160 : 330) : (v.width < 500 ? 150 : 90);
+        return page_layout(w, plan, v.width, v.height, bar, notebook);
+    }
+};
+
+bool overlap(const CssBox& a, const CssBox& b) {
+    return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
+}
+
+bool inside(const CssBox& box, const Viewport& v) {
+    return box.left >= 0 && box.top >= 0 && box.right() <= v.width + 1e-9 &&
+           box.bottom() <= v.height + 1e-9;
+}
+
+// An item's box in the viewport, as the page draws it.
+CssBox drawn(const Window& w, const PageLayout& l, int id) {
+    const Placed p = place_item(w, l, id);
+    return {l.client.left + p.left, l.client.top + p.top, p.box.width * p.scale,
+            p.box.height * p.scale};
+}
+
+TEST_P(PageLayoutOn, TheWindowTheBarAndTheNotebookStandApartInsideTheViewport) {
+    const Viewport v = GetParam();
+    for (bool notebook : {false, true}) {
+        SCOPED_TRACE(notebook ? "the notebook open" : "the notebook closed");
+        Window w;
+        PagePlan plan;
+        const PageLayout l = laid_out(notebook, w, plan);
+        EXPECT_TRUE(inside(l.client, v));
+        EXPECT_TRUE(inside(l.bar, v));
+        EXPECT_FALSE(overlap(l.client, l.bar));
+        EXPECT_GE(l.bar.width, 180);  // room for a button's words
+        if (notebook) {
+            EXPECT_TRUE(inside(l.notebook, v));
+            EXPECT_FALSE(overlap(l.notebook, l.client));
+            EXPECT_FALSE(overlap(l.notebook, l.bar));
+            EXPECT_GE(l.notebook.width, 300);
+            EXPECT_GE(l.notebook.height, 60);
+        } else {
+            EXPECT_EQ(l.notebook.width * l.notebook.height, 0);
+        }
+        // Every item of the window inside its element: no control lies under the bar or the
+        // notebook, nor off the viewport.
+        for (int id = 0; id < static_cast<int>(kItemCount); ++id) {
+            const ItemDef& def = kItems[static_cast<std::size_t>(id)];
+            if (def.container == "work" || def.kind == Kind::label) continue;
+            SCOPED_TRACE(def.name);
+            const CssBox box = drawn(w, l, id);
+            EXPECT_GE(box.left, l.client.left - 1e-6);
+            EXPECT_GE(box.top, l.client.top - 1e-6);
+            EXPECT_LE(box.right(), l.client.right() + 1e-6);
+            EXPECT_LE(box.bottom(), l.client.bottom() + 1e-6);
+        }
+        // No two of the panels' controls over one another (the desktop's two step options share
+        // a pixel's edge, so a pixel of it is allowed).
+        const auto inset = [](CssBox b) {
+            return CssBox{b.left + 0.75, b.top + 0.75, b.width - 1.5, b.height - 1.5};
+        };
+        for (int a = 0; a < static_cast<int>(kItemCount); ++a) {
+            for (int b = a + 1; b < static_cast<int>(kItemCount); ++b) {
+                const auto kind = [](int id) { return kItems[static_cast<std::size_t>(id)].kind; };
+                const auto control = [&](int id) {
+                    return kind(id) == Kind::button || kind(id) == Kind::checkbox ||
+                           kind(id) == Kind::option;
+                };
+                if (!control(a) || !control(b)) continue;
+                EXPECT_FALSE(overlap(inset(drawn(w, l, a)), inset(drawn(w, l, b))))
+                    << kItems[std::size_t(a)].name << " " << kItems[std::size_t(b)].name;
+            }
+        }
+    }
+}
+
+TEST_P(PageLayoutOn, APhonesControlsAreAFingersTargetAndItsWordsReadable) {
+    const Viewport v = GetParam();
+    Window w;
+    PagePlan plan;
+    const PageLayout l = laid_out(false, w, plan);
+    EXPECT_EQ(plan.compact, v.phone);
+    if (!v.phone) {
+        // A laptop's, a projector's or a tablet's window at its own size, as on the desktop.
+        EXPECT_EQ(l.scale, 1);
+        EXPECT_EQ(l.panel_scale, 1);
+        return;
+    }
+    for (int id = 0; id < static_cast<int>(kItemCount); ++id) {
+        const ItemDef& def = kItems[static_cast<std::size_t>(id)];
+        if (def.container == "work") continue;
+        SCOPED_TRACE(def.name);
+        const CssBox box = drawn(w, l, id);
+        if (def.kind == Kind::button || def.kind == Kind::checkbox || def.kind == Kind::option) {
+            EXPECT_GE(box.width, kTargetPixels - 1e-9);
+            EXPECT_GE(box.height, kTargetPixels - 1e-9);
+        }
+        // The text of a panel, a control or a label at 9 CSS pixels at least: 12 pixels drawn
+        // at three quarters of a pixel.
+        if (def.kind != Kind::bench) {
+            EXPECT_GE(place_item(w, l, id).scale, 0.75);
+        }
+        EXPECT_LE(box.right(), v.width + 1e-6);
+    }
+}
+
+TEST_P(PageLayoutOn, TheBenchIsAsLargeAsTheViewportAllows) {
+    const Viewport v = GetParam();
+    Window w;
+    PagePlan plan;
+    const PageLayout l = laid_out(false, w, plan);
+    const CssBox bench = drawn(w, l, Window::ids::bench_area);
+    if (v.height > v.width) {
+        // Held upright, the bench spans the viewport's width but for the window's margins.
+        EXPECT_GE(bench.width, 0.9 * v.width);
+    } else {
+        // On its side, it and the bar beside or below it fill the viewport's width or height.
+        EXPECT_GE(std::max(bench.width / v.width, l.client.height / v.height), 0.75);
+    }
+    // With the notebook open the whole bench stays in view, drawn at more than half its size.
+    const PageLayout open = laid_out(true, w, plan);
+    const CssBox shown = drawn(w, open, Window::ids::bench_area);
+    EXPECT_TRUE(inside(shown, v));
+    EXPECT_FALSE(overlap(shown, open.notebook));
+    EXPECT_GE(shown.width, 0.55 * bench.width);
+}
+
+INSTANTIATE_TEST_SUITE_P(Viewports, PageLayoutOn,
+                         testing::Values(Viewport{1366, 768, false}, Viewport{1024, 768, false},
+                                         Viewport{1920, 1080, false}, Viewport{1280, 720, false},
+                                         Viewport{1180, 820, false}, Viewport{820, 1180, false},
+                                         Viewport{768, 1024, false}, Viewport{844, 390, true},
+                                         Viewport{390, 844, true}, Viewport{915, 412, true},
+                                         Viewport{360, 740, true}),
+                         [](const testing::TestParamInfo<Viewport>& i) {
+                             return std::to_string(i.param.width) + "x" +
+                                    std::to_string(i.param.height);
+                         });
+
+TEST(PagePlan, TheBarStandsWhereTheWindowIsTheLarger) {
+    // A wide laptop: a column beside the window leaves it taller than a band below would.
+    EXPECT_EQ(page_plan(1366, 768).side, LessonSide::beside);
+    EXPECT_EQ(page_plan(1920, 1080).side, LessonSide::beside);
+    // A tablet held upright, and a 4:3 screen: the band below costs the window less.
+    EXPECT_EQ(page_plan(820, 1180).side, LessonSide::below);
+    EXPECT_EQ(page_plan(1024, 768).side, LessonSide::below);
+    // On an upright tablet the window spans the width: no longer the middle third of it.
+    const PagePlan ipad = page_plan(820, 1180);
+    const Window w = test::started(ipad.screen.width, ipad.screen.height);
+    EXPECT_GE(client_area(w, 0).width, 820 - 2 * kPageGap - 1);
 }
 
 }  // namespace

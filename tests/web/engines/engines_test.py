@@ -107,10 +107,25 @@ class Browser:
         return self.js("return korru.snapshot()")
 
     def viewport(self):
-        """The screen the page started its window on, in CSS pixels: the viewport, unless the
-        page had to scale the window down to fit."""
+        """The screen the page started its window on, in pixels: the one the page chose for
+        the viewport, with the lesson's bar beside or below the window."""
         screen = json.loads(self.snapshot())["screen"]
         return screen["width"] // 15, screen["height"] // 15
+
+    screen = viewport
+
+    def window_inside(self):
+        """Whether the window and the lesson's bar stand inside the viewport, side by side."""
+        return self.js("""
+            const r = document.documentElement, inside = e => {
+              const b = e.getBoundingClientRect();
+              return b.left >= 0 && b.top >= 0 && b.right <= r.clientWidth + 0.5 &&
+                     b.bottom <= r.clientHeight + 0.5; };
+            const c = document.getElementById('client').getBoundingClientRect();
+            const l = document.getElementById('lesson').getBoundingClientRect();
+            const apart = l.left >= c.right || l.top >= c.bottom;
+            return inside(document.getElementById('client')) &&
+                   inside(document.getElementById('lesson')) && apart;""")
 
     def client(self):
         return tuple(self.js("const r = document.documentElement;"
@@ -183,7 +198,13 @@ class WebKitBrowser(Browser):
         self.driver.set_window_size(width, height)
 
     def click(self, name):
-        self.driver.find_element(By.CSS_SELECTOR, '[data-item="%s"]' % name).click()
+        self.press('[data-item="%s"]' % name)
+
+    def press(self, selector):
+        self.driver.find_element(By.CSS_SELECTOR, selector).click()
+
+    def key(self, key):
+        self.driver.switch_to.active_element.send_keys(key)
 
     def drag(self, points):
         actions = ActionBuilder(self.driver)
@@ -242,7 +263,13 @@ class FirefoxBrowser(Browser):
         self.call("viewport", [width, height])
 
     def click(self, name):
-        self.call("click", '[data-item="%s"]' % name)
+        self.press('[data-item="%s"]' % name)
+
+    def press(self, selector):
+        self.call("click", selector)
+
+    def key(self, key):
+        self.call("key", key)
 
     def drag(self, points):
         (x, y), *moves = points
@@ -319,11 +346,11 @@ class EngineTest:
         for c in clicks:
             self.b.click(c)
         before = self.assertSameAsNative(clicks, "before")
-        self.assertEqual(self.b.viewport(), self.b.client())
+        self.assertTrue(self.b.window_inside())
         self.b.resize(1366, 900)
         self.b.wait_for("return JSON.parse(korru.snapshot()).screen.width !== %r"
                         % before["screen"]["width"])
-        self.assertEqual(self.b.viewport(), self.b.client())
+        self.assertTrue(self.b.window_inside())
         self.assertSameAsNative(clicks, "after the resize")
         self.b.click("md")
         self.assertSameAsNative(clicks + ["md"], "a click after the resize")
@@ -354,6 +381,30 @@ class EngineTest:
         self.b.drag([(round(x + dx), round(y - dy)) for dx, dy in
                      [(0, 0), (right / 2, 0), (right, 0), (right, up / 2), (right, up)]])
         self.assertSameAsNative(["mr"] * 3 + ["mu"] * 2, "after the drag")
+
+    def test_the_lesson_bar_the_notebook_beside_the_bench_and_the_experiment(self):
+        # Predict, then the answer, then a record, each a button of the bar.
+        steps = ["predict"]
+        for action in ("predict", "show_answer", "record", "open_notebook"):
+            self.b.press(page_test.bar(action))
+        self.b.wait_for("return !document.getElementById('notebook').hidden && "
+                        "document.querySelectorAll('#notebook .body [role=row]').length === 1")
+        # Beside the bench, never over it: the element at each point of the bench is the bench.
+        self.assertEqual(page_test.bench_covered(self.b), [])
+        self.assertTrue(self.b.window_inside())
+        # Escape closes it.
+        self.b.key("\ue00c")
+        self.b.wait_for("return document.getElementById('notebook').hidden")
+        # The experiment by the bar's buttons and by keys: the snapshot tool's steps.
+        self.b.press(page_test.bar("leave"))
+        steps.append("predict")
+        for action in ("experiment", "screen_l", "screen_l", "cover_lower", "screen_r"):
+            self.b.press(page_test.bar(action))
+            steps.append(action)
+        self.b.key(",")
+        steps.append("screen_l")
+        snap = self.assertSameAsNative(steps, "the experiment")
+        self.assertEqual(snap["lesson"]["open"], 0.5)
 
 
 class InWebKit(EngineTest, page_test.BenchPictures):

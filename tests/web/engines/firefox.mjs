@@ -23,6 +23,8 @@ const ops = {
   // A function body with `arguments`, as WebDriver's Execute Script takes it.
   js: ([body, args]) => page.evaluate((body, args) => new Function(body).apply(null, args), body, args),
   click: selector => page.click(selector),
+  // A key pressed where the focus is, as WebDriver names it ("\ue00c" is Escape).
+  key: key => page.keyboard.press(key === '\ue00c' ? 'Escape' : key),
   // [["move", x, y] | ["down"] | ["up"], ...]: the mouse, in CSS pixels of the viewport.
   mouse: async steps => {
     for (const [what, x, y] of steps) {
