@@ -334,7 +334,8 @@ void NotebookSheet::place(const CssBox& box) {
     const double inside = width - kSheetInside - 2 - 16;
     inside_ = inside;
     sheet_["classList"].call<void>("toggle", val("narrow"), table_width_ > inside_);
-    const int plot = static_cast<int>(std::min<double>(kPlotWidth, width - kSheetInside - 2));
+    // The plot too, with its border.
+    const int plot = static_cast<int>(std::min<double>(kPlotWidth, inside - 2));
     if (plot > 0 && plot != plot_width_) {
         plot_width_ = plot;
         plot_height_ = plot * kPlotHeight / kPlotWidth;

@@ -1584,8 +1584,11 @@ class LessonInSight(unittest.TestCase):
             const box = rows.getBoundingClientRect(), row = last.getBoundingClientRect();
             return [r.left >= 0 && r.top >= 0 && r.right <= innerWidth && r.bottom <= innerHeight,
                     row.top >= box.top - 0.5 && row.bottom <= box.bottom + 0.5,
-                    rows.scrollWidth <= rows.clientWidth];""")
+                    rows.scrollWidth <= rows.clientWidth,
+                    n.querySelector('canvas.plot').getBoundingClientRect().right <= r.right - 16];""")
         self.assertEqual(sheet[:2], [True, True], where)
+        # The tests' browser hides scroll bars; a pupil's shows one beside the rows.
+        self.assertTrue(sheet[3], "%s: no room for a scroll bar beside the plot" % where)
         if lang == "ja":
             self.assertTrue(sheet[2], "%s: the table is wider than its box" % where)
         for name, (inside, large, on_top) in b.js(REACHABLE, CONTROLS).items():
