@@ -87,8 +87,8 @@ void BenchWidget::follow(QPointF at) {
     grip_.follow(model_, on_bench(at), [this](Click c) {
         if (grip_.held()) Q_EMIT dragged(c);
     });
-    screen_.follow(model_, session_.experiment(), on_bench(at), [this](LessonAction a) {
-        if (screen_.held()) Q_EMIT screen_dragged(a);
+    screen_.follow(model_, session_.experiment(), on_bench(at), [this](LessonClick c) {
+        if (screen_.held()) Q_EMIT screen_dragged(c);
     });
 }
 

@@ -13,8 +13,8 @@
 #include <optional>
 
 #include "commands/drag.h"
+#include "lesson/screen_grip.h"
 #include "lesson/session.h"
-#include "view/screen_grip.h"
 
 namespace korru::view {
 
@@ -36,7 +36,7 @@ class BenchWidget : public QFrame {
     // An arrow click of a drag of the candle.
     void dragged(korru::Click c);
     // A step of a drag of the pupil's screen: screen_r or screen_l.
-    void screen_dragged(korru::LessonAction a);
+    void screen_dragged(korru::LessonClick c);
     // The drag has ended: released, its touch cancelled, or the pointer lost to another window.
     void dropped();
     // A press where the pupil expects the image's tip, while a prediction is asked for.

@@ -139,7 +139,7 @@ QWidget* MainWindow::make_widget(int id, QWidget* parent) {
             w = bench_ = new BenchWidget(session_, parent);
             connect(bench_, &BenchWidget::dragged, this, [this](Click c) { deliver(c); });
             connect(bench_, &BenchWidget::screen_dragged, this,
-                    [this](LessonAction a) { attempt([&] { return session_.act(a); }); });
+                    [this](LessonClick c) { attempt([&] { return session_.make(c); }); });
             connect(bench_, &BenchWidget::dropped, this, &MainWindow::describe_bench);
             connect(bench_, &BenchWidget::marked, this,
                     [this](BenchPoint p) { present(session_.put_mark(p)); });

@@ -200,6 +200,7 @@ std::string Page::notebook_csv() {
 void Page::scene_changed() {
     if (state_ != State::running) return;
     grip_.release();
+    screen_grip_.release();
     try {
         show(session_.open(val::global("location")["hash"].as<std::string>()));
     } catch (const RuntimeError& e) {
@@ -230,7 +231,7 @@ void Page::show(const Outcome& out, bool after_notice) {
         if (lesson_->height() != shown_.bar.height) layout_stale_ = true;
     }
     if (out.bench || layout_stale_) {
-        show_bench(!grip_.held() && screen_pointer_ < 0);  // a held one is told of when let go
+        show_bench(!grip_.held() && !screen_grip_.held());  // a held one is told of when let go
     }
     worksheet_->show_menu_state(session_);
     if (out.rows && sheet_) sheet_->show(session_);
@@ -480,7 +481,7 @@ void Page::bench_pointer(const val& event) {
     const std::string type = event["type"].as<std::string>();
     if (type == "touchstart" || type == "touchmove") {
         // The finger that holds the candle or the screen moves it, not the page.
-        if ((grip_.held() || screen_pointer_ >= 0) && event["cancelable"].isTrue()) {
+        if ((grip_.held() || screen_grip_.held()) && event["cancelable"].isTrue()) {
             event.call<void>("preventDefault");
         }
         return;
@@ -499,18 +500,16 @@ void Page::bench_pointer(const val& event) {
         return;
     }
     if (type == "pointercancel" && pointer == mark_pointer_) mark_pointer_ = -1;
-    const bool holding = grip_.held() || screen_pointer_ >= 0;
+    const bool holding = grip_.held() || screen_grip_.held();
     const bool ours = pointer == (grip_.held() ? grip_pointer_ : screen_pointer_);
     if (type == "pointerdown") {
         mark_pointer_ = -1;  // a press that never came up is no mark
         if (state_ != State::running || holding || event["button"].as<int>() != 0) return;
         const BenchPoint p = bench_point(event);
-        const Experiment& e = session_.experiment();
         if (grip_.press(model_, p, finger_reach())) {
             grip_pointer_ = pointer;
-        } else if (takes_screen(model_, e, p, finger_reach())) {
+        } else if (screen_grip_.press(model_, session_.experiment(), p, finger_reach())) {
             screen_pointer_ = pointer;
-            screen_offset_ = p.x - (model_.bench.lensx + experiment_facts(model_, e).screen_x);
         } else {
             if (session_.prediction().asked()) {
                 mark_pointer_ = pointer;
@@ -567,29 +566,27 @@ void Page::drag_frame() {
         steps = grip_.follow(model_, pointer_at_, [this, &moved](Click c) {
             if (const auto out = apply(c)) moved |= *out;
         });
-    } else if (screen_pointer_ >= 0) {
-        const int to =
-            screen_steps_to(model_, session_.experiment(), pointer_at_.x - screen_offset_);
-        const LessonClick way = to > 0 ? LessonClick::screen_r : LessonClick::screen_l;
-        for (int i = 0; i < std::abs(to) && state_ == State::running; ++i) {
-            if (const auto out = apply(way)) moved |= *out;
-            ++steps;
-        }
+    } else if (screen_grip_.held()) {
+        steps = screen_grip_.follow(model_, session_.experiment(), pointer_at_,
+                                    [this, &moved](LessonClick c) {
+                                        if (const auto out = apply(c)) moved |= *out;
+                                    });
     }
     if (steps > 0 && state_ == State::running) show(moved);
 }
 
 void Page::let_go() {
-    if (!grip_.held() && screen_pointer_ < 0) return;
+    if (!grip_.held() && !screen_grip_.held()) return;
     grip_.release();
     grip_pointer_ = -1;
+    screen_grip_.release();
     screen_pointer_ = -1;
     if (state_ == State::running) describe();
 }
 
 void Page::long_press() {
     // A finger on the candle or the screen holds it: no menu opens under it.
-    if (grip_.held() || screen_pointer_ >= 0) {
+    if (grip_.held() || screen_grip_.held()) {
         worksheet_->cancel_long_press();
         return;
     }
@@ -667,6 +664,7 @@ void Page::stop(State why, const std::string& error) {
     state_ = why;
     settle_timer_.stop();
     grip_.release();
+    screen_grip_.release();
     if (sheet_) sheet_->stop();
     if (lesson_) lesson_->stop();
     by_id("lesson").set("hidden", true);

@@ -14,6 +14,7 @@
 
 #include "commands/drag.h"
 #include "lesson/captions.h"
+#include "lesson/screen_grip.h"
 #include "lesson/session.h"
 #include "web/bench_canvas.h"
 #include "web/controls.h"
@@ -141,9 +142,9 @@ class Page {
     int grip_pointer_ = -1;
     BenchPoint pointer_at_;
     bool frame_asked_ = false;
-    // The pupil's screen under a pointer, and how far right of the screen's middle it took it.
+    // The pupil's screen under a pointer: its grip and the pointer holding it.
+    ScreenGrip screen_grip_;
     int screen_pointer_ = -1;
-    float screen_offset_ = 0;
     // A press on the bench, not on the candle, while a prediction is asked for: a mark where it
     // is let go, unless it moved far or became a long press.
     int mark_pointer_ = -1;
