@@ -35,6 +35,7 @@ struct LessonCaptions {
     std::string_view export_csv = "CSV で保存…";
     std::string_view copy_table = "表をコピー";
     std::string_view clear = "すべて消す…";
+    std::string_view remove_row = "行を消す…";
     std::string_view plot = "グラフ";
     std::string_view distances = "距離 a, b";
     std::string_view reciprocals = "逆数 1/a, 1/b";

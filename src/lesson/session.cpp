@@ -26,6 +26,7 @@ constexpr std::string_view kSameRow = "%1 行目と同じなので、記録し�
 constexpr std::string_view kAskClear = "測定ノートの行をすべて消しますか? (%1 行)";
 // The same with one row: a text of its own, so that other languages can say it in the singular.
 constexpr std::string_view kAskClearOne = "測定ノートの行をすべて消しますか? (1 行)";
+constexpr std::string_view kAskRemove = "%1 行目を消しますか?";
 constexpr std::string_view kSceneCopied = "場面をコピーしました: %1";
 constexpr std::string_view kSceneTooLong = "クリックが多すぎるため、場面をコピーできません。";
 constexpr std::string_view kUnkept = "%1 行はまだ保存されていません。";
@@ -249,6 +250,12 @@ Outcome Session::remove_row(RowId id) {
     return kept(keeper_.remove(id));
 }
 
+std::string Session::remove_question(RowId id) const {
+    const auto& ids = notebook().ids();
+    const auto at = std::find(ids.begin(), ids.end(), id);
+    return with_numbers(translate_(kAskRemove), {std::to_string(at - ids.begin() + 1)});
+}
+
 std::string Session::clear_question() const {
     const std::size_t rows = notebook().rows().size();
     if (rows == 1) return translate_(kAskClearOne);
@@ -340,9 +347,9 @@ std::string Session::plot_svg(PlotView view, const SvgLook& look) const {
 }
 
 std::vector<std::string_view> session_texts() {
-    return {kHowToPredict, kAnswerFirst,  kRecordedReal, kRecordedVirtual,
-            kRecordedNone, kSameRow,      kAskClear,     kAskClearOne,
-            kSceneCopied,  kSceneTooLong, kUnkept,       kUnkeptOne};
+    return {kHowToPredict, kAnswerFirst, kRecordedReal, kRecordedVirtual, kRecordedNone,
+            kSameRow,      kAskClear,    kAskClearOne,  kAskRemove,       kSceneCopied,
+            kSceneTooLong, kUnkept,      kUnkeptOne};
 }
 
 }  // namespace korru

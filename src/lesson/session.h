@@ -92,12 +92,13 @@ class Session {
 
     // The notebook: a row of the bench as it stands, unless the answer is hidden (the row would
     // give it away) or it is the same as the last row; a row taken out; all the rows shown, once
-    // asked (clear_question).
+    // asked (clear_question, remove_question).
     const Notebook& notebook() const { return keeper_.notebook(); }
     std::size_t unkept_rows() const { return keeper_.unkept(); }
     Outcome load_notebook();
     Outcome store_changed();
     Outcome record();
+    std::string remove_question(RowId id) const;
     Outcome remove_row(RowId id);
     std::string clear_question() const;
     Outcome clear_rows();

@@ -40,8 +40,6 @@ namespace {
 constexpr const char* kHint = QT_TRANSLATE_NOOP(
     "korru", "R キーか光学台のメニューの「測定ノートに記録」で、いまの場面を1行記録します。");
 constexpr const char* kTable = QT_TRANSLATE_NOOP("korru", "測定の表");
-constexpr const char* kRemove = QT_TRANSLATE_NOOP("korru", "行を消す…");
-constexpr const char* kAskRemove = QT_TRANSLATE_NOOP("korru", "%1 行目を消しますか?");
 
 // The plot's pixels to a pixel of its picture: print size.
 constexpr int kPrintRatio = 2;
@@ -158,7 +156,7 @@ QWidget* NotebookWindow::make_notebook_part() {
     numbers->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->installEventFilter(this);
 
-    remove_ = button(translated(kRemove), "remove", [this] { remove_row(); });
+    remove_ = button(translated(kCaptions.remove_row), "remove", [this] { remove_row(); });
     remove_->setEnabled(false);
     connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { remove_->setEnabled(table_->selectionModel()->hasSelection()); });
@@ -367,9 +365,9 @@ void NotebookWindow::remove_row() {
     if (chosen.isEmpty() || chosen.first().row() >= static_cast<int>(ids.size())) return;
     const int row = chosen.first().row();
     const RowId id = ids[static_cast<std::size_t>(row)];
-    const auto answer =
-        QMessageBox::question(this, windowTitle(), translated(kAskRemove).arg(row + 1),
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    const auto answer = QMessageBox::question(this, windowTitle(),
+                                              QString::fromStdString(session_.remove_question(id)),
+                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer == QMessageBox::Yes) Q_EMIT remove_asked(id);
 }
 

@@ -111,7 +111,17 @@ void bar_click(val event) {
 void notebook_click(val event) {
     guarded([&event] {
         const val button = event["target"].call<val>("closest", val("button[data-which]"));
-        if (button.isNull() || button["disabled"].isTrue()) return;
+        if (button.isNull()) {
+            // A row of the table chosen: its number stands in its first cell.
+            const val row = event["target"].call<val>("closest", val(".body [role=row]"));
+            if (!row.isNull()) {
+                const int number =
+                    val::global("Number")(row["firstChild"]["textContent"]).as<int>();
+                if (number > 0) page().notebook_row(static_cast<std::size_t>(number - 1));
+            }
+            return;
+        }
+        if (button["disabled"].isTrue()) return;
         page().notebook_button(val::global("Number")(button["dataset"]["which"]).as<int>());
     });
 }

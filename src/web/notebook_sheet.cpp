@@ -174,6 +174,7 @@ std::string sheet_html(const std::vector<std::string>& shorts) {
     button(NotebookSheet::kCsv, c.export_csv);
     button(NotebookSheet::kCopyTable, c.copy_table);
     button(NotebookSheet::kClear, c.clear);
+    button(NotebookSheet::kRemove, c.remove_row);
     // Said for as long as rows are not kept; a screen reader hears each change of it.
     out += "</div><p class=\"unkept\" role=\"status\" hidden></p>";
     // A table wider than the sheet scrolls by keyboard too.
@@ -276,7 +277,12 @@ void NotebookSheet::show(const Session& s) {
     // Rows taken out: the columns as narrow as the rows left allow.
     if (!grown) longest_.assign(longest_.size(), 0);
     if (lengthen(longest_, n, grown ? had : 0) || !grown) set_columns();
+    show_chosen(false);
     shown_ = ids;
+    if (chosen_ && std::find(ids.begin(), ids.end(), *chosen_) == ids.end()) chosen_.reset();
+    show_chosen(true);
+    sheet_.call<val>("querySelector", val("[data-which=\"" + std::to_string(kRemove) + "\"]"))
+        .set("disabled", ids.empty());
     marked_ = std::min(s.unkept_rows(), ids.size());
     mark(ids.size() - marked_, ids.size(), true);
 
@@ -289,6 +295,32 @@ void NotebookSheet::show(const Session& s) {
         paint_plot_soon();
         if (ids.size() > had) show_newest();
     }
+}
+
+void NotebookSheet::choose(std::size_t row) {
+    if (row >= shown_.size()) return;
+    show_chosen(false);
+    chosen_ = chosen_ == shown_[row] ? std::nullopt : std::optional(shown_[row]);
+    show_chosen(true);
+}
+
+std::optional<RowId> NotebookSheet::row_to_remove(const Session& s) const {
+    const std::vector<RowId>& ids = s.notebook().ids();
+    if (chosen_ && std::find(ids.begin(), ids.end(), *chosen_) != ids.end()) return chosen_;
+    if (ids.empty()) return std::nullopt;
+    return ids.back();
+}
+
+// The chosen row's look on or off, where the table shows it.
+void NotebookSheet::show_chosen(bool on) const {
+    if (!chosen_) return;
+    const auto at = std::find(shown_.begin(), shown_.end(), *chosen_);
+    if (at == shown_.end()) return;
+    const auto i = static_cast<std::size_t>(at - shown_.begin());
+    const val block = rows_["children"][static_cast<int>(i / kBlockRows)];
+    if (block.isUndefined()) return;
+    block["children"][static_cast<int>(i % kBlockRows)]["classList"].call<void>("toggle",
+                                                                                val("chosen"), on);
 }
 
 void NotebookSheet::plotted(const Measurement& m) {

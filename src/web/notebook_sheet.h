@@ -25,7 +25,17 @@ class NotebookSheet {
     using Words = std::function<void(const std::string&)>;
 
     // The sheet's buttons, as the module's notebook_click calls notebook_button(which).
-    enum Button { kCsv, kCopyTable, kClear, kDistances, kReciprocals, kPlotPng, kPlotSvg, kClose };
+    enum Button {
+        kCsv,
+        kCopyTable,
+        kClear,
+        kDistances,
+        kReciprocals,
+        kPlotPng,
+        kPlotSvg,
+        kClose,
+        kRemove
+    };
 
     // Builds the sheet, hidden, at the end of `parent`; `copy` puts a text on the clipboard.
     NotebookSheet(const emscripten::val& parent, Words copy);
@@ -39,7 +49,13 @@ class NotebookSheet {
     // The newest row scrolled into the table's view.
     void show_newest();
 
-    // A button that changes nothing of the session's (all but kClear).
+    // The row a click or a tap chose (its place in the table), shown chosen; and the row that
+    // kRemove takes out: the one chosen, or else the newest, the one a pupil most often records
+    // by mistake. None in an empty notebook.
+    void choose(std::size_t row);
+    std::optional<RowId> row_to_remove(const Session& s) const;
+
+    // A button that changes nothing of the session's (all but kClear and kRemove).
     void button(int which, const Session& s);
 
     // The plot at the page's device pixel ratio: at the next frame, once, however often asked
@@ -73,6 +89,8 @@ class NotebookSheet {
     double width_shown_ = -1;
     std::optional<BenchCanvas> plot_painter_;
     std::vector<RowId> shown_;  // the rows of the table, in its order
+    std::optional<RowId> chosen_;
+    void show_chosen(bool on) const;
     // The rows as the plot shows them: each different row once, where it was last recorded. A
     // class records the same few candle positions over and over; the same mark drawn ten
     // thousand times over would take a tenth of a second a frame.

@@ -172,6 +172,14 @@ void Page::notebook_button(int which) {
         open_notebook(false);  // the window takes its room back
         return;
     }
+    if (which == NotebookSheet::kRemove) {
+        const auto row = sheet().row_to_remove(session_);
+        if (row &&
+            val::global("window").call<bool>("confirm", val(session_.remove_question(*row)))) {
+            show(session_.remove_row(*row));
+        }
+        return;
+    }
     if (which != NotebookSheet::kClear) {
         sheet().button(which, session_);
         return;
@@ -181,6 +189,10 @@ void Page::notebook_button(int which) {
         return;
     }
     show(session_.clear_rows());
+}
+
+void Page::notebook_row(std::size_t row) {
+    if (state_ == State::running) sheet().choose(row);
 }
 
 void Page::plot_frame() {

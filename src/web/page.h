@@ -66,6 +66,7 @@ class Page {
     // wanted: after the first frame, or sooner by a record, the menu or korru.notebook().
     NotebookSheet& sheet();
     void notebook_button(int which);
+    void notebook_row(std::size_t row);
     void plot_frame();
     // Another tab or window wrote the notebook: its rows shown here too.
     void store_changed();

@@ -1225,10 +1225,10 @@ class ALessonToKeep(PageTest):
         assertLensLaw(self, read)
         # The plot as a picture, titled as the desktop's; the PNG at twice the SVG's size, for
         # a printed worksheet.
-        self.b.driver.find_elements(By.CSS_SELECTOR, "#notebook button")[6].click()
+        self.b.driver.find_element(By.CSS_SELECTOR, "#notebook [data-which='6']").click()
         plot_svg = self.b.downloaded("plot.svg")
         self.assertEqual(svg_words(plot_svg), ("測定ノート", "距離 a, b"))
-        self.b.driver.find_elements(By.CSS_SELECTOR, "#notebook button")[5].click()
+        self.b.driver.find_element(By.CSS_SELECTOR, "#notebook [data-which='5']").click()
         width, height = float(ET.fromstring(plot_svg).get("width")), \
             float(ET.fromstring(plot_svg).get("height"))
         self.assertEqual(png_image(self.b.downloaded("plot.png")).size, (2 * width, 2 * height))
@@ -1316,6 +1316,36 @@ class ANotebookThatLosesNothing(PageTest):
             self.assertEqual([r[1] for r in notebooks[-1][1:]], recorded)
             assertLensLaw(self, notebooks[-1])
         self.assertEqual(notebooks[0], notebooks[1])
+
+    def test_a_row_chosen_is_removed_after_asking_and_the_newest_when_none_is(self):
+        rows = [self.record(c) for c in ("mr", "mr", "mr", "mr")]
+        self.b.key("n", "KeyN", ord("N"))
+        self.b.wait_for("return %s.length === 4" % SHEET_ROWS)
+        remove = "#notebook [data-which='8']"
+        self.assertEqual(self.b.js("return document.querySelector(\"%s\").textContent" % remove),
+                         "行を消す…")
+
+        def remove_row(answer):
+            self.b.driver.find_element(By.CSS_SELECTOR, remove).click()
+            asked = self.b.driver.switch_to.alert
+            question = asked.text
+            asked.accept() if answer else asked.dismiss()
+            return question
+
+        # A tap chooses the second row; a "no" keeps it, a "yes" takes it out, here and in the
+        # browser's storage.
+        self.b.driver.find_elements(By.CSS_SELECTOR, "#notebook .body [role=row]")[1].click()
+        self.assertEqual(remove_row(False), "2 行目を消しますか?")
+        self.assertEqual(len(self.kept()), 4)
+        self.assertEqual(remove_row(True), "2 行目を消しますか?")
+        self.b.wait_for("return %s.length === 3" % SHEET_ROWS)
+        self.assertEqual(self.shown(), [[str(i + 1), a, False]
+                                        for i, a in enumerate(rows[:1] + rows[2:])])
+        self.assertEqual(len(self.kept()), 3)
+        # With no row chosen, the newest goes: a row recorded by mistake.
+        self.assertEqual(remove_row(True), "3 行目を消しますか?")
+        self.b.wait_for("return %s.length === 2" % SHEET_ROWS)
+        self.assertEqual([r[1] for r in self.shown()], [rows[0], rows[2]])
 
     def test_a_full_storage_is_said_at_every_record_until_the_rows_are_kept(self):
         rows = [self.record("mr")]
