@@ -81,6 +81,7 @@ struct LessonKey {
     LessonAction action;
     char letter;  // lower case (or "," and "."), as typed or by its place on the keyboard
     std::string_view caption;
+    bool repeats = false;  // held down, it acts again at each repeat, as the arrows do
 };
 // The experiment's: E turns it on and off, "," and "." (under "<" and ">") move the screen
 // towards the lens and away, U and L cover the upper and the lower half.
@@ -90,8 +91,8 @@ inline constexpr std::array<LessonKey, 9> kLessonKeys{{
     {LessonAction::record, 'r', kCaptions.record},
     {LessonAction::open_notebook, 'n', kCaptions.open_notebook},
     {LessonAction::experiment, 'e', kCaptions.bar_experiment},
-    {LessonAction::screen_l, ',', kCaptions.bar_screen_l},
-    {LessonAction::screen_r, '.', kCaptions.bar_screen_r},
+    {LessonAction::screen_l, ',', kCaptions.bar_screen_l, true},
+    {LessonAction::screen_r, '.', kCaptions.bar_screen_r, true},
     {LessonAction::cover_upper, 'u', kCaptions.bar_cover_upper},
     {LessonAction::cover_lower, 'l', kCaptions.bar_cover_lower},
 }};

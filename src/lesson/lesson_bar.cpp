@@ -66,6 +66,27 @@ LessonBar lesson_bar(const Session& session, const Translate& translate) {
     return bar;
 }
 
+ActionState action_state(const Session& session, LessonAction a) {
+    const Experiment& e = session.experiment();
+    switch (a) {
+        case LessonAction::predict:
+            return {true, session.prediction().asked()};
+        case LessonAction::show_answer:
+            return {session.answer_hidden(), std::nullopt};
+        case LessonAction::experiment:
+            return {true, e.on};
+        case LessonAction::screen_l:
+        case LessonAction::screen_r:
+            return {e.on, std::nullopt};
+        case LessonAction::cover_upper:
+            return {e.on, e.upper_covered};
+        case LessonAction::cover_lower:
+            return {e.on, e.lower_covered};
+        default:
+            return {};
+    }
+}
+
 std::vector<std::string_view> lesson_bar_texts() {
     return {kObserving, kExperimenting, kMarkFirst,    kMarked,
             kAnswerOff, kAnswerNoMark,  kAnswerNoImage};

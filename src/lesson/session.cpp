@@ -8,6 +8,7 @@
 #include "commands/startup.h"
 #include "lesson/captions.h"
 #include "lesson/experiment_words.h"
+#include "lesson/lesson_bar.h"
 #include "lesson/shortest_scene.h"
 #include "window/scene_json.h"
 
@@ -151,6 +152,7 @@ Outcome Session::make(Step s) {
 }
 
 Outcome Session::act(LessonAction a) {
+    if (!action_state(*this, a).enabled) return {};
     switch (a) {
         case LessonAction::predict:
             return predict(!prediction_.asked());

@@ -99,10 +99,10 @@ class MainWindow : public QWidget {
     QString last_save_;  // where the last picture was saved, offered again
 
     NotebookWindow* notebook_window_ = nullptr;
-    QAction* predicting_ = nullptr;          // checked while a prediction is asked for
-    QAction* answer_ = nullptr;              // enabled while a prediction is asked for
-    std::vector<QShortcut*> mark_keys_;      // the same
-    std::vector<QAction*> experiment_keys_;  // enabled while the experiment is on
+    // The lesson's actions with keys, in the menu: each enabled and checked as the lesson's
+    // action_state says.
+    std::vector<std::pair<LessonAction, QAction*>> lesson_keys_;
+    std::vector<QShortcut*> mark_keys_;  // enabled while a prediction is asked for
 };
 
 // A window's frame as the model assumes it where the platform has told none yet.

@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "lesson/captions.h"
+#include "lesson/lesson_bar.h"
 #include "view/bench_widget.h"
 #include "view/language.h"
 #include "view/main_window.h"
@@ -59,43 +60,19 @@ void MainWindow::add_lesson_actions() {
         const QKeySequence key(k.letter == ','   ? Qt::Key_Comma
                                : k.letter == '.' ? Qt::Key_Period
                                                  : Qt::Key_A + (k.letter - 'a'));
-        switch (k.action) {
-            case LessonAction::predict:
-                separator();
-                predicting_ = action(k.caption, key, [this](bool on) {
-                    attempt([&] { return session_.predict(on); });
-                    show_lesson(false, notebook_in_sight());
-                });
-                predicting_->setCheckable(true);
-                break;
-            case LessonAction::show_answer:
-                answer_ = action(k.caption, key, [this] { act(LessonAction::show_answer); });
-                answer_->setEnabled(false);
-                break;
-            case LessonAction::record:
-                separator();
-                action(k.caption, key, [this] { act(LessonAction::record); });
-                break;
-            case LessonAction::open_notebook:
-                action(k.caption, key, [this] { show_lesson(true, true); });
-                break;
-            case LessonAction::experiment:
-                separator();
-                action(k.caption, key, [this] { act(LessonAction::experiment); });
-                break;
-            case LessonAction::screen_l:
-            case LessonAction::screen_r:
-            case LessonAction::cover_upper:
-            case LessonAction::cover_lower:
-                // The screen's and the covers' only while the experiment is on, as in the bar.
-                experiment_keys_.push_back(
-                    action(k.caption, key, [this, a = k.action] { act(a); }));
-                experiment_keys_.back()->setEnabled(false);
-                break;
-            default:  // the actions without a key are not the menu's
-                break;
+        if (k.action == LessonAction::predict || k.action == LessonAction::record ||
+            k.action == LessonAction::experiment) {
+            separator();
         }
+        // The menu's N opens the notebook, where the bar's button also puts it away.
+        QAction* a = k.action == LessonAction::open_notebook
+                         ? action(k.caption, key, [this] { show_lesson(true, true); })
+                         : action(k.caption, key, [this, a = k.action] { act(a); });
+        a->setAutoRepeat(k.repeats);
+        a->setCheckable(action_state(session_, k.action).checked.has_value());
+        lesson_keys_.emplace_back(k.action, a);
     }
+    show_mode();
     auto* away = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(away, &QShortcut::activated, this, [this] {
         if (notebook_window_) notebook_window_->notice()->clear_notice();
@@ -105,11 +82,12 @@ void MainWindow::add_lesson_actions() {
 // The menu and the keys as the lesson's mode stands; a passing notice on how to predict goes
 // once there is nothing more to predict.
 void MainWindow::show_mode() {
-    const bool asked = session_.prediction().asked();
-    predicting_->setChecked(asked);
-    answer_->setEnabled(asked);
-    for (QShortcut* key : mark_keys_) key->setEnabled(asked);
-    for (QAction* key : experiment_keys_) key->setEnabled(session_.experiment().on);
+    for (const auto& [action, key] : lesson_keys_) {
+        const ActionState now = action_state(session_, action);
+        key->setEnabled(now.enabled);
+        if (now.checked) key->setChecked(*now.checked);
+    }
+    for (QShortcut* key : mark_keys_) key->setEnabled(session_.prediction().asked());
     if (!session_.answer_hidden() && notebook_window_) notebook_window_->notice()->pass();
 }
 

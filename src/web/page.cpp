@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "lesson/lesson_bar.h"
 #include "lesson/scene_text.h"
 #include "web/css.h"
 #include "web/fonts.h"
@@ -89,12 +90,6 @@ bool letter(const val& event, char l) {
                               : l == '.' ? "Period"
                                          : std::string("Key") + char(l - 0x20);
     return code.as<std::string>() == place;
-}
-
-// The experiment's own actions: nothing to do while the pupil has no screen.
-bool experiments(LessonAction a) {
-    return a == LessonAction::screen_l || a == LessonAction::screen_r ||
-           a == LessonAction::cover_upper || a == LessonAction::cover_lower;
 }
 
 }  // namespace
@@ -332,11 +327,8 @@ void Page::key_anywhere(const val& event) {
     }
     for (const LessonKey& key : kLessonKeys) {
         if (!letter(event, key.letter)) continue;
-        // Only the screen's keys repeat while held, as the arrows do.
-        const bool repeats =
-            key.action == LessonAction::screen_l || key.action == LessonAction::screen_r;
-        if (event["repeat"].isTrue() && !repeats) break;
-        if (experiments(key.action) && !session_.experiment().on) break;
+        if (event["repeat"].isTrue() && !key.repeats) break;
+        if (!action_state(session_, key.action).enabled) break;
         event.call<void>("preventDefault");
         act(key.action);
         return;
@@ -381,8 +373,7 @@ void Page::menu_choice(int choice) {
         default:
             if (choice >= Worksheet::kFirstLessonChoice &&
                 choice < Worksheet::kFirstLessonChoice + static_cast<int>(kLessonKeys.size())) {
-                const LessonAction a = Worksheet::lesson_action(choice);
-                if (!experiments(a) || session_.experiment().on) act(a);
+                act(Worksheet::lesson_action(choice));
             }
     }
 }

@@ -10,6 +10,7 @@
 
 #include "bench/description.h"
 #include "bench/svg.h"
+#include "lesson/lesson_bar.h"
 #include "web/fonts.h"
 #include "web/language.h"
 #include "web/pictures.h"
@@ -39,12 +40,6 @@ constexpr int kNoticeMilliseconds = 8000;
 
 val by_id(const char* id) {
     return val::global("document").call<val>("getElementById", val(id));
-}
-
-// The lesson's actions the menu ticks while they are on.
-bool ticked(LessonAction a) {
-    return a == LessonAction::predict || a == LessonAction::experiment ||
-           a == LessonAction::cover_upper || a == LessonAction::cover_lower;
 }
 
 val items_of(const val& menu) {
@@ -108,11 +103,11 @@ Worksheet::Worksheet(val bench)
     std::vector<std::string_view> texts{c.copy_picture, c.save_png, c.save_svg, c.copy_link};
     for (const LessonKey& key : kLessonKeys) texts.push_back(key.caption);
     for (int i = 0; i < static_cast<int>(texts.size()); ++i) {
-        const bool toggle = i >= kFirstLessonChoice && ticked(lesson_action(i));
         val item = val::global("document").call<val>("createElement", val("button"));
         item.set("type", "button");
         item.set("tabIndex", -1);
-        item.call<void>("setAttribute", val("role"), val(toggle ? "menuitemcheckbox" : "menuitem"));
+        // The lesson's items that turn a mode on and off become checkboxes when first shown.
+        item.call<void>("setAttribute", val("role"), val("menuitem"));
         item.set("textContent", translated(texts[static_cast<std::size_t>(i)]));
         item.call<void>("addEventListener", val("click"),
                         val::module_property("menu_choice").call<val>("bind", val::null(), i));
@@ -307,19 +302,14 @@ void Worksheet::show_menu_state(const Session& s) {
     const val items = items_of(menu_);
     for (std::size_t i = 0; i < kLessonKeys.size(); ++i) {
         const val item = items[static_cast<int>(i) + kFirstLessonChoice];
-        const LessonAction a = kLessonKeys[i].action;
         const auto set = [&item](const char* name, bool on) {
             item.call<void>("setAttribute", val(name), val(on ? "true" : "false"));
         };
-        if (a == LessonAction::predict) set("aria-checked", s.prediction().asked());
-        if (a == LessonAction::show_answer) set("aria-disabled", !s.answer_hidden());
-        if (a == LessonAction::experiment) set("aria-checked", e.on);
-        if (a == LessonAction::cover_upper) set("aria-checked", e.upper_covered);
-        if (a == LessonAction::cover_lower) set("aria-checked", e.lower_covered);
-        // The screen and its covers are there only in the experiment.
-        if (a == LessonAction::screen_l || a == LessonAction::screen_r ||
-            a == LessonAction::cover_upper || a == LessonAction::cover_lower) {
-            set("aria-disabled", !e.on);
+        const ActionState now = action_state(s, kLessonKeys[i].action);
+        set("aria-disabled", !now.enabled);
+        if (now.checked) {
+            item.call<void>("setAttribute", val("role"), val("menuitemcheckbox"));
+            set("aria-checked", *now.checked);
         }
     }
 }

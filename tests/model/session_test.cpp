@@ -293,8 +293,18 @@ TEST_F(ALesson, TheBarShowsTheModeAndTheNextStepByATap) {
     s.predict(false);
     EXPECT_EQ(actions(lesson_bar(s, as_written)).front(), A::predict);
 
+    // Before the experiment the screen and the covers do nothing, from a key or a menu alike;
+    // the answer is offered only while it is hidden.
+    EXPECT_FALSE(action_state(s, A::screen_r).enabled);
+    EXPECT_FALSE(action_state(s, A::show_answer).enabled);
+    EXPECT_EQ(action_state(s, A::experiment).checked, false);
+    s.act(A::screen_r);
+    s.act(A::cover_upper);
+    EXPECT_EQ(scene_text(s.steps()), "predict*2");
+
     // The experiment's buttons, each one step of the session.
     s.act(A::experiment);
+    EXPECT_EQ(action_state(s, A::cover_upper).checked, false);
     bar = lesson_bar(s, as_written);
     EXPECT_EQ(actions(bar),
               (std::vector{A::predict, A::record, A::open_notebook, A::experiment, A::screen_l,
