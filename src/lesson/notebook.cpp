@@ -178,6 +178,16 @@ bool bench_can_make(const Measurement& m) {
            near(m.image_height, m.magnification * m.candle_height, 0.05f);
 }
 
+bool number_column(std::size_t column) {
+    return column != 0 && column != 5 && column != 8;
+}
+
+std::size_t rows_kept(const std::vector<RowId>& shown, const std::vector<RowId>& now) {
+    const bool appended =
+        shown.size() <= now.size() && std::equal(shown.begin(), shown.end(), now.begin());
+    return appended ? shown.size() : 0;
+}
+
 std::vector<std::string> headings(const Translate& translate) {
     std::vector<std::string> out;
     for (std::string_view h : kHeadings) out.push_back(translate(h));

@@ -46,6 +46,9 @@ bool bench_can_make(const Measurement& m);
 std::vector<std::string> cells(const Measurement& m, const Translate& translate);
 // The columns' headings, short (a, b, f, …), and the same in words with their units.
 std::vector<std::string> headings(const Translate& translate);
+// Whether a column holds numbers (set to the right, as wide as its longest number) rather than
+// words: all but the case, the image's side and its way up.
+bool number_column(std::size_t column);
 std::vector<std::string> heading_words(const Translate& translate);
 
 // A row in words, for a screen reader: each heading with its cell.
@@ -76,6 +79,11 @@ class Notebook {
     std::vector<Measurement> rows_;
     std::vector<RowId> ids_;
 };
+
+// How many of the rows a face shows (`shown`, by id) it may keep to show `now`: all of them where
+// `now` only added rows at their end; none where a row went or moved, and the face shows the
+// rows afresh.
+std::size_t rows_kept(const std::vector<RowId>& shown, const std::vector<RowId>& now);
 
 // One row as the kept text has it, its line end included, added to `out`.
 void append_stored_row(std::string& out, RowId id, const Measurement& m);

@@ -25,24 +25,18 @@ NotebookTable::NotebookTable(const Notebook& notebook, QObject* parent)
       headings_(strings(headings(translated_utf8))),
       heading_words_(strings(heading_words(translated_utf8))) {}
 
-const NotebookTable::Cells& NotebookTable::cells_of(int row) const {
-    Cells& c = cells_[static_cast<std::size_t>(row)];
-    if (!c.text.isEmpty()) return c;
-    c.text = strings(cells(notebook_.rows()[static_cast<std::size_t>(row)], translated_utf8));
-    for (qsizetype i = 0; i < c.text.size(); ++i) {
-        bool number = false;
-        c.text[i].toDouble(&number);
-        if (number) c.numbers |= 1u << i;
-    }
+const QStringList& NotebookTable::cells_of(int row) const {
+    QStringList& c = cells_[static_cast<std::size_t>(row)];
+    if (c.isEmpty())
+        c = strings(cells(notebook_.rows()[static_cast<std::size_t>(row)], translated_utf8));
     return c;
 }
 
 int NotebookTable::follow() {
     const std::vector<RowId>& now = notebook_.ids();
-    const bool appended =
-        now.size() >= ids_.size() && std::equal(ids_.begin(), ids_.end(), now.begin());
-    if (appended && now.size() == ids_.size()) return static_cast<int>(now.size());
-    const std::size_t from = appended ? ids_.size() : 0;
+    const std::size_t from = rows_kept(ids_, now);
+    if (from == now.size() && from == ids_.size()) return static_cast<int>(from);
+    const bool appended = from > 0;
     if (appended) {
         beginInsertRows({}, static_cast<int>(from), static_cast<int>(now.size()) - 1);
     } else {
@@ -72,9 +66,9 @@ QVariant NotebookTable::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     switch (role) {
         case Qt::DisplayRole:
-            return cells_of(index.row()).text.value(index.column());
+            return cells_of(index.row()).value(index.column());
         case Qt::TextAlignmentRole: {
-            const bool number = cells_of(index.row()).numbers >> index.column() & 1u;
+            const bool number = number_column(static_cast<std::size_t>(index.column()));
             return static_cast<int>(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
         }
         default:

@@ -27,16 +27,13 @@ class NotebookTable : public QAbstractTableModel {
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   private:
-    struct Cells {
-        QStringList text;      // none yet: the row has not been shown
-        unsigned numbers = 0;  // which of them are numbers, a bit each
-    };
-    const Cells& cells_of(int row) const;
+    // A row's cells, made when the row is first shown.
+    const QStringList& cells_of(int row) const;
 
     const Notebook& notebook_;
     QStringList headings_, heading_words_;
-    std::vector<RowId> ids_;            // the rows shown, by id
-    mutable std::vector<Cells> cells_;  // and their cells
+    std::vector<RowId> ids_;                  // the rows shown, by id
+    mutable std::vector<QStringList> cells_;  // and their cells, none where not yet shown
 };
 
 }  // namespace korru::view

@@ -147,10 +147,7 @@ bool lengthen(std::vector<std::size_t>& longest, const Notebook& n, std::size_t 
     for (std::size_t r = first; r < n.rows().size(); ++r) {
         const std::vector<std::string> row = cells(n.rows()[r], translated);
         for (std::size_t i = 0; i < row.size() && i + 1 < longest.size(); ++i) {
-            const char first_char = row[i].empty() ? ' ' : row[i][0];
-            if (first_char == '-' || (first_char >= '0' && first_char <= '9')) {
-                at_least(i + 1, row[i].size());
-            }
+            if (number_column(i)) at_least(i + 1, row[i].size());
         }
     }
     return grew;
@@ -255,7 +252,7 @@ void NotebookSheet::show(const Session& s) {
         }
     };
     const std::size_t had = shown_.size();
-    const bool grown = had <= ids.size() && std::equal(shown_.begin(), shown_.end(), ids.begin());
+    const bool grown = rows_kept(shown_, ids) == had;
     if (!grown) {
         rows_.set("innerHTML", blocks_html(n, 0));
         plotted_.clear();
