@@ -795,5 +795,45 @@
         <source>スクリーンを動かして、像がはっきり映る所を探します。見つけたら「記録する」。</source>
         <translation>Move the screen to find where the image on it is sharp. Found it? “Record”.</translation>
     </message>
+    <message>
+        <source>像の位置が変わったので、予想の印を消しました。もう一度印をつけます。</source>
+        <translation>The image has moved, so your mark is gone. Put a new one.</translation>
+    </message>
+    <message>
+        <source>像の位置が変わったので、次の予想です。像の先ができると思う所に印をつけます。</source>
+        <translation>The image has moved: predict again. Mark where you expect the tip of the image.</translation>
+    </message>
+    <message>
+        <source>もう予想しています。印をつけて「答えを見る」か、「予想をやめる」を選びます。</source>
+        <translation>You are already predicting. Put your mark and choose “Show the answer”, or “Stop predicting”.</translation>
+    </message>
+    <message>
+        <source>答えを見るのは、「予想する」で予想してからです。</source>
+        <translation>Predict first (“Predict”), then show the answer.</translation>
+    </message>
+    <message>
+        <source>答えはもう出ています。「次の予想」で、もう一度予想します。</source>
+        <translation>The answer is shown. Choose “Next prediction” to predict again.</translation>
+    </message>
+    <message>
+        <source>「次の予想」は、答えを見てから選びます。</source>
+        <translation>“Next prediction” comes after the answer.</translation>
+    </message>
+    <message>
+        <source>予想はしていません。</source>
+        <translation>You are not predicting.</translation>
+    </message>
+    <message>
+        <source>スクリーンとおおいは、「スクリーンで探す」の間だけ使えます。</source>
+        <translation>The screen and the covers work only while you find the image on a screen.</translation>
+    </message>
+    <message>
+        <source>スクリーンはこれ以上レンズに近づけられません。</source>
+        <translation>The screen cannot come any closer to the lens.</translation>
+    </message>
+    <message>
+        <source>スクリーンはこれ以上レンズから遠ざけられません。</source>
+        <translation>The screen cannot go any further from the lens.</translation>
+    </message>
 </context>
 </TS>

@@ -60,10 +60,10 @@ struct LessonCaptions {
 };
 inline constexpr LessonCaptions kCaptions{};
 
-// The lesson's actions; those of kLessonKeys have keys, a letter or a mark alone, anywhere in
-// the window or the page. "next" asks for a new prediction after an answer; "leave" gives the
-// prediction up; the rest are the experiment's: the pupil's own screen, moved towards the lens
-// or away, and a card over either half of the lens.
+// The lesson's actions (their keys, captions and when each can be taken are the lesson's flow's,
+// flow.h). "next" asks for a new prediction after an answer; "leave" gives the prediction up; the
+// rest are the experiment's: the pupil's own screen, moved towards the lens or away, and a card
+// over either half of the lens.
 enum class LessonAction {
     predict,
     show_answer,
@@ -77,25 +77,6 @@ enum class LessonAction {
     cover_upper,
     cover_lower,
 };
-struct LessonKey {
-    LessonAction action;
-    char letter;  // lower case (or "," and "."), as typed or by its place on the keyboard
-    std::string_view caption;
-    bool repeats = false;  // held down, it acts again at each repeat, as the arrows do
-};
-// The experiment's: E turns it on and off, "," and "." (under "<" and ">") move the screen
-// towards the lens and away, U and L cover the upper and the lower half.
-inline constexpr std::array<LessonKey, 9> kLessonKeys{{
-    {LessonAction::predict, 'p', kCaptions.predict},
-    {LessonAction::show_answer, 'a', kCaptions.show_answer},
-    {LessonAction::record, 'r', kCaptions.record},
-    {LessonAction::open_notebook, 'n', kCaptions.open_notebook},
-    {LessonAction::experiment, 'e', kCaptions.bar_experiment},
-    {LessonAction::screen_l, ',', kCaptions.bar_screen_l, true},
-    {LessonAction::screen_r, '.', kCaptions.bar_screen_r, true},
-    {LessonAction::cover_upper, 'u', kCaptions.bar_cover_upper},
-    {LessonAction::cover_lower, 'l', kCaptions.bar_cover_lower},
-}};
 
 // The arrow keys: alone they make the arrow buttons' clicks; with Shift, while a prediction is
 // asked for, they move its mark a quarter square that way.

@@ -22,69 +22,43 @@ constexpr std::string_view kAnswerNoImage =
 
 }  // namespace
 
+// The bar's sentence for the mode; its buttons, in the order of the lesson's actions, those the
+// flow shows in this mode, each as it stands.
 LessonBar lesson_bar(const Session& session, const Translate& translate) {
     const Prediction& p = session.prediction();
-    const auto button = [&](LessonAction a, std::string_view caption, bool enabled = true,
-                            bool pressed = false) {
-        return BarButton{a, translate(caption), enabled, pressed};
-    };
-    LessonBar bar;
     const Experiment& e = session.experiment();
-    if (!p.asked()) {
-        bar.status = translate(e.on ? kExperimenting : kObserving);
-        bar.buttons.push_back(button(LessonAction::predict, kCaptions.bar_predict));
-    } else if (!p.answer_shown()) {
-        bar.status = translate(p.mark() ? kMarked : kMarkFirst);
-        bar.buttons.push_back(button(LessonAction::show_answer, kCaptions.bar_answer));
-        bar.buttons.push_back(button(LessonAction::leave, kCaptions.bar_leave, true, true));
-    } else {
-        const Window& w = session.window();
-        if (!image_tip(w)) {
-            bar.status = translate(kAnswerNoImage);
-        } else if (const auto off = squares_off(w, p)) {
-            bar.status = with_numbers(translate(kAnswerOff), {squares_words(*off, translate)});
-        } else {
-            bar.status = translate(kAnswerNoMark);
+    LessonBar bar;
+    switch (session.mode()) {
+        case LessonMode::observing:
+            bar.status = translate(e.on ? kExperimenting : kObserving);
+            break;
+        case LessonMode::predicting:
+            bar.status = translate(kMarkFirst);
+            break;
+        case LessonMode::marked:
+            bar.status = translate(kMarked);
+            break;
+        case LessonMode::answered: {
+            const Window& w = session.window();
+            if (!image_tip(w)) {
+                bar.status = translate(kAnswerNoImage);
+            } else if (const auto off = squares_off(w, p)) {
+                bar.status = with_numbers(translate(kAnswerOff), {squares_words(*off, translate)});
+            } else {
+                bar.status = translate(kAnswerNoMark);
+            }
+            break;
         }
-        bar.buttons.push_back(button(LessonAction::next, kCaptions.bar_next));
-        bar.buttons.push_back(button(LessonAction::leave, kCaptions.bar_leave, true, true));
     }
-    bar.buttons.push_back(
-        button(LessonAction::record, kCaptions.bar_record, !session.answer_hidden()));
-    bar.buttons.push_back(button(LessonAction::open_notebook, kCaptions.bar_notebook));
-    bar.buttons.push_back(button(LessonAction::experiment, kCaptions.bar_experiment, true, e.on));
-    if (e.on) {
-        bar.buttons.push_back(button(LessonAction::screen_l, kCaptions.bar_screen_l,
-                                     e.quarters > Experiment::kNearest));
-        bar.buttons.push_back(button(LessonAction::screen_r, kCaptions.bar_screen_r,
-                                     e.quarters < Experiment::kFarthest));
-        bar.buttons.push_back(
-            button(LessonAction::cover_upper, kCaptions.bar_cover_upper, true, e.upper_covered));
-        bar.buttons.push_back(
-            button(LessonAction::cover_lower, kCaptions.bar_cover_lower, true, e.lower_covered));
+    const LessonState state = session.state();
+    for (const LessonActionRow& row : lesson_actions()) {
+        if (!row.on_bar(state)) continue;
+        const Availability now = row.state(state);
+        bar.buttons.push_back({row.action, translate(row.bar_caption), now.enabled,
+                               now.checked.value_or(false),
+                               now.enabled ? std::string() : translate(now.why_not)});
     }
     return bar;
-}
-
-ActionState action_state(const Session& session, LessonAction a) {
-    const Experiment& e = session.experiment();
-    switch (a) {
-        case LessonAction::predict:
-            return {true, session.prediction().asked()};
-        case LessonAction::show_answer:
-            return {session.answer_hidden(), std::nullopt};
-        case LessonAction::experiment:
-            return {true, e.on};
-        case LessonAction::screen_l:
-        case LessonAction::screen_r:
-            return {e.on, std::nullopt};
-        case LessonAction::cover_upper:
-            return {e.on, e.upper_covered};
-        case LessonAction::cover_lower:
-            return {e.on, e.lower_covered};
-        default:
-            return {};
-    }
 }
 
 std::vector<std::string_view> lesson_bar_texts() {

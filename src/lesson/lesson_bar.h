@@ -19,6 +19,7 @@ struct BarButton {
     std::string caption;  // in the reader's language
     bool enabled = true;
     bool pressed = false;  // a mode it turns on is on
+    std::string why_not;   // where it is not enabled: said when it is pressed all the same
 };
 
 struct LessonBar {
@@ -27,16 +28,6 @@ struct LessonBar {
 };
 
 LessonBar lesson_bar(const Session& session, const Translate& translate);
-
-// How an action stands in the menus and under its key: whether it does anything now (the
-// screen and the covers only in the experiment, the answer only while it is hidden), and for an
-// action that turns a mode on and off, whether that mode is on. One rule for the desktop's menu,
-// the page's menu and both faces' keys; the session takes no action that is not enabled.
-struct ActionState {
-    bool enabled = true;
-    std::optional<bool> checked;
-};
-ActionState action_state(const Session& session, LessonAction a);
 
 // The texts of this file, for the catalogue.
 std::vector<std::string_view> lesson_bar_texts();

@@ -343,4 +343,10 @@ std::vector<std::string_view> notebook_texts() {
     return out;
 }
 
+std::optional<RowId> row_to_remove(const std::vector<RowId>& ids, std::optional<RowId> chosen) {
+    if (chosen && std::find(ids.begin(), ids.end(), *chosen) != ids.end()) return chosen;
+    if (ids.empty()) return std::nullopt;
+    return ids.back();
+}
+
 }  // namespace korru

@@ -85,6 +85,11 @@ class Notebook {
 // rows afresh.
 std::size_t rows_kept(const std::vector<RowId>& shown, const std::vector<RowId>& now);
 
+// The row "take a row out" takes: the one chosen, where it is still in the notebook, else the
+// newest, so that a row recorded by mistake is taken out without choosing it; none in an empty
+// notebook.
+std::optional<RowId> row_to_remove(const std::vector<RowId>& ids, std::optional<RowId> chosen);
+
 // One row as the kept text has it, its line end included, added to `out`.
 void append_stored_row(std::string& out, RowId id, const Measurement& m);
 

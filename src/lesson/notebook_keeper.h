@@ -25,6 +25,8 @@ struct Notice {
     std::string text;
     bool lasting = false;
 };
+// How long a passing notice stays, on every face: long enough to read a sentence twice.
+inline constexpr int kPassingNoticeMilliseconds = 8000;
 
 class NotebookKeeper {
   public:

@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <set>
+#include <tuple>
 #include <vector>
 
 #include "window/number_text.h"
@@ -49,6 +50,8 @@ const LawLook& law_look(float focal) {
 constexpr int kLeft = 52, kRight = 16, kTop = 40, kBottom = 38;
 constexpr float kTwips = kTwipsPerPixel;
 constexpr int kPointPixels = 7;
+// The most marks a plot draws, solid and hollow together.
+constexpr std::size_t kMostMarks = 4096;
 // Samples of a curve across the frame; enough for a smooth line at any size a face shows.
 constexpr int kCurveSamples = 240;
 
@@ -224,21 +227,38 @@ void draw_plot(const Notebook& n, PlotView view, int width, int height, const Tr
     }
 
     // A mark for each row with an image, in its focal length's colour and shape; where a pupil
-    // found the image on their screen, the same mark, hollow, beside the law's.
-    bool found = false;
+    // found the image on their screen, the same mark, hollow, beside the law's. A mark that a
+    // later one covers exactly (a row alike) is left out, and only the newest
+    // kMostMarks are drawn, so that the drawing stays bounded whatever the notebook holds and
+    // looks as every mark drawn would.
     const float half = kPointPixels * kTwips / 2;
+    std::vector<Shape> marks;
     for (const bool hollow : {false, true}) {
         for (const Measurement& m : n.rows()) {
             const auto point = hollow ? found_point(m, view) : plot_point(m, view);
             if (!point || !p.inside(point->first, point->second)) continue;
             const LawLook& look = law_look(m.focal_length);
-            out.push_back(Shape{-1,
-                                Box{p.x(point->first) - half, p.y(point->second) - half,
-                                    kPointPixels * kTwips, kPointPixels * kTwips},
-                                look.mark, hollow ? look.colour : kInk,
-                                hollow ? kPaper : look.colour});
-            found = found || hollow;
+            marks.push_back(Shape{-1,
+                                  Box{p.x(point->first) - half, p.y(point->second) - half,
+                                      kPointPixels * kTwips, kPointPixels * kTwips},
+                                  look.mark, hollow ? look.colour : kInk,
+                                  hollow ? kPaper : look.colour});
         }
+    }
+    std::vector<bool> shown(marks.size());
+    std::set<std::tuple<float, float, Rgb, Rgb>> covered;
+    for (std::size_t i = marks.size(), count = 0; i-- > 0 && count < kMostMarks;) {
+        const Shape& m = marks[i];
+        if (covered.emplace(m.box.left, m.box.top, m.outline, m.fill).second) {
+            shown[i] = true;
+            ++count;
+        }
+    }
+    bool found = false;
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        if (!shown[i]) continue;
+        out.push_back(marks[i]);
+        found = found || marks[i].fill == kPaper;
     }
     if (found) {
         const float left = (f.area.left + 8) * kTwips, top = (f.area.top + 6) * kTwips;

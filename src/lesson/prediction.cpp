@@ -51,12 +51,11 @@ void Prediction::put_mark(BenchPoint p) {
     answer_ = false;
 }
 
-void Prediction::nudge_mark(const Window& w, int across, int down) {
-    if (!asked_) return;
+BenchPoint Prediction::nudged(const Window& w, int across, int down) const {
     const BenchPoint from = mark_.value_or(BenchPoint{w.bench.lensx, w.bench.axisy});
     const float quarter = w.bench.unit / 4;
-    put_mark({from.x + static_cast<float>(across) * quarter,
-              from.y + static_cast<float>(down) * quarter});
+    return {from.x + static_cast<float>(across) * quarter,
+            from.y + static_cast<float>(down) * quarter};
 }
 
 void Prediction::carry_mark(const Window& from, const Window& to) {
@@ -71,11 +70,8 @@ void Prediction::show_answer() {
     if (asked_) answer_ = true;
 }
 
-bool Prediction::clicked(const BenchState& before, const BenchState& after) {
-    if (!answer_) return false;
-    answer_ =
-        before.sdist == after.sdist && before.slift == after.slift && before.flen == after.flen;
-    return !answer_;
+bool moves_image(const BenchState& before, const BenchState& after) {
+    return before.sdist != after.sdist || before.slift != after.slift || before.flen != after.flen;
 }
 
 bool Prediction::hides(int item) const {

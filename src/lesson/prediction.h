@@ -2,8 +2,8 @@
 // Predict, then look. While a prediction is asked for, the bench hides the image, its label, the
 // screen and the rays, and says only where the candle stands and the focal length; the pupil
 // marks where they expect the tip of the image; the answer shows all again, with how far the
-// mark was from the image's tip. Moving the candle or changing the focal length hides the answer
-// again. It stands beside the window, never in it: the window's items and JSON stay as they are.
+// mark was from the image's tip. The lesson's flow (flow.h) says when each happens. It stands
+// beside the window, never in it: the window's items and JSON stay as they are.
 #pragma once
 
 #include <optional>
@@ -24,10 +24,11 @@ class Prediction {
     void ask(bool on);
 
     const std::optional<BenchPoint>& mark() const { return mark_; }
-    // A mark put, or moved a quarter square across and down (the keyboard's way), from the
-    // lens's centre when there is none yet. Only while asked; a new mark hides the answer.
+    // A mark put (only while asked), which hides the answer; where a mark moved a quarter square
+    // across and down (the keyboard's way) would stand, from the lens's centre when there is none
+    // yet.
     void put_mark(BenchPoint p);
-    void nudge_mark(const Window& w, int across, int down);
+    BenchPoint nudged(const Window& w, int across, int down) const;
 
     // The mark put again where it stood on `from`'s bench, in squares from the lens's centre,
     // on `to`'s: a new screen keeps the pupil's mark, and the answer as it was.
@@ -35,10 +36,8 @@ class Prediction {
 
     bool answer_shown() const { return answer_; }
     void show_answer();
-
-    // After a click: the answer goes again when the candle moved or the focal length changed.
-    // Whether it went.
-    bool clicked(const BenchState& before, const BenchState& after);
+    // The answer hidden again, the mark where it was.
+    void hide_answer() { answer_ = false; }
 
     // Whether the bench leaves the item out now.
     bool hides(int item) const;
@@ -47,6 +46,10 @@ class Prediction {
     bool asked_ = false, answer_ = false;
     std::optional<BenchPoint> mark_;
 };
+
+// Whether a click moved the image: the candle, its lift or the focal length changed. A mark made
+// for the bench before is not one for the bench after.
+bool moves_image(const BenchState& before, const BenchState& after);
 
 // Where the image's tip (the flame's point) is: the bottom middle of the turned real image, the
 // top middle of the upright virtual one; none where there is no image.

@@ -16,10 +16,6 @@ namespace korru {
 
 namespace {
 
-constexpr std::string_view kHowToPredict =
-    "像の先ができると思う所をクリックかタップするか、Shift+矢印キーで印をつけ、「答えを見る」"
-    "で答えを見ます。";
-constexpr std::string_view kAnswerFirst = "記録するのは、答えを見てからにしてください。";
 constexpr std::string_view kRecordedReal = "%1 行目を記録しました: 実像、b = %2 マス。";
 constexpr std::string_view kRecordedVirtual = "%1 行目を記録しました: 虚像、b = %2 マス。";
 constexpr std::string_view kRecordedNone = "%1 行目を記録しました: 像はできません。";
@@ -111,13 +107,32 @@ void Session::start(ScreenSize screen, std::vector<Step> steps) {
     experiment_ = experiment;
 }
 
+Outcome Session::start_scene(ScreenSize screen, std::string_view scene) {
+    SceneRead read = read_scene(scene);
+    start(screen, read.fault == SceneFault::none ? std::move(read.steps) : std::vector<Step>{});
+    if (read.fault == SceneFault::none) return started();
+    Outcome out = shown_again();
+    out.notice = Notice{scene_fault_text(read, translate_), false};
+    return out;
+}
+
+// A scene begun: where it asks for a prediction, what to do is said as P says it.
+Outcome Session::started() const {
+    Outcome out = shown_again();
+    if (prediction_.asked()) {
+        const std::string_view says = flow_move(LessonMode::observing, FlowEvent::predict).says;
+        out.notice = Notice{translate_(says), false};
+    }
+    return out;
+}
+
 Outcome Session::open(std::string_view scene) {
     SceneRead read = read_scene(scene);
     if (read.fault != SceneFault::none) {
         return said(scene_fault_text(read, translate_));
     }
     start(screen_, std::move(read.steps));
-    return shown_again();
+    return started();
 }
 
 void Session::replay(ScreenSize screen) {
@@ -138,32 +153,65 @@ Outcome Session::make(Step s) {
         const BenchState before = window_.bench;
         click(window_, *c);
         if (*c == Click::owari) return out;
-        out.mode = prediction_.clicked(before, window_.bench);
-    } else {
-        const LessonClick l = std::get<LessonClick>(s);
-        lesson_click(l, prediction_, experiment_);
-        out.mode = l == LessonClick::predict || l == LessonClick::experiment;
-        if (l == LessonClick::predict && prediction_.asked()) {
-            out.notice = Notice{translate_(kHowToPredict), false};
-        }
+        steps_.push_back(s);
+        if (moves_image(before, window_.bench)) out |= move(FlowEvent::image_moved);
+        return out;
     }
+    const LessonClick l = std::get<LessonClick>(s);
+    lesson_click(l, prediction_, experiment_);
     steps_.push_back(s);
+    out.mode = l == LessonClick::predict || l == LessonClick::experiment;
+    if (l == LessonClick::experiment && experiment_.on) out |= move(FlowEvent::experiment_on);
+    return out;
+}
+
+// The flow's line for `e` from the mode the lesson is in, taken: a prediction asked for or given
+// up is a step of the lesson, kept in its scene; the rest changes the prediction alone.
+Outcome Session::move(FlowEvent e, std::optional<BenchPoint> mark) {
+    const LessonMode from = mode();
+    const FlowMove to = flow_move(from, e);
+    if (!to.listed) return {};
+    Outcome out;
+    if ((from == LessonMode::observing) != (to.to == LessonMode::observing)) {
+        out = make(LessonClick::predict);
+    }
+    switch (to.to) {
+        case LessonMode::observing:
+            break;
+        case LessonMode::predicting:
+            if (from != LessonMode::observing) prediction_.ask(true);
+            break;
+        case LessonMode::marked:
+            if (mark) {
+                prediction_.put_mark(*mark);
+            } else {
+                prediction_.hide_answer();
+            }
+            break;
+        case LessonMode::answered:
+            prediction_.show_answer();
+            break;
+    }
+    out.bench = out.mode = true;
+    out.withdraw = korru::answer_hidden(from) && !korru::answer_hidden(mode());
+    if (!to.says.empty()) out.notice = Notice{translate_(to.says), false};
     return out;
 }
 
 Outcome Session::act(LessonAction a) {
-    if (!action_state(*this, a).enabled) return {};
+    const Availability now = availability(a);
+    if (!now.enabled) return said(translate_(now.why_not));
     switch (a) {
         case LessonAction::predict:
-            return predict(!prediction_.asked());
+            return move(FlowEvent::predict);
         case LessonAction::show_answer:
-            return show_answer();
+            return move(FlowEvent::show_answer);
         case LessonAction::record:
             return record();
         case LessonAction::next:
-            return next_prediction();
+            return move(FlowEvent::next);
         case LessonAction::leave:
-            return predict(false);
+            return move(FlowEvent::leave);
         case LessonAction::experiment:
             return make(LessonClick::experiment);
         case LessonAction::screen_l:
@@ -181,32 +229,30 @@ Outcome Session::act(LessonAction a) {
 }
 
 Outcome Session::predict(bool on) {
-    if (prediction_.asked() == on) return {};
-    return make(LessonClick::predict);
+    if (!on) return move(FlowEvent::leave);
+    return prediction_.asked() ? Outcome{} : move(FlowEvent::predict);
 }
 
 Outcome Session::put_mark(BenchPoint p) {
-    if (!prediction_.asked()) return {};
-    prediction_.put_mark(p);
-    return shown_again();
+    return move(FlowEvent::mark, p);
 }
 
 Outcome Session::nudge_mark(int across, int down) {
     if (!prediction_.asked()) return {};
-    prediction_.nudge_mark(window_, across, down);
-    return shown_again();
+    return move(FlowEvent::mark, prediction_.nudged(window_, across, down));
 }
 
 Outcome Session::show_answer() {
-    if (!answer_hidden()) return {};
-    prediction_.show_answer();
-    return shown_again();
+    return move(FlowEvent::show_answer);
 }
 
 Outcome Session::next_prediction() {
-    if (!prediction_.asked()) return predict(true);
-    prediction_.ask(true);
-    return shown_again();
+    if (!prediction_.asked()) return move(FlowEvent::predict);
+    if (mode() != LessonMode::answered) {
+        prediction_.ask(true);
+        return shown_again();
+    }
+    return move(FlowEvent::next);
 }
 
 Outcome Session::kept(std::optional<Notice> notice, bool rows) {
@@ -225,7 +271,9 @@ Outcome Session::store_changed() {
 }
 
 Outcome Session::record() {
-    if (answer_hidden()) return said(translate_(kAnswerFirst));
+    if (const Availability now = availability(LessonAction::record); !now.enabled) {
+        return said(translate_(now.why_not));
+    }
     Measurement m = measure(window_);
     if (experiment_.on) {
         m.screen = experiment_facts(window_, experiment_).screen_x / window_.bench.unit;
@@ -327,8 +375,8 @@ std::string Session::words() const {
 std::string Session::bench_svg(const SvgLook& look) const {
     Drawing drawing;
     std::string words_drawn;
-    // The light on the screen at twice the picture's pixels: sharp where it is zoomed.
-    draw(drawing, words_drawn, 2);
+    // The light on the screen at the print ratio: sharp where it is zoomed or printed.
+    draw(drawing, words_drawn, kPrintRatio);
     const Item& area = window_[Window::ids::bench_area];
     const PixelBox size = pixel_box(area.left, area.top, area.width, area.height);
     return drawing_svg(drawing, size.width, size.height, look, window_.main.caption, words());
@@ -349,9 +397,8 @@ std::string Session::plot_svg(PlotView view, const SvgLook& look) const {
 }
 
 std::vector<std::string_view> session_texts() {
-    return {kHowToPredict, kAnswerFirst, kRecordedReal, kRecordedVirtual, kRecordedNone,
-            kSameRow,      kAskClear,    kAskClearOne,  kAskRemove,       kSceneCopied,
-            kSceneTooLong, kUnkept,      kUnkeptOne};
+    return {kRecordedReal, kRecordedVirtual, kRecordedNone, kSameRow, kAskClear, kAskClearOne,
+            kAskRemove,    kSceneCopied,     kSceneTooLong, kUnkept,  kUnkeptOne};
 }
 
 }  // namespace korru

@@ -16,6 +16,7 @@
 #include "bench/svg.h"
 #include "lesson/captions.h"
 #include "lesson/experiment.h"
+#include "lesson/flow.h"
 #include "lesson/notebook_keeper.h"
 #include "lesson/plot.h"
 #include "lesson/prediction.h"
@@ -32,6 +33,8 @@ struct Outcome {
     bool rows = false;   // the notebook's rows
     bool mode = false;   // the lesson's mode: a prediction asked for, its answer shown
     std::optional<Notice> notice;
+    // A passing notice on what to do while predicting is done with: the face puts it away.
+    bool withdraw = false;
 
     Outcome& operator|=(const Outcome& other);
 };
@@ -50,6 +53,10 @@ class Session {
 
     // Start-up on `screen`, then the steps (a scene's). Raises the model's RuntimeError.
     void start(ScreenSize screen, std::vector<Step> steps = {});
+    // Start-up on `screen` with a scene's text or a link to one, as a face starts: a text not
+    // understood is said, and the bench starts with no steps; a scene that asks for a prediction
+    // says what to do. Raises RuntimeError.
+    Outcome start_scene(ScreenSize screen, std::string_view scene);
     // A scene's text or a link to one: the bench starts up again on the same screen with its
     // steps. A text not understood changes nothing and is said. Raises RuntimeError.
     Outcome open(std::string_view scene);
@@ -75,13 +82,17 @@ class Session {
     ScreenSize screen() const { return screen_; }
     const std::vector<Step>& steps() const { return steps_; }
 
-    // A lesson action of the bar, the menu or a key, as one call: what each does is written here
-    // once. Opening the notebook is the face's own (nothing happens here).
+    // A lesson action of the bar, the menu or a key, as one call, by the lesson's flow; one that
+    // cannot be taken now says why. Opening the notebook is the face's own (nothing happens here).
     Outcome act(LessonAction a);
+    LessonMode mode() const { return lesson_mode(prediction_); }
+    LessonState state() const { return {mode(), experiment_}; }
+    Availability availability(LessonAction a) const { return korru::availability(state(), a); }
 
     // Predict, then look.
     const Prediction& prediction() const { return prediction_; }
-    bool answer_hidden() const { return prediction_.asked() && !prediction_.answer_shown(); }
+    bool answer_hidden() const { return korru::answer_hidden(mode()); }
+    // A prediction started (P: a new one after an answer too), or given up.
     Outcome predict(bool on);
     Outcome put_mark(BenchPoint p);
     Outcome nudge_mark(int across, int down);
@@ -125,6 +136,9 @@ class Session {
     std::string unkept_text() const;
 
   private:
+    // The lesson's flow taken by `e`, with the mark put where it is one.
+    Outcome move(FlowEvent e, std::optional<BenchPoint> mark = std::nullopt);
+    Outcome started() const;
     Outcome kept(std::optional<Notice> said, bool rows = true);
     void draw(Drawing& out, std::string& words, double ratio) const;
 
@@ -142,9 +156,11 @@ class Session {
 // A lesson's own click, on the prediction and the experiment.
 void lesson_click(LessonClick c, Prediction& p, Experiment& e);
 
-// The plot as a picture for a worksheet, in pixels: the SVG's size, and the PNG's drawn at twice
-// it, 1600 pixels wide, sharp on a printed page.
+// The plot as a picture for a worksheet, in pixels: the SVG's size, and the PNG's drawn at
+// kPrintRatio times it, 1600 pixels wide, sharp on a printed page. The light on the pupil's screen
+// in the bench's SVG is computed at the same ratio.
 inline constexpr int kPlotPictureWidth = 800, kPlotPictureHeight = 600;
+inline constexpr int kPrintRatio = 2;
 
 // The texts of this file, for the catalogue.
 std::vector<std::string_view> session_texts();

@@ -8,6 +8,7 @@
 
 #include "lesson/captions.h"
 #include "lesson/experiment_words.h"
+#include "lesson/flow.h"
 #include "lesson/lesson_bar.h"
 #include "lesson/notebook.h"
 #include "lesson/notebook_keeper.h"
@@ -22,7 +23,7 @@ inline std::vector<std::string_view> lesson_texts() {
     std::vector<std::string_view> texts;
     for (const auto& part :
          {scene_texts(), prediction_texts(), notebook_texts(), plot_texts(), keeper_texts(),
-          session_texts(), caption_texts(), lesson_bar_texts(), experiment_texts()}) {
+          session_texts(), caption_texts(), lesson_bar_texts(), experiment_texts(), flow_texts()}) {
         for (std::string_view text : part) {
             if (std::find(texts.begin(), texts.end(), text) == texts.end()) texts.push_back(text);
         }

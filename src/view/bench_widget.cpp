@@ -5,7 +5,9 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <utility>
 
+#include "lesson/bench_pointer.h"
 #include "view/bench_painter.h"
 #include "view/twips.h"
 
@@ -13,9 +15,8 @@ namespace korru::view {
 
 namespace {
 
-// A press anywhere within a square this wide around the candle takes it: a fingertip's target
-// around a thin picture. The same width across the pupil's screen.
-constexpr float kReach = 24 * kTwipsPerPixel;
+// How far around the candle and across the pupil's screen a press takes them, in twips.
+constexpr float kReach = kGripReachPixels * kTwipsPerPixel;
 
 // Device pixels to a pixel where `p` paints: the window's screen's, or a picture's the bench is
 // rendered into. The light on the pupil's screen is computed for it, so that it lands one to one
@@ -124,8 +125,9 @@ void BenchWidget::show_pointer() {
 void BenchWidget::mousePressEvent(QMouseEvent* e) {
     resting_ = e->position();
     if (e->button() == Qt::LeftButton && take(e->position(), Hand::mouse)) return;
+    mark_press_.reset();
     if (e->button() == Qt::LeftButton && may_take() && session_.prediction().asked()) {
-        Q_EMIT marked(on_bench(e->position()));
+        mark_press_ = e->position();  // a mark where it is let go
         return;
     }
     QFrame::mousePressEvent(e);
@@ -146,6 +148,11 @@ void BenchWidget::mouseReleaseEvent(QMouseEvent* e) {
     resting_ = e->position();
     if (hand_ == Hand::mouse && e->button() == Qt::LeftButton) {
         drop();
+        return;
+    }
+    if (mark_press_ && e->button() == Qt::LeftButton) {
+        const QPointF moved = e->position() - *std::exchange(mark_press_, std::nullopt);
+        if (may_take() && puts_mark(moved.x(), moved.y())) Q_EMIT marked(on_bench(e->position()));
         return;
     }
     QFrame::mouseReleaseEvent(e);

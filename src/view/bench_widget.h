@@ -39,7 +39,8 @@ class BenchWidget : public QFrame {
     void screen_dragged(korru::LessonClick c);
     // The drag has ended: released, its touch cancelled, or the pointer lost to another window.
     void dropped();
-    // A press where the pupil expects the image's tip, while a prediction is asked for.
+    // A press let go where it was made, where the pupil expects the image's tip, while a
+    // prediction is asked for.
     void marked(korru::BenchPoint p);
 
   protected:
@@ -67,10 +68,11 @@ class BenchWidget : public QFrame {
     const Window& model_;
     CandleGrip grip_;
     ScreenGrip screen_;
-    Hand hand_ = Hand::none;          // what holds the candle or the screen
-    int finger_ = -1;                 // the touch point that holds it
-    bool taking_ = true;              // false after a run-time error
-    std::optional<QPointF> resting_;  // the mouse over the bench, in widget pixels
+    Hand hand_ = Hand::none;             // what holds the candle or the screen
+    int finger_ = -1;                    // the touch point that holds it
+    bool taking_ = true;                 // false after a run-time error
+    std::optional<QPointF> resting_;     // the mouse over the bench, in widget pixels
+    std::optional<QPointF> mark_press_;  // a press that puts the mark where it is let go
 };
 
 }  // namespace korru::view

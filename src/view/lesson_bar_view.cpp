@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QLayout>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QWidgetItem>
@@ -129,6 +130,7 @@ LessonBarView::LessonBarView(QWidget* parent) : QWidget(parent) {
     font.setPixelSize(kBarFontPixels);
     setFont(font);
     auto* buttons = new QWidget(this);
+    buttons->installEventFilter(this);
     buttons_ = new RowsLayout(buttons);
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("bar_status"));
@@ -138,6 +140,19 @@ LessonBarView::LessonBarView(QWidget* parent) : QWidget(parent) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(buttons);
     layout->addWidget(status_);
+}
+
+bool LessonBarView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::MouseButtonRelease) return false;
+    const auto* release = static_cast<QMouseEvent*>(event);
+    const QWidget* at = static_cast<QWidget*>(watched)->childAt(release->position().toPoint());
+    for (const auto& [action, b] : made_) {
+        if (b == at && !b->isEnabled() && b->isVisible() && release->button() == Qt::LeftButton) {
+            Q_EMIT acted(action);
+            return true;
+        }
+    }
+    return false;
 }
 
 QPushButton* LessonBarView::button(LessonAction action) const {
@@ -164,6 +179,9 @@ void LessonBarView::show_bar(const LessonBar& bar, bool notebook_shown) {
             shown.pressed || (shown.action == LessonAction::open_notebook && notebook_shown);
         b->setText(QString::fromStdString(shown.caption));
         b->setEnabled(shown.enabled);
+        const QString why = QString::fromStdString(shown.why_not);
+        b->setToolTip(why);
+        b->setAccessibleDescription(why);
         b->setCheckable(pressed);
         b->setChecked(pressed);
         static_cast<RowsLayout*>(buttons_)->move_widget(b, at++);

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The lesson bar on the desktop: the buttons of lesson_bar(), large enough for a finger and a
 // class at a projector, and the sentence of the lesson's mode and what to do; a button pressed
-// down shows a mode that is on. A click is told as the action, for the window to make.
+// down shows a mode that is on. A click is told as the action, for the window to make; a button
+// not enabled says why not, on its tooltip, to a screen reader, and by a notice when clicked.
 #pragma once
 
 #include <QWidget>
@@ -29,6 +30,11 @@ class LessonBarView : public QWidget {
 
   Q_SIGNALS:
     void acted(korru::LessonAction action);
+
+  protected:
+    // A click on a button that is not enabled still reaches its container: told as the action,
+    // for the session to say why not.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QLayout* buttons_;

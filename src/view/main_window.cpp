@@ -28,6 +28,7 @@
 #include "view/fonts.h"
 #include "view/language.h"
 #include "view/notebook_window.h"
+#include "view/notice.h"
 #include "view/panel.h"
 #include "view/pictures.h"
 #include "view/twips.h"
@@ -309,7 +310,9 @@ void MainWindow::deliver(Step s) {
 
 void MainWindow::present(const Outcome& out) {
     if (out.bench) show_model();
-    if (out.mode) show_mode();
+    // A step may change what an action can do (the screen at its end), not only the mode.
+    if (out.mode || out.bench) show_mode();
+    if (out.withdraw && notebook_window_) notebook_window_->notice()->pass();
     if (notebook_window_) {
         if (out.rows) notebook_window_->show_rows();
         // The bar's sentence says how far the mark is from the image: the bench's too.

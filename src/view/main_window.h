@@ -57,6 +57,7 @@ class MainWindow : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     // The lesson's part of the window (main_window_lesson.cpp).
@@ -100,10 +101,13 @@ class MainWindow : public QWidget {
 
     NotebookWindow* notebook_window_ = nullptr;
     // The lesson's actions with keys, in the menu: each enabled and checked as the lesson's
-    // action_state says.
+    // flow says.
     std::vector<std::pair<LessonAction, QAction*>> lesson_keys_;
     std::vector<QShortcut*> mark_keys_;  // enabled while a prediction is asked for
 };
+
+// The Qt key of a lesson action's key.
+int lesson_key(char letter);
 
 // A window's frame as the model assumes it where the platform has told none yet.
 QMargins nominal_frame();

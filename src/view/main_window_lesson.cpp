@@ -6,10 +6,13 @@
 // and the notebook (N). The lesson's window stands beside this one and holds the bar, the
 // notices and the notebook. None of it is in the model: with none of it in use, the window is as
 // it was.
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QScreen>
 #include <QShortcut>
 #include <QWindow>
@@ -17,6 +20,7 @@
 #include <utility>
 
 #include "lesson/captions.h"
+#include "lesson/flow.h"
 #include "lesson/lesson_bar.h"
 #include "view/bench_widget.h"
 #include "view/language.h"
@@ -56,10 +60,8 @@ void MainWindow::add_lesson_actions() {
     };
     action(kCaptions.copy_scene, {}, [this] { copy_scene(); });
     action(kCaptions.open_scene, {}, [this] { open_scene(); });
-    for (const LessonKey& k : kLessonKeys) {
-        const QKeySequence key(k.letter == ','   ? Qt::Key_Comma
-                               : k.letter == '.' ? Qt::Key_Period
-                                                 : Qt::Key_A + (k.letter - 'a'));
+    for (const LessonActionRow& k : keyed_actions()) {
+        const QKeySequence key(lesson_key(k.key));
         if (k.action == LessonAction::predict || k.action == LessonAction::record ||
             k.action == LessonAction::experiment) {
             separator();
@@ -69,9 +71,12 @@ void MainWindow::add_lesson_actions() {
                          ? action(k.caption, key, [this] { show_lesson(true, true); })
                          : action(k.caption, key, [this, a = k.action] { act(a); });
         a->setAutoRepeat(k.repeats);
-        a->setCheckable(action_state(session_, k.action).checked.has_value());
+        a->setCheckable(k.toggles);
         lesson_keys_.emplace_back(k.action, a);
     }
+    // A key whose action cannot be taken now, or pressed in the lesson's window, reaches no
+    // shortcut of this window: the lesson's keys are heard wherever the focus is in korru.
+    qApp->installEventFilter(this);
     show_mode();
     auto* away = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(away, &QShortcut::activated, this, [this] {
@@ -79,16 +84,40 @@ void MainWindow::add_lesson_actions() {
     });
 }
 
-// The menu and the keys as the lesson's mode stands; a passing notice on how to predict goes
-// once there is nothing more to predict.
+// The menu and the keys as the lesson's actions stand: each enabled or not, with why not, and
+// those that turn a mode on and off ticked where it is on; a passing notice on how to predict
+// goes once there is nothing more to predict.
 void MainWindow::show_mode() {
     for (const auto& [action, key] : lesson_keys_) {
-        const ActionState now = action_state(session_, action);
+        const Availability now = session_.availability(action);
         key->setEnabled(now.enabled);
+        key->setToolTip(now.enabled ? QString() : translated(now.why_not));
         if (now.checked) key->setChecked(*now.checked);
     }
     for (QShortcut* key : mark_keys_) key->setEnabled(session_.prediction().asked());
-    if (!session_.answer_hidden() && notebook_window_) notebook_window_->notice()->pass();
+}
+
+// A lesson key no shortcut of this window took: its action is not enabled (the session says why),
+// or it was pressed in another of korru's windows. Not where text is typed.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || failed_ || !watched->isWidgetType()) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const auto* w = static_cast<QWidget*>(watched);
+    if (key->modifiers() & ~(Qt::KeypadModifier) || w->window() == nullptr ||
+        w->window()->isModal() || qobject_cast<const QLineEdit*>(w) ||
+        qobject_cast<const QAbstractSpinBox*>(w) ||
+        (w->window() != this && w->window() != notebook_window_)) {
+        return false;
+    }
+    for (const LessonActionRow& row : keyed_actions()) {
+        if (key->key() != lesson_key(row.key)) continue;
+        if (key->isAutoRepeat() && (!row.repeats || !session_.availability(row.action).enabled)) {
+            return true;
+        }
+        act(row.action);
+        return true;
+    }
+    return false;
 }
 
 // A lesson action, from the bar, the menu or a key: the session's, but for the notebook, which
@@ -100,6 +129,12 @@ void MainWindow::act(LessonAction action) {
     }
     attempt([&] { return session_.act(action); });
     show_lesson(false, notebook_in_sight());
+}
+
+int lesson_key(char letter) {
+    return letter == ','   ? Qt::Key_Comma
+           : letter == '.' ? Qt::Key_Period
+                           : Qt::Key_A + (letter - 'a');
 }
 
 bool MainWindow::notebook_in_sight() const {

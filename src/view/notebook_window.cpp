@@ -41,8 +41,6 @@ constexpr const char* kHint = QT_TRANSLATE_NOOP(
     "korru", "R キーか光学台のメニューの「測定ノートに記録」で、いまの場面を1行記録します。");
 constexpr const char* kTable = QT_TRANSLATE_NOOP("korru", "測定の表");
 
-// The plot's pixels to a pixel of its picture: print size.
-constexpr int kPrintRatio = 2;
 // The least height of a button or an option, for a finger.
 constexpr int kLeastSide = 28;
 // The window's width, enough for every column of the table, and its height with the notebook.
@@ -157,9 +155,6 @@ QWidget* NotebookWindow::make_notebook_part() {
     table_->installEventFilter(this);
 
     remove_ = button(translated(kCaptions.remove_row), "remove", [this] { remove_row(); });
-    remove_->setEnabled(false);
-    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { remove_->setEnabled(table_->selectionModel()->hasSelection()); });
     auto* rows = new QHBoxLayout;
     rows->addWidget(button(translated(kCaptions.export_csv), "csv", [this] { export_csv(); }));
     rows->addWidget(button(translated(kCaptions.copy_table), "copy", [this] { copy_table(); }));
@@ -216,6 +211,7 @@ void NotebookWindow::show_rows() {
     const QString unkept = words(session_.unkept_text());
     unkept_->setText(unkept);
     unkept_->setVisible(!unkept.isEmpty());
+    remove_->setEnabled(count > 0);
     table_->clearSelection();
     if (!notebook.rows().empty()) {
         table_->scrollToBottom();
@@ -357,18 +353,21 @@ void NotebookWindow::clear_rows() {
     if (answer == QMessageBox::Yes) Q_EMIT clear_asked();
 }
 
-// The row chosen in the table, after asking; the rows may change while the question waits (a
-// second window writes), so the row is known by its id.
+// The row chosen in the table, or the newest, after asking; the rows may change while the
+// question waits (a second window writes), so the row is known by its id.
 void NotebookWindow::remove_row() {
     const QModelIndexList chosen = table_->selectionModel()->selectedRows();
     const auto& ids = session_.notebook().ids();
-    if (chosen.isEmpty() || chosen.first().row() >= static_cast<int>(ids.size())) return;
-    const int row = chosen.first().row();
-    const RowId id = ids[static_cast<std::size_t>(row)];
+    std::optional<RowId> was_chosen;
+    if (!chosen.isEmpty() && chosen.first().row() < static_cast<int>(ids.size())) {
+        was_chosen = ids[static_cast<std::size_t>(chosen.first().row())];
+    }
+    const auto id = korru::row_to_remove(ids, was_chosen);
+    if (!id) return;
     const auto answer = QMessageBox::question(this, windowTitle(),
-                                              QString::fromStdString(session_.remove_question(id)),
+                                              QString::fromStdString(session_.remove_question(*id)),
                                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    if (answer == QMessageBox::Yes) Q_EMIT remove_asked(id);
+    if (answer == QMessageBox::Yes) Q_EMIT remove_asked(*id);
 }
 
 void NotebookWindow::save_plot() {

@@ -4,14 +4,9 @@
 
 #include <QAccessible>
 
+#include "lesson/notebook_keeper.h"
+
 namespace korru::view {
-
-namespace {
-
-// How long a passing notice stays.
-constexpr int kPassingMs = 8000;
-
-}  // namespace
 
 Notice::Notice(QWidget* parent) : QLabel(parent) {
     setObjectName(QStringLiteral("notice"));
@@ -31,7 +26,7 @@ void Notice::tell(const QString& text, bool lasting) {
     if (lasting) {
         passing_.stop();
     } else {
-        passing_.start(kPassingMs);
+        passing_.start(kPassingNoticeMilliseconds);
     }
     // Told once for each notice, the same words again too.
     if (accessibleDescription() != text) {

@@ -31,19 +31,23 @@ int run_program(Window& model, ScreenSize screen, const Start& start) {
     std::unique_ptr<FileStore> store;
     if (start.keep_notebook) store = std::make_unique<FileStore>(kept_notebook_file());
     Session session(model, translated_utf8, store.get());
-    const SceneRead scene = read_scene(start.scene);
+    Outcome begun;
     try {
-        session.start(screen, scene.steps);
+        begun = session.start_scene(screen, start.scene);
     } catch (const RuntimeError& e) {
         report_error(nullptr, e);
         return 1;
     }
-    QStringList told;
+    // What the scene says first (a text not understood, or what to do in a prediction), then
+    // what reading the notebook says, as the page says them.
+    QStringList told, printed;
+    if (begun.notice) {
+        told << QString::fromStdString(begun.notice->text);
+        if (read_scene(start.scene).fault != SceneFault::none) printed << told.back();
+    }
     if (const Outcome kept = session.load_notebook(); kept.notice) {
         told << QString::fromStdString(kept.notice->text);
-    }
-    if (scene.fault != SceneFault::none) {
-        told << QString::fromStdString(scene_fault_text(scene, translated_utf8));
+        printed << told.back();
     }
     MainWindow window(session);
     if (store) {
@@ -51,7 +55,7 @@ int run_program(Window& model, ScreenSize screen, const Start& start) {
     }
     window.show();
     if (!told.isEmpty()) window.tell(told.join(QLatin1Char('\n')), true);
-    for (const QString& line : told) std::cerr << "korru: " << line.toStdString() << "\n";
+    for (const QString& line : printed) std::cerr << "korru: " << line.toStdString() << "\n";
     return QApplication::exec();
 }
 

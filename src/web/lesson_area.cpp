@@ -7,6 +7,7 @@
 
 #include <utility>
 
+#include "lesson/flow.h"
 #include "web/css.h"
 #include "web/language.h"
 
@@ -15,12 +16,6 @@ namespace korru::web {
 using emscripten::val;
 
 namespace {
-
-// The actions a button turns on and off, which a screen reader hears as pressed or not.
-bool toggles(LessonAction a) {
-    return a == LessonAction::experiment || a == LessonAction::cover_upper ||
-           a == LessonAction::cover_lower || a == LessonAction::leave;
-}
 
 // A text in an element's content or an attribute's quoted value.
 void escaped(std::string& out, std::string_view text) {
@@ -35,9 +30,15 @@ std::string buttons_html(const LessonBar& bar, bool notebook_open) {
         const BarButton& b = bar.buttons[i];
         out += "<button type=\"button\" data-slot=\"" + std::to_string(i) + "\" data-action=\"" +
                std::to_string(static_cast<int>(b.action)) + '"';
-        // A button not to be used now still answers a tap: the session says why not.
-        if (!b.enabled) out += " aria-disabled=\"true\"";
-        if (toggles(b.action))
+        // A button not to be used now still answers a tap: the session says why not, which its
+        // title says too.
+        if (!b.enabled) {
+            out += " aria-disabled=\"true\" title=\"";
+            escaped(out, b.why_not);
+            out += '"';
+        }
+        // One that turns a mode on and off is heard as pressed or not.
+        if (action_row(b.action).toggles)
             out += b.pressed ? " aria-pressed=\"true\"" : " aria-pressed=\"false\"";
         if (b.action == LessonAction::open_notebook) {
             out += notebook_open ? " aria-controls=\"notebook\" aria-expanded=\"true\""

@@ -302,10 +302,7 @@ void NotebookSheet::choose(std::size_t row) {
 }
 
 std::optional<RowId> NotebookSheet::row_to_remove(const Session& s) const {
-    const std::vector<RowId>& ids = s.notebook().ids();
-    if (chosen_ && std::find(ids.begin(), ids.end(), *chosen_) != ids.end()) return chosen_;
-    if (ids.empty()) return std::nullopt;
-    return ids.back();
+    return korru::row_to_remove(s.notebook().ids(), chosen_);
 }
 
 // The chosen row's look on or off, where the table shows it.
@@ -432,7 +429,7 @@ void NotebookSheet::button(int which, const Session& s) {
             s.draw_plot(view_, kPlotPictureWidth, kPlotPictureHeight, d, words);
             BenchCanvas picture(val::global("document").call<val>("createElement", val("canvas")));
             // At twice its size, sharp on a printed worksheet.
-            picture.resize(kPlotPictureWidth, kPlotPictureHeight, 2);
+            picture.resize(kPlotPictureWidth, kPlotPictureHeight, kPrintRatio);
             picture.paint(d);
             download(picture.canvas().call<val>("toDataURL", val("image/png")), "plot.png");
             break;

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "lesson/bench_pointer.h"
+#include "lesson/flow.h"
 #include "lesson/lesson_bar.h"
 #include "lesson/scene_text.h"
 #include "web/css.h"
@@ -33,13 +35,6 @@ const std::string kAborted =
 // How long the viewport keeps one size before the window starts up again on it: a tablet's
 // rotation or a dragged window edge sends many resize events in a row.
 constexpr int kSettleMilliseconds = 150;
-
-// Around the candle and the pupil's screen, a finger's target: this many CSS pixels of the
-// viewport square.
-constexpr double kCandleReachPixels = 44;
-
-// A press that moves no further than this, in CSS pixels, is a tap: where a mark is put.
-constexpr double kMarkSlackPixels = 10;
 
 val by_id(const char* id) {
     return val::global("document").call<val>("getElementById", val(id));
@@ -125,25 +120,23 @@ void Page::start() {
     window.call<void>("addEventListener", val("hashchange"), val::module_property("scene_changed"));
     store_.watch("store_changed");
     watch_ratio();
-    // A scene in the page's address: its steps, made on this viewport as a replay makes them.
-    SceneRead scene = read_scene(val::global("location")["hash"].as<std::string>());
-    if (scene.fault != SceneFault::none) worksheet_->say(scene_fault_text(scene, translated));
     // Before any control sees the key, so that an option button takes no arrow for itself.
     window.call<void>("addEventListener", val("keydown"), val::module_property("key_anywhere"),
                       true);
+    Outcome begun;
     try {
         plan_ = planned();
-        session_.start(ScreenSize::from_pixels(plan_.screen.width, plan_.screen.height),
-                       std::move(scene.steps));
+        // A scene in the page's address: its steps, made on this viewport as a replay makes them.
+        begun =
+            session_.start_scene(ScreenSize::from_pixels(plan_.screen.width, plan_.screen.height),
+                                 val::global("location")["hash"].as<std::string>());
     } catch (const RuntimeError& e) {
         fail(e.what());
         return;
     }
     // Shown before it is laid out, so that the bar's height is the browser's to say.
     by_id("client").set("hidden", false);
-    Outcome all;
-    all.bench = all.mode = true;
-    show(all);
+    show(begun);
     state_ = State::running;
     controls_->control(Window::ids::move_away).call<void>("focus");
 }
@@ -229,6 +222,7 @@ void Page::show(const Outcome& out, bool after_notice) {
     // What the bar says may follow from any change, and its size (a longer notice under it too)
     // moves the window.
     show_bar();
+    if (out.withdraw) worksheet_->withdraw();
     if (out.notice) {
         if (after_notice) {
             worksheet_->say_also(out.notice->text, out.notice->lasting);
@@ -325,12 +319,13 @@ void Page::key_anywhere(const val& event) {
         show(session_.nudge_mark(across, down));
         return;
     }
-    for (const LessonKey& key : kLessonKeys) {
-        if (!letter(event, key.letter)) continue;
-        if (event["repeat"].isTrue() && !key.repeats) break;
-        if (!action_state(session_, key.action).enabled) break;
+    for (const LessonActionRow& row : keyed_actions()) {
+        if (!letter(event, row.key)) continue;
+        if (event["repeat"].isTrue() && !row.repeats) break;
         event.call<void>("preventDefault");
-        act(key.action);
+        // Held against the screen's limit, it says why once, not at every repeat.
+        if (event["repeat"].isTrue() && !session_.availability(row.action).enabled) return;
+        act(row.action);
         return;
     }
     if (arrow && only_shift(event, false)) {
@@ -372,7 +367,7 @@ void Page::menu_choice(int choice) {
             break;
         default:
             if (choice >= Worksheet::kFirstLessonChoice &&
-                choice < Worksheet::kFirstLessonChoice + static_cast<int>(kLessonKeys.size())) {
+                choice < Worksheet::kFirstLessonChoice + static_cast<int>(keyed_actions().size())) {
                 act(Worksheet::lesson_action(choice));
             }
     }
@@ -390,31 +385,18 @@ void Page::copy_link() {
 
 void Page::act(LessonAction action) {
     if (state_ != State::running) return;
-    switch (action) {
-        case LessonAction::predict:
-            show(session_.predict(!session_.prediction().asked()));
-            break;
-        case LessonAction::show_answer:
-            show(session_.show_answer());
-            break;
-        case LessonAction::record: {
-            // The kept rows are read first; what reading them says stays before the record's
-            // words.
-            const bool first = !sheet_;
-            sheet();
-            show(session_.record(), first);
-            break;
-        }
-        case LessonAction::open_notebook:
-            open_notebook(!sheet().is_open());
-            break;
-        default:
-            try {
-                show(session_.act(action));
-            } catch (const RuntimeError& e) {
-                fail(e.what());
-            }
-            break;
+    if (action == LessonAction::open_notebook) {
+        open_notebook(!sheet().is_open());
+        return;
+    }
+    // Before a record, the kept rows are read; what reading them says stays before the record's
+    // words.
+    const bool first = action == LessonAction::record && !sheet_;
+    if (action == LessonAction::record) sheet();
+    try {
+        show(session_.act(action), first);
+    } catch (const RuntimeError& e) {
+        fail(e.what());
     }
 }
 
@@ -475,9 +457,10 @@ BenchPoint Page::bench_point(const val& event) const {
     return {static_cast<float>(x * kTwipsPerPixel), static_cast<float>(y * kTwipsPerPixel)};
 }
 
-// A finger's target around the candle and the screen, in twips of the bench.
-float Page::finger_reach() const {
-    return static_cast<float>(kCandleReachPixels / layout_.scale * kTwipsPerPixel);
+// How far around the candle and across the screen a press takes them, in twips of the bench:
+// CSS pixels of the viewport, at the window's scale.
+float Page::reach() const {
+    return static_cast<float>(kGripReachPixels / layout_.scale * kTwipsPerPixel);
 }
 
 void Page::bench_pointer(const val& event) {
@@ -495,8 +478,8 @@ void Page::bench_pointer(const val& event) {
     if (type == "pointerup" && pointer == mark_pointer_) {
         // A press let go where it was made, while a prediction is asked for: the mark.
         mark_pointer_ = -1;
-        if (std::hypot(event["clientX"].as<double>() - mark_x_,
-                       event["clientY"].as<double>() - mark_y_) <= kMarkSlackPixels &&
+        if (puts_mark(event["clientX"].as<double>() - mark_x_,
+                      event["clientY"].as<double>() - mark_y_) &&
             state_ == State::running) {
             show(session_.put_mark(bench_point(event)));
         }
@@ -509,9 +492,9 @@ void Page::bench_pointer(const val& event) {
         mark_pointer_ = -1;  // a press that never came up is no mark
         if (state_ != State::running || holding || event["button"].as<int>() != 0) return;
         const BenchPoint p = bench_point(event);
-        if (grip_.press(model_, p, finger_reach())) {
+        if (grip_.press(model_, p, reach())) {
             grip_pointer_ = pointer;
-        } else if (screen_grip_.press(model_, session_.experiment(), p, finger_reach())) {
+        } else if (screen_grip_.press(model_, session_.experiment(), p, reach())) {
             screen_pointer_ = pointer;
         } else {
             if (session_.prediction().asked()) {
@@ -531,8 +514,8 @@ void Page::bench_pointer(const val& event) {
         // taken.
         if (type != "pointermove" || state_ != State::running) return;
         const BenchPoint p = bench_point(event);
-        cursor = takes_candle(model_, p, finger_reach()) ||
-                         takes_screen(model_, session_.experiment(), p, finger_reach())
+        cursor = takes_candle(model_, p, reach()) ||
+                         takes_screen(model_, session_.experiment(), p, reach())
                      ? "grab"
                      : "";
     } else if (type == "pointermove") {
@@ -638,7 +621,7 @@ void Page::watch_ratio() {
 void Page::ratio_changed() {
     watch_ratio();
     if (state_ != State::running) return;
-    show_bench(!grip_.held());
+    show_bench(!grip_.held() && !screen_grip_.held());  // a held one is told of when let go
     if (sheet_) sheet_->paint_plot_soon();
 }
 

@@ -113,7 +113,7 @@ class Page {
     void describe();
     void watch_ratio();
     BenchPoint bench_point(const emscripten::val& event) const;
-    float finger_reach() const;
+    float reach() const;
     void let_go();
     void stop(State why, const std::string& error);
     void open_notebook(bool open);

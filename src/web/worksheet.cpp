@@ -4,12 +4,14 @@
 // each download is one link followed at once.
 #include "web/worksheet.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <utility>
 
 #include "bench/description.h"
 #include "bench/svg.h"
+#include "lesson/flow.h"
 #include "lesson/lesson_bar.h"
 #include "web/fonts.h"
 #include "web/language.h"
@@ -36,7 +38,6 @@ constexpr const char* kSvgName = "lens.svg";
 // A long press is a touch held this long without moving further than this.
 constexpr int kLongPressMilliseconds = 550;
 constexpr double kLongPressSlack = 10;
-constexpr int kNoticeMilliseconds = 8000;
 
 val by_id(const char* id) {
     return val::global("document").call<val>("getElementById", val(id));
@@ -89,7 +90,7 @@ SvgLook page_svg_look() {
 }
 
 LessonAction Worksheet::lesson_action(int choice) {
-    return kLessonKeys[static_cast<std::size_t>(choice - kFirstLessonChoice)].action;
+    return keyed_actions()[static_cast<std::size_t>(choice - kFirstLessonChoice)].action;
 }
 
 Worksheet::Worksheet(val bench)
@@ -101,7 +102,7 @@ Worksheet::Worksheet(val bench)
     menu_.call<void>("setAttribute", val("aria-label"), val(translated(c.bench_menu)));
     // The menu's items, numbered as the page's menu_choice takes them.
     std::vector<std::string_view> texts{c.copy_picture, c.save_png, c.save_svg, c.copy_link};
-    for (const LessonKey& key : kLessonKeys) texts.push_back(key.caption);
+    for (const LessonActionRow& row : keyed_actions()) texts.push_back(row.caption);
     for (int i = 0; i < static_cast<int>(texts.size()); ++i) {
         val item = val::global("document").call<val>("createElement", val("button"));
         item.set("type", "button");
@@ -294,22 +295,29 @@ void Worksheet::text_refused() {
 }
 
 void Worksheet::show_menu_state(const Session& s) {
-    const Experiment& e = s.experiment();
-    const int state = s.prediction().asked() | s.answer_hidden() << 1 | e.on << 2 |
-                      e.upper_covered << 3 | e.lower_covered << 4;
-    if (state == menu_state_) return;
-    menu_state_ = state;
+    const std::vector<LessonActionRow> rows = keyed_actions();
+    std::vector<Availability> now;
+    for (const LessonActionRow& row : rows) now.push_back(s.availability(row.action));
+    const auto same = [](const Availability& a, const Availability& b) {
+        return a.enabled == b.enabled && a.checked == b.checked && a.why_not == b.why_not;
+    };
+    if (std::equal(now.begin(), now.end(), menu_shown_.begin(), menu_shown_.end(), same)) return;
+    menu_shown_ = now;
     const val items = items_of(menu_);
-    for (std::size_t i = 0; i < kLessonKeys.size(); ++i) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
         const val item = items[static_cast<int>(i) + kFirstLessonChoice];
         const auto set = [&item](const char* name, bool on) {
             item.call<void>("setAttribute", val(name), val(on ? "true" : "false"));
         };
-        const ActionState now = action_state(s, kLessonKeys[i].action);
-        set("aria-disabled", !now.enabled);
-        if (now.checked) {
+        set("aria-disabled", !now[i].enabled);
+        if (now[i].enabled) {
+            item.call<void>("removeAttribute", val("title"));
+        } else {
+            item.call<void>("setAttribute", val("title"), val(translated(now[i].why_not)));
+        }
+        if (rows[i].toggles) {
             item.call<void>("setAttribute", val("role"), val("menuitemcheckbox"));
-            set("aria-checked", *now.checked);
+            set("aria-checked", now[i].checked.value_or(false));
         }
     }
 }
@@ -321,7 +329,7 @@ void Worksheet::say(const std::string& text, bool lasting) {
     if (lasting) {
         notice_timer_.stop();
     } else {
-        notice_timer_.start(kNoticeMilliseconds);
+        notice_timer_.start(kPassingNoticeMilliseconds);
     }
 }
 
@@ -331,6 +339,10 @@ void Worksheet::say_also(const std::string& text, bool lasting) {
     } else {
         say(notice_["textContent"].as<std::string>() + " " + text, lasting || lasting_);
     }
+}
+
+void Worksheet::withdraw() {
+    if (!lasting_) put_away();
 }
 
 void Worksheet::put_away() {

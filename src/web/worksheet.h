@@ -8,6 +8,7 @@
 #include <emscripten/val.h>
 
 #include <string>
+#include <vector>
 
 #include "bench/svg.h"
 #include "lesson/captions.h"
@@ -27,7 +28,7 @@ SvgLook page_svg_look();
 class Worksheet {
   public:
     // The menu's items: the bench's pictures and its link, then the lesson's actions in the
-    // order of its keys (kLessonKeys), from kFirstLessonChoice on.
+    // order of the lesson's keyed actions (keyed_actions()), from kFirstLessonChoice on.
     static constexpr int kCopyChoice = 0, kPngChoice = 1, kSvgChoice = 2, kLinkChoice = 3,
                          kFirstLessonChoice = 4;
     static LessonAction lesson_action(int choice);
@@ -67,9 +68,8 @@ class Worksheet {
     void copy_text(const std::string& text);
     void text_refused();
 
-    // The menu as the lesson stands: a prediction asked for, the experiment and its covers are
-    // ticked, the answer offered only while it is hidden, the screen's items only in the
-    // experiment.
+    // The menu's lesson entries as the lesson's actions stand now: each enabled or not, with why
+    // not, and those that turn a mode on and off ticked where it is on.
     void show_menu_state(const Session& s);
 
     // A notice in its line under the lesson's bar, where it covers nothing: one that goes again
@@ -78,6 +78,8 @@ class Worksheet {
     // The same, after the notice still shown, if there is one (which it must not replace).
     void say_also(const std::string& text, bool lasting = false);
     void put_away();
+    // A passing notice put away, where what it said is done with; a lasting one stays.
+    void withdraw();
 
     // Takes the menu out of use once the page has stopped.
     void stop();
@@ -92,9 +94,9 @@ class Worksheet {
     Timer press_timer_{"long_press"};
     Timer notice_timer_{"notice_done"};
     double press_x_ = 0, press_y_ = 0;
-    bool long_pressed_ = false;  // until the finger that pressed is lifted
-    bool lasting_ = false;       // the notice shown stays until put away
-    int menu_state_ = -1;        // the lesson's state the menu shows
+    bool long_pressed_ = false;             // until the finger that pressed is lifted
+    bool lasting_ = false;                  // the notice shown stays until put away
+    std::vector<Availability> menu_shown_;  // how the lesson's entries stand in the menu
 };
 
 }  // namespace korru::web

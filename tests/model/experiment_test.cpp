@@ -133,6 +133,9 @@ struct Covers {
     bool upper, lower;
     float open;
 };
+void PrintTo(const Covers& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Facts : public testing::TestWithParam<std::tuple<int, Covers>> {};
 

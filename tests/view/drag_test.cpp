@@ -108,11 +108,12 @@ INSTANTIATE_TEST_SUITE_P(Pointers, Drag,
 TEST_F(Drag, ThePointerShowsWhereTheCandleCanBeTaken) {
     const Item& label = model[Window::ids::source_label];
     const QPoint on_label = candle() + QPoint(pixel_of(label.left - model.source().left), 0);
-    for (QPoint p : {candle(), on_label, candle() + QPoint(11, 0), candle() + QPoint(13, 0)}) {
+    // A fingertip's target, 44 pixels wide, for the mouse as for a finger.
+    for (QPoint p : {candle(), on_label, candle() + QPoint(21, 0), candle() + QPoint(23, 0)}) {
         QTest::mouseMove(bench, p);
-        EXPECT_EQ(pointer(), p.x() - candle().x() < 13 ? Qt::OpenHandCursor : Qt::ArrowCursor);
+        EXPECT_EQ(pointer(), p.x() - candle().x() < 23 ? Qt::OpenHandCursor : Qt::ArrowCursor);
     }
-    drag(Pointer::mouse, candle() + QPoint(13, 0), candle() + steps(5, -5));
+    drag(Pointer::mouse, candle() + QPoint(23, 0), candle() + steps(5, -5));
     QStringList menu;
     QTimer::singleShot(0, [&] {
         if (QWidget* popup = QApplication::activePopupWidget()) {

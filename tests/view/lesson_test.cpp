@@ -20,9 +20,12 @@
 #include <QTimer>
 
 #include "lesson/captions.h"
+#include "lesson/flow.h"
 #include "lesson/scene_text.h"
 #include "support.h"
 #include "view/bench_painter.h"
+#include "view/lesson_bar_view.h"
+#include "view/main_window.h"
 #include "view/notebook_window.h"
 #include "view/notice.h"
 
@@ -149,7 +152,7 @@ TEST_F(Lesson, APredictionHidesTheImageUntilTheAnswerAndSaysHowFarTheMarkWas) {
     EXPECT_FALSE(menu_item(kCaptions.show_answer)->isEnabled());
     key(Qt::Key_P);
     EXPECT_FALSE(image_shown());
-    EXPECT_TRUE(menu_item(kCaptions.predict)->isChecked());
+    EXPECT_FALSE(menu_item(kCaptions.predict)->isEnabled());  // P starts one, never ends one
     EXPECT_TRUE(told().startsWith("予想してください。")) << told().toStdString();
     EXPECT_FALSE(told().contains("像はレンズ")) << told().toStdString();
     key(Qt::Key_R);  // a row would give the answer away
@@ -174,14 +177,73 @@ TEST_F(Lesson, APredictionHidesTheImageUntilTheAnswerAndSaysHowFarTheMarkWas) {
         "予想の印は、像の先から " + squares_words(off, as_written) + " 離れていました。")))
         << told().toStdString();
 
-    key(Qt::Key_Right);  // the candle moves: the answer is hidden again, the mark stays
+    // The candle moves: the next prediction, its mark gone with the bench it was made for.
+    key(Qt::Key_Right);
     EXPECT_FALSE(image_shown());
     EXPECT_TRUE(told().startsWith("予想してください。"));
-    EXPECT_TRUE(session.prediction().mark());
-    key(Qt::Key_P);
+    EXPECT_FALSE(session.prediction().mark());
+    EXPECT_TRUE(notice().startsWith("像の位置が変わったので")) << notice().toStdString();
+    key(Qt::Key_P);  // already predicting: said why, and nothing else
+    EXPECT_FALSE(image_shown());
+    EXPECT_TRUE(notice().startsWith("もう予想しています。")) << notice().toStdString();
+    auto* leave = view->notebook_window()->findChild<QPushButton*>("bar_leave");
+    ASSERT_TRUE(leave);
+    QTest::mouseClick(leave, Qt::LeftButton);
     EXPECT_TRUE(image_shown());
     EXPECT_FALSE(menu_item(kCaptions.show_answer)->isEnabled());
     EXPECT_EQ(view->bench_picture(), test::window_picture_of(session).copy(bench_surface()));
+}
+
+// In every mode of the lesson, the bench's menu, the lesson bar and the keys stand as the
+// lesson's actions do: enabled or not, ticked or not; a key of an action that cannot be taken,
+// pressed where the lesson's window has the focus too, changes nothing and says why.
+TEST_F(Lesson, MenuBarAndKeysAgreeWithEveryActionInEveryMode) {
+    const auto agree = [&](const char* mode) {
+        SCOPED_TRACE(mode);
+        view::NotebookWindow* lesson = view->notebook_window();
+        for (const LessonActionRow& row : lesson_actions()) {
+            const Availability now = session.availability(row.action);
+            const QString why = now.enabled ? QString() : view::translated(now.why_not);
+            if (row.key != 0) {
+                QAction* a = menu_item(row.caption);
+                ASSERT_TRUE(a);
+                EXPECT_EQ(a->isEnabled(), now.enabled) << row.caption;
+                EXPECT_EQ(a->isChecked(), now.checked.value_or(false)) << row.caption;
+            }
+            const auto* b = lesson->findChild<QPushButton*>(view::bar_button_name(row.action));
+            if (lesson->isVisible() && b && b->isVisible()) {
+                EXPECT_EQ(b->isEnabled(), now.enabled) << row.bar_caption;
+                EXPECT_EQ(b->toolTip(), why) << row.bar_caption;
+            }
+            if (row.key == 0 || now.enabled || row.action == LessonAction::open_notebook) continue;
+            const std::size_t steps = session.steps().size();
+            const LessonMode before = session.mode();
+            key(static_cast<Qt::Key>(view::lesson_key(row.key)));
+            EXPECT_EQ(session.steps().size(), steps) << row.caption;
+            EXPECT_EQ(session.mode(), before) << row.caption;
+            EXPECT_EQ(notice(), why) << row.caption;
+        }
+    };
+    agree("observing");
+    key(Qt::Key_P);
+    agree("predicting");
+    const BenchPoint tip = *image_tip(model);
+    QTest::mouseClick(bench, Qt::LeftButton, {}, at(tip));
+    ASSERT_EQ(session.mode(), LessonMode::marked);
+    agree("marked");
+    key(Qt::Key_A);
+    agree("answered");
+    key(Qt::Key_E);  // the answer hidden again, the mark kept
+    ASSERT_EQ(session.mode(), LessonMode::marked);
+    agree("the experiment");
+    for (int i = 0; i < Experiment::kFirst - Experiment::kNearest; ++i) key(Qt::Key_Comma);
+    ASSERT_EQ(session.experiment().quarters, Experiment::kNearest);
+    agree("the screen at its nearest");
+    // From the lesson's window, as from the bench's: its keys are korru's.
+    view->notebook_window()->activateWindow();
+    QApplication::setActiveWindow(view->notebook_window());
+    QTest::keyClick(view->notebook_window(), Qt::Key_A);
+    EXPECT_EQ(session.mode(), LessonMode::answered);
 }
 
 // The snapshot tool shows a scene that asks for a prediction as the window does: the image
@@ -255,6 +317,7 @@ TEST_F(LessonNotebook, RecordsEachCaseWritesCsvWhereTheLensLawHoldsAndKeepsItsRo
               "像の距離 b (マス、虚像は負)");
     EXPECT_EQ(rows->index(0, 4).data().toString(), "5.33");
     EXPECT_EQ(rows->index(1, 4).data().toString(), "-12");
+    ASSERT_FALSE(session.notebook().rows().empty());
     EXPECT_EQ(table->accessibleDescription().toStdString(),
               row_words(session.notebook().rows().back(), as_written));
 

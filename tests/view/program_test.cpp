@@ -204,13 +204,14 @@ TEST(Korru, StartsAsUsualSayingWhatItCouldNotRead) {
 
     const QStringList lines = err.split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 2) << err.toStdString();
-    EXPECT_TRUE(lines[0].startsWith("korru: 保存されていた測定ノート " + kept))
+    // The scene's words first, then the notebook's, as the page says them.
+    EXPECT_EQ(lines[0], "korru: 場面の「nosuch」が読めないため、はじめの状態から始めます。");
+    EXPECT_TRUE(lines[1].startsWith("korru: 保存されていた測定ノート " + kept))
         << err.toStdString();
-    EXPECT_EQ(lines[1], "korru: 場面の「nosuch」が読めないため、はじめの状態から始めます。");
     const QStringList aside =
         QDir(data.filePath("korru")).entryList({"notebook-unreadable-*.txt"}, QDir::Files);
     ASSERT_EQ(aside.size(), 1);
-    EXPECT_TRUE(lines[0].contains(aside[0])) << err.toStdString();
+    EXPECT_TRUE(lines[1].contains(aside[0])) << err.toStdString();
     QFile kept_aside(data.filePath("korru/" + aside[0]));
     ASSERT_TRUE(kept_aside.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept_aside.readAll(), "not a notebook\n");
