@@ -9,7 +9,8 @@
 # figures are medians and the ratios to the static copy are the result. With the hosted folder
 # (scripts/web.sh --folder), the same for it, served from a local web server with its static
 # copy and its word page beside it, its service worker installed as after a first visit.
-# Usage: benchmarks/start_bench.py [PAGE] [--folder DIR] [--loads N] [--size WxH]
+# `--against PAGE` loads another build of the one file in turn with these, for a before and after.
+# Usage: benchmarks/start_bench.py [PAGE] [--folder DIR] [--against PAGE] [--loads N] [--size WxH]
 # (PAGE: build-web/korru.html; DIR: build-web/folder when it is there)
 # Needs Debian's chromium, chromium-driver and python3-selenium; run with /usr/bin/python3.
 import argparse
@@ -29,6 +30,7 @@ web = os.path.join(here, "..", "build-web")
 ap = argparse.ArgumentParser()
 ap.add_argument("page", nargs="?", default=os.path.join(web, "korru.html"))
 ap.add_argument("--folder", default=os.path.join(web, "folder"))
+ap.add_argument("--against", help="another build of the one file, loaded in turn with this")
 ap.add_argument("--loads", type=int, default=15)
 ap.add_argument("--size", default="1366x768")
 a = ap.parse_args()
@@ -163,9 +165,11 @@ try:
     static_copy(d, page, os.path.join(scratch, "static.html"))
     with open(os.path.join(scratch, "word.html"), "w", encoding="utf-8") as f:
         f.write(WORD)
-    results += compare(d, "one file", [("page", page),
-                                       ("static copy", "file://" + scratch + "/static.html"),
-                                       ("one word", "file://" + scratch + "/word.html")])
+    pages = [("page", page), ("static copy", "file://" + scratch + "/static.html"),
+             ("one word", "file://" + scratch + "/word.html")]
+    if a.against:
+        pages.append(("against", "file://" + os.path.abspath(a.against)))
+    results += compare(d, "one file", pages)
     if os.path.isdir(a.folder):
         served = os.path.join(scratch, "served")
         shutil.copytree(a.folder, served)
@@ -187,8 +191,11 @@ print("first contentful paint at %dx%d, medians of %d loads in turn, ms:" % (wid
 print("  %-14s %-5s %7s %12s %9s %10s %10s" % ("", "", "page", "static copy", "one word",
                                                   "/ static", "/ one word"))
 for name, mode, m in results:
-    print("  %-14s %-5s %7.1f %12.1f %9.1f %9.2fx %9.2fx" % (
-        name, mode, m["page"], m["static copy"], m["one word"], m["page"] / m["static copy"],
-        m["page"] / m["one word"]))
-print("size of %s: %d bytes (%.0f KB)" % (os.path.basename(a.page), os.path.getsize(a.page),
-                                          os.path.getsize(a.page) / 1024))
+    for label in ("page", "against"):
+        if label in m:
+            print("  %-14s %-5s %7.1f %12.1f %9.1f %9.2fx %9.2fx" % (
+                name if label == "page" else "  --against", mode, m[label], m["static copy"],
+                m["one word"], m[label] / m["static copy"], m[label] / m["one word"]))
+for path in [a.page] + ([a.against] if a.against else []):
+    print("size of %s: %d bytes (%.0f KB)" % (path, os.path.getsize(path),
+                                              os.path.getsize(path) / 1024))

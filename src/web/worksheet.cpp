@@ -97,6 +97,20 @@ Worksheet::Worksheet(val bench)
       menu_(by_id("bench-menu")),
       notice_(by_id("notice")),
       picture_(val::global("document").call<val>("createElement", val("canvas"))) {
+    menu_.call<void>("addEventListener", val("keydown"), val::module_property("menu_key"));
+    menu_.call<void>("addEventListener", val("focusout"), val::module_property("menu_focusout"));
+    bench_.call<void>("addEventListener", val("contextmenu"), val::module_property("bench_menu"));
+    for (const char* type :
+         {"pointerdown", "pointermove", "pointerup", "pointercancel", "touchend"}) {
+        bench_.call<void>("addEventListener", val(type), val::module_property("bench_pointer"));
+    }
+}
+
+// The menu's items, made when the first frame has been shown or the menu is first opened,
+// whichever comes first: the bench comes before a menu that is hidden.
+void Worksheet::build_menu() {
+    if (menu_built_) return;
+    menu_built_ = true;
     const LessonCaptions& c = kCaptions;
     menu_.call<void>("setAttribute", val("aria-label"), val(translated(c.bench_menu)));
     // The menu's items, numbered as the page's menu_choice takes them.
@@ -113,13 +127,7 @@ Worksheet::Worksheet(val bench)
                         val::module_property("menu_choice").call<val>("bind", val::null(), i));
         menu_.call<void>("appendChild", item);
     }
-    menu_.call<void>("addEventListener", val("keydown"), val::module_property("menu_key"));
-    menu_.call<void>("addEventListener", val("focusout"), val::module_property("menu_focusout"));
-    bench_.call<void>("addEventListener", val("contextmenu"), val::module_property("bench_menu"));
-    for (const char* type :
-         {"pointerdown", "pointermove", "pointerup", "pointercancel", "touchend"}) {
-        bench_.call<void>("addEventListener", val(type), val::module_property("bench_pointer"));
-    }
+    show_menu_state();
 }
 
 void Worksheet::paint_picture(Session& s) {
@@ -172,6 +180,7 @@ void Worksheet::save(Session& s, Format format) {
 
 void Worksheet::open_menu(double x, double y) {
     cancel_press();
+    build_menu();
     if (!menu_open()) return_focus_ = val::global("document")["activeElement"];
     menu_.set("hidden", false);
     // Where the pointer is, kept inside the viewport; the menu key gives no point, so the menu
@@ -299,13 +308,21 @@ void Worksheet::show_menu_state(const Session& s) {
                       e.upper_covered << 3 | e.lower_covered << 4;
     if (state == menu_state_) return;
     menu_state_ = state;
+    for (std::size_t i = 0; i < kLessonKeys.size(); ++i) {
+        menu_states_[i] = action_state(s, kLessonKeys[i].action);
+    }
+    show_menu_state();
+}
+
+void Worksheet::show_menu_state() {
+    if (!menu_built_) return;
     const val items = items_of(menu_);
     for (std::size_t i = 0; i < kLessonKeys.size(); ++i) {
         const val item = items[static_cast<int>(i) + kFirstLessonChoice];
         const auto set = [&item](const char* name, bool on) {
             item.call<void>("setAttribute", val(name), val(on ? "true" : "false"));
         };
-        const ActionState now = action_state(s, kLessonKeys[i].action);
+        const ActionState& now = menu_states_[i];
         set("aria-disabled", !now.enabled);
         if (now.checked) {
             item.call<void>("setAttribute", val("role"), val("menuitemcheckbox"));

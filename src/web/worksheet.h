@@ -7,10 +7,12 @@
 
 #include <emscripten/val.h>
 
+#include <array>
 #include <string>
 
 #include "bench/svg.h"
 #include "lesson/captions.h"
+#include "lesson/lesson_bar.h"
 #include "lesson/session.h"
 #include "web/bench_canvas.h"
 #include "web/timer.h"
@@ -43,6 +45,9 @@ class Worksheet {
 
     // Resolves a promise with the copied PNG: the executor of the clipboard's promise.
     void png_blob(const emscripten::val& resolve) const;
+
+    // Makes the bench's menu's items, if they are not made yet.
+    void build_menu();
 
     // The bench's menu: opened at a point of the viewport, closed by a choice, Escape or Tab,
     // which give the focus back where it was, or by the focus going elsewhere.
@@ -84,6 +89,7 @@ class Worksheet {
 
   private:
     void paint_picture(Session& s);
+    void show_menu_state();
     void cancel_press();
 
     emscripten::val bench_, menu_, notice_;
@@ -95,6 +101,8 @@ class Worksheet {
     bool long_pressed_ = false;  // until the finger that pressed is lifted
     bool lasting_ = false;       // the notice shown stays until put away
     int menu_state_ = -1;        // the lesson's state the menu shows
+    bool menu_built_ = false;
+    std::array<ActionState, kLessonKeys.size()> menu_states_{};
 };
 
 }  // namespace korru::web
