@@ -100,6 +100,8 @@ PagePlan Page::planned() const {
 }
 
 void Page::start() {
+    // The viewport read before the page is changed, so that reading it lays nothing out.
+    const PagePlan plan = planned();
     val document = val::global("document");
     use_browser_language();
     by_id("ended-text")["dataset"].set("aborted", translated(kAborted));
@@ -132,7 +134,7 @@ void Page::start() {
     window.call<void>("addEventListener", val("keydown"), val::module_property("key_anywhere"),
                       true);
     try {
-        plan_ = planned();
+        plan_ = plan;
         session_.start(ScreenSize::from_pixels(plan_.screen.width, plan_.screen.height),
                        std::move(scene.steps));
     } catch (const RuntimeError& e) {

@@ -93,10 +93,7 @@ LessonAction Worksheet::lesson_action(int choice) {
 }
 
 Worksheet::Worksheet(val bench)
-    : bench_(std::move(bench)),
-      menu_(by_id("bench-menu")),
-      notice_(by_id("notice")),
-      picture_(val::global("document").call<val>("createElement", val("canvas"))) {
+    : bench_(std::move(bench)), menu_(by_id("bench-menu")), notice_(by_id("notice")) {
     menu_.call<void>("addEventListener", val("keydown"), val::module_property("menu_key"));
     menu_.call<void>("addEventListener", val("focusout"), val::module_property("menu_focusout"));
     bench_.call<void>("addEventListener", val("contextmenu"), val::module_property("bench_menu"));
@@ -133,8 +130,8 @@ void Worksheet::build_menu() {
 void Worksheet::paint_picture(Session& s) {
     // The bench's surface inside its sunken border, as the window's picture has it.
     const Rect bench = bench_canvas_box(s.window()[Window::ids::bench_area]);
-    picture_.resize(bench.width, bench.height, 1);
-    picture_.paint(s.bench_drawing());
+    picture().resize(bench.width, bench.height, 1);
+    picture().paint(s.bench_drawing());
 }
 
 void Worksheet::copy(Session& s) {
@@ -163,14 +160,21 @@ void Worksheet::copy(Session& s) {
     clipboard.call<val>("write", items).call<void>("catch", val::module_property("copy_refused"));
 }
 
-void Worksheet::png_blob(const val& resolve) const {
-    picture_.canvas().call<void>("toBlob", resolve, val("image/png"));
+// Its own canvas, made when a picture is first asked for rather than at start.
+BenchCanvas& Worksheet::picture() {
+    if (!picture_)
+        picture_.emplace(val::global("document").call<val>("createElement", val("canvas")));
+    return *picture_;
+}
+
+void Worksheet::png_blob(const val& resolve) {
+    picture().canvas().call<void>("toBlob", resolve, val("image/png"));
 }
 
 void Worksheet::save(Session& s, Format format) {
     if (format == Format::png) {
         paint_picture(s);
-        download(picture_.canvas().call<val>("toDataURL", val("image/png")), kPngName);
+        download(picture().canvas().call<val>("toDataURL", val("image/png")), kPngName);
         return;
     }
     const std::string text =

@@ -8,6 +8,7 @@
 #include <emscripten/val.h>
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "bench/svg.h"
@@ -44,7 +45,7 @@ class Worksheet {
     void save(Session& s, Format format);
 
     // Resolves a promise with the copied PNG: the executor of the clipboard's promise.
-    void png_blob(const emscripten::val& resolve) const;
+    void png_blob(const emscripten::val& resolve);
 
     // Makes the bench's menu's items, if they are not made yet.
     void build_menu();
@@ -89,11 +90,12 @@ class Worksheet {
 
   private:
     void paint_picture(Session& s);
+    BenchCanvas& picture();
     void show_menu_state();
     void cancel_press();
 
     emscripten::val bench_, menu_, notice_;
-    BenchCanvas picture_;
+    std::optional<BenchCanvas> picture_;
     emscripten::val return_focus_ = emscripten::val::undefined();
     Timer press_timer_{"long_press"};
     Timer notice_timer_{"notice_done"};
