@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Puts the page together from the shell, the program's runtime script and its WebAssembly, in
 # two forms:
-# - one file (--page): the WebAssembly inside it as base64 text, which the page's script
-#   decodes itself and hands to the runtime, so that a page opened from a USB stick needs
+# - one file (--page): the WebAssembly inside it, deflated, as base64 text, which the page's
+#   script decodes, inflates and compiles itself, so that a page opened from a USB stick needs
 #   nothing else;
 # - a folder for a web server (--folder): index.html, korru.wasm (compiled as it arrives), a
 #   web app manifest with the icon, and a service worker that keeps them for use offline and
@@ -91,16 +91,40 @@ def write(path, data):
     os.replace(path + ".part", path)
 
 
-# The WebAssembly's base64 in an element the browser parses as plain text, decoded by the
-# browser's own decoder where it has one and else through atob.
+# The WebAssembly, deflated, as base64 in an element the browser parses as plain text. The
+# page's script decodes it (the browser's own base64 decoder where it has one), inflates it (the
+# browser's own DecompressionStream where it has one, else inflate.js) and compiles it while the
+# runtime's script is read; the runtime instantiates it with its imports. A failure is the
+# runtime's abort, said on the page.
 ONE_FILE_WASM = """<script id="korru-wasm" type="text/plain">%s</script>
 <script>
-  Module.wasmBinary = (function (text) {
-    if (Uint8Array.fromBase64) return Uint8Array.fromBase64(text);
-    var bytes = atob(text), out = new Uint8Array(bytes.length);
-    for (var i = 0; i < bytes.length; ++i) out[i] = bytes.charCodeAt(i);
-    return out;
-  })(document.getElementById("korru-wasm").textContent);
+%s
+  Module.instantiateWasm = (function () {
+    var text = document.getElementById("korru-wasm").textContent, packed;
+    if (Uint8Array.fromBase64) {
+      packed = Uint8Array.fromBase64(text);
+    } else {
+      var bytes = atob(text);
+      packed = new Uint8Array(bytes.length);
+      for (var i = 0; i < bytes.length; ++i) packed[i] = bytes.charCodeAt(i);
+    }
+    var compiled = (typeof DecompressionStream === "function"
+      ? new Response(new Blob([packed]).stream().pipeThrough(new DecompressionStream("deflate")))
+          .arrayBuffer()
+      : Promise.resolve().then(function () { return korruInflate(packed); }))
+      .then(function (wasm) { return WebAssembly.compile(wasm); });
+    return function (imports, receive) {
+      compiled.then(function (module) {
+        return WebAssembly.instantiate(module, imports).then(function (instance) {
+          receive(instance, module);
+        });
+      }).catch(function (e) {
+        console.error("korru: the WebAssembly would not start:", e);
+        Module.onAbort(e);
+      });
+      return {};
+    };
+  })();
 </script>"""
 
 # The folder's page asks for this build's korru.wasm by its version, so that a page never runs
@@ -179,8 +203,12 @@ def main():
     if a.page:
         head = '<link rel="icon" type="image/png" href="data:image/png;base64,%s">' % \
             base64.b64encode(small).decode()
+        with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "inflate.js"),
+                  encoding="utf-8") as f:
+            inflate = f.read()
+        packed = base64.b64encode(zlib.compress(wasm, 9)).decode()
         write(a.page, page(shell, script, "default-src 'none'; %s; img-src data:" % common, head,
-                           ONE_FILE_WASM % base64.b64encode(wasm).decode()))
+                           ONE_FILE_WASM % (packed, inflate)))
 
     if a.folder:
         version = hashlib.sha256(wasm + script.encode() + shell.encode()).hexdigest()[:16]
