@@ -141,11 +141,12 @@ void Page::start() {
         fail(e.what());
         return;
     }
-    // Shown before it is laid out, so that the bar's height is the browser's to say.
-    by_id("client").set("hidden", false);
+    // Shown once it is placed: the browser lays out the bar alone to say its height, and the
+    // window once, for the first frame.
     Outcome all;
     all.bench = all.mode = true;
     show(all);
+    by_id("client").set("hidden", false);
     state_ = State::running;
     controls_->control(Window::ids::move_away).call<void>("focus");
 }

@@ -100,8 +100,8 @@ TEST(Oval, ATwoPixelOutlineAtTwiceTheDensityAndNothingForAnEmptyBox) {
 // a 2x2 grid over 5x3 pixels shows its left column three pixels wide and its top row two high
 // (the desktop takes the pixel under each centre, from half a step in).
 TEST(Stretched, EachPixelOfTheBoxShowsTheDesktopsPixelAndClearStaysClear) {
-    const char* const grid[] = {"2 2 4 1", "a c #010101", "b c #020202", "c c #030303",
-                                "d c None", "ab", "cd"};
+    const char* const grid[] = {"2 2 4 1",  "a c #010101", "b c #020202", "c c #030303",
+                                "d c None", "ab",          "cd"};
     const Bitmap s = stretched(decode_xpm(grid), 5, 3);
     ASSERT_EQ(s.width, 5);
     ASSERT_EQ(s.height, 3);
