@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: MIT
 # Puts the page together from the shell, the program's runtime script and its WebAssembly, in
 # two forms:
-# - one file (--page): the WebAssembly inside it as base64 text, which the page's script
-#   decodes and compiles itself, so that a page opened from a USB stick needs nothing else;
+# - one file (--page): the WebAssembly inside it, deflated, as base64 text, which the page's
+#   script decodes, inflates and compiles itself, so that a page opened from a USB stick needs
+#   nothing else;
 # - a folder for a web server (--folder): index.html, korru.wasm (compiled as it arrives), a
 #   web app manifest with the icon, and a service worker that keeps them for use offline and
 #   takes a new build on the next visit online.
@@ -90,23 +91,28 @@ def write(path, data):
     os.replace(path + ".part", path)
 
 
-# The WebAssembly as base64 in an element the browser parses as plain text (deflating it would
-# halve the page, but inflating it in the browser costs the start more than reading the longer
-# text). The page's script decodes it (the browser's own base64 decoder where it has one) and
-# has the browser compile it while the runtime's script is read; the runtime instantiates it
-# with its imports. A failure is the runtime's abort, said on the page.
+# The WebAssembly, deflated, as base64 in an element the browser parses as plain text. The
+# page's script decodes it (the browser's own base64 decoder where it has one), inflates it (the
+# browser's own DecompressionStream where it has one, else inflate.js) and compiles it while the
+# runtime's script is read; the runtime instantiates it with its imports. A failure is the
+# runtime's abort, said on the page.
 ONE_FILE_WASM = """<script id="korru-wasm" type="text/plain">%s</script>
 <script>
+%s
   Module.instantiateWasm = (function () {
-    var text = document.getElementById("korru-wasm").textContent, wasm;
+    var text = document.getElementById("korru-wasm").textContent, packed;
     if (Uint8Array.fromBase64) {
-      wasm = Uint8Array.fromBase64(text);
+      packed = Uint8Array.fromBase64(text);
     } else {
       var bytes = atob(text);
-      wasm = new Uint8Array(bytes.length);
-      for (var i = 0; i < bytes.length; ++i) wasm[i] = bytes.charCodeAt(i);
+      packed = new Uint8Array(bytes.length);
+      for (var i = 0; i < bytes.length; ++i) packed[i] = bytes.charCodeAt(i);
     }
-    var compiled = WebAssembly.compile(wasm);
+    var compiled = (typeof DecompressionStream === "function"
+      ? new Response(new Blob([packed]).stream().pipeThrough(new DecompressionStream("deflate")))
+          .arrayBuffer()
+      : Promise.resolve().then(function () { return korruInflate(packed); }))
+      .then(function (wasm) { return WebAssembly.compile(wasm); });
     return function (imports, receive) {
       compiled.then(function (module) {
         return WebAssembly.instantiate(module, imports).then(function (instance) {
@@ -197,8 +203,12 @@ def main():
     if a.page:
         head = '<link rel="icon" type="image/png" href="data:image/png;base64,%s">' % \
             base64.b64encode(small).decode()
+        with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "inflate.js"),
+                  encoding="utf-8") as f:
+            inflate = f.read()
+        packed = base64.b64encode(zlib.compress(wasm, 9)).decode()
         write(a.page, page(shell, script, "default-src 'none'; %s; img-src data:" % common, head,
-                           ONE_FILE_WASM % base64.b64encode(wasm).decode()))
+                           ONE_FILE_WASM % (packed, inflate)))
 
     if a.folder:
         version = hashlib.sha256(wasm + script.encode() + shell.encode()).hexdigest()[:16]

@@ -1473,20 +1473,35 @@ class AThousandRowsKept(PageTest):
 
 
 class WithoutIdleCallbacks(PageTest):
-    """A browser without requestIdleCallback (Safari) nor a base64 decoder of its own starts
-    the page as Chromium does: the WebAssembly decoded by the page's own script, the notebook
-    read and the bench's menu made once the first frame is shown, without an error; the icon is
-    the page's from the start."""
+    """A browser without requestIdleCallback (Safari), nor DecompressionStream or a base64
+    decoder of its own (Safari before 16.4), starts the page as Chromium does: the WebAssembly
+    inflated by the page's own script, the notebook read and the bench's menu made once the
+    first frame is shown, without an error; the icon is the page's from the start."""
 
     def before_load(self):
         self.b.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": """
             delete Window.prototype.requestIdleCallback;
             delete window.requestIdleCallback;
+            delete window.DecompressionStream;
             delete Uint8Array.fromBase64;"""})
+
+    def test_the_pages_inflation_gives_the_webassembly_byte_for_byte(self):
+        self.assertFalse(self.b.js("return 'DecompressionStream' in window"))
+        with open(os.path.join(FOLDER, "korru.wasm"), "rb") as f:
+            wasm = f.read()
+        inflated = self.b.js("""
+            const text = atob(document.getElementById('korru-wasm').textContent);
+            const packed = Uint8Array.from(text, c => c.charCodeAt(0));
+            let out = '';
+            for (const byte of korruInflate(packed)) out += String.fromCharCode(byte);
+            return btoa(out);""")
+        self.assertEqual(base64.b64decode(inflated), wasm)
+        # A damaged text is refused, not taken for a program.
+        with self.assertRaises(JavascriptException):
+            self.b.js("korruInflate(new Uint8Array([0x78, 0xda, 0xff, 0xff, 0xff]))")
 
     def test_the_notebook_and_the_icon_come_without_a_key(self):
         self.assertFalse(self.b.js("return 'requestIdleCallback' in window"))
-        self.assertFalse(self.b.js("return 'fromBase64' in Uint8Array"))
         self.b.item("mr").click()
         self.b.key("r", "KeyR", ord("R"))
         self.b.driver.refresh()
