@@ -88,33 +88,14 @@ struct BenchCanvas::Painter {
         for (const Rect& edge : outline_device_pixels(box, ratio)) fill_rect(edge);
     }
 
-    // Each pixel of the picture as the block of device pixels that shows it, by the desktop's
-    // rule of stretching (nearest_pixels); clear pixels show what lies beneath.
+    // The picture stretched by the desktop's rule (nearest_pixels) into one bitmap of its
+    // box's device pixels, drawn one to one; clear pixels show what lies beneath.
     void operator()(const Picture& pic) {
         const Rect css = px_rect(pic.box);
         if (css.width <= 0 || css.height <= 0) return;
         const Rect box = device_box(css, ratio);
-        const Bitmap& b = picture_pixels(pic.name, pic.turned);
-        const std::vector<int> columns = nearest_pixels(b.width, box.width),
-                               rows = nearest_pixels(b.height, box.height);
-        for (std::size_t y = 0; y < rows.size();) {
-            std::size_t y_end = y;
-            while (y_end < rows.size() && rows[y_end] == rows[y]) ++y_end;
-            for (std::size_t x = 0; x < columns.size();) {
-                std::size_t x_end = x;
-                while (x_end < columns.size() && columns[x_end] == columns[x]) ++x_end;
-                const std::size_t at =
-                    4 * (static_cast<std::size_t>(rows[y]) * b.width + columns[x]);
-                if (b.bytes[at + 3] != 0) {
-                    fill_style(Rgb{b.bytes[at]} << 16 | Rgb{b.bytes[at + 1]} << 8 |
-                               b.bytes[at + 2]);
-                    fill_rect({box.left + static_cast<int>(x), box.top + static_cast<int>(y),
-                               static_cast<int>(x_end - x), static_cast<int>(y_end - y)});
-                }
-                x = x_end;
-            }
-            y = y_end;
-        }
+        if (box.width <= 0 || box.height <= 0) return;
+        c.call<void>("drawImage", canvas.stretched(pic, box.width, box.height), box.left, box.top);
     }
 
     // The model's pixels put on a canvas of their own, then stretched smoothly from there over
@@ -166,6 +147,19 @@ struct BenchCanvas::Painter {
         fill.clear();  // restore brought back the fill style saved with the clip
     }
 };
+
+const val& BenchCanvas::stretched(const Picture& pic, int width, int height) {
+    for (const Stretched& s : pictures_) {
+        if (s.width == width && s.height == height && s.turned == pic.turned &&
+            s.name == pic.name) {
+            return s.canvas;
+        }
+    }
+    Stretched& s = pictures_[next_picture_++ % pictures_.size()];
+    s = {std::string(pic.name), pic.turned, width, height,
+         canvas_of(web::stretched(picture_pixels(pic.name, pic.turned), width, height))};
+    return s.canvas;
+}
 
 BenchCanvas::BenchCanvas(val canvas)
     : canvas_(std::move(canvas)), context_(canvas_.call<val>("getContext", val("2d"))) {}

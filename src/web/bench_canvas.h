@@ -6,6 +6,7 @@
 
 #include <emscripten/val.h>
 
+#include <array>
 #include <string>
 
 #include "bench/drawing.h"
@@ -31,6 +32,9 @@ class BenchCanvas {
   private:
     struct Painter;
 
+    // The picture stretched to width x height device pixels, as a canvas.
+    const emscripten::val& stretched(const Picture& pic, int width, int height);
+
     emscripten::val canvas_, context_;
     double ratio_ = 1;            // device pixels to a pixel of the bench
     int width_ = 0, height_ = 0;  // device pixels
@@ -40,6 +44,16 @@ class BenchCanvas {
         Rgb outline = 0, fill = 0;
         emscripten::val canvas = emscripten::val::undefined();
     } oval_;
+    // The pictures as last drawn, each stretched to its box: the candle and its image move,
+    // and are stretched again, only when the candle does.
+    struct Stretched {
+        std::string name;
+        bool turned = false;
+        int width = -1, height = -1;
+        emscripten::val canvas = emscripten::val::undefined();
+    };
+    std::array<Stretched, 4> pictures_{};
+    std::size_t next_picture_ = 0;
 };
 
 }  // namespace korru::web

@@ -79,4 +79,20 @@ std::vector<int> nearest_pixels(int source, int dest) {
     return out;
 }
 
+Bitmap stretched(const Bitmap& b, int width, int height) {
+    Bitmap s{std::max(width, 0), std::max(height, 0), {}};
+    s.bytes.resize(static_cast<std::size_t>(s.width) * static_cast<std::size_t>(s.height) * 4);
+    const std::vector<int> columns = nearest_pixels(b.width, s.width),
+                           rows = nearest_pixels(b.height, s.height);
+    auto out = s.bytes.begin();
+    for (const int row : rows) {
+        for (const int column : columns) {
+            out = std::copy_n(
+                b.bytes.begin() + 4 * (static_cast<std::ptrdiff_t>(row) * b.width + column), 4,
+                out);
+        }
+    }
+    return s;
+}
+
 }  // namespace korru::web

@@ -24,6 +24,10 @@ Bitmap turned(const Bitmap& b);
 // the edge between two).
 std::vector<int> nearest_pixels(int source, int dest);
 
+// The bitmap stretched to width x height pixels without smoothing, each pixel the one of `b`
+// that nearest_pixels names: what the desktop shows of a picture drawn in a box of that size.
+Bitmap stretched(const Bitmap& b, int width, int height);
+
 // An oval filling a box of width x height pixels, with an outline `thickness` pixels wide on its
 // outermost pixels; clear outside it. Colours are 0xRRGGBB.
 Bitmap oval(int width, int height, int thickness, std::uint32_t outline, std::uint32_t fill);

@@ -6,8 +6,10 @@
 
 #include <emscripten/val.h>
 
+#include <array>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 
 #include "window/caption_font.h"
 
@@ -38,9 +40,16 @@ std::string css_font(double pixels, bool bold) {
 }
 
 int font_pixels(const ItemDef& def) {
+    // An item's caption and box are its definition's: each is measured once, not at every
+    // paint and layout.
+    static std::array<int, kItemCount> measured{};  // 0: not yet
+    const ItemDef* first = kItems.data();
+    const bool listed = !std::less<>{}(&def, first) && std::less<>{}(&def, first + kItemCount);
+    int* known = listed ? &measured[static_cast<std::size_t>(&def - first)] : nullptr;
+    if (known && *known) return *known;
     const val caption(std::string(def.caption));
     val& context = measuring_context();
-    return caption_font_pixels(def, [&](int pixels, int width, int height) {
+    const int size = caption_font_pixels(def, [&](int pixels, int width, int height) {
         context.set("font", css_font(pixels, def.look.font.bold));
         const val m = context.call<val>("measureText", caption);
         if (def.kind == Kind::button) {
@@ -54,6 +63,8 @@ int font_pixels(const ItemDef& def) {
                             std::lround(metric(m, "fontBoundingBoxDescent"));
         return line <= height && std::ceil(metric(m, "width")) <= width;
     });
+    if (known) *known = size;
+    return size;
 }
 
 int text_pixels(const Text& t) {

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The page's entry points, called by the page's script, its event listeners and its timers:
-// start-up once the runtime is ready, the page's icon, a click or a key on an item, a key
-// anywhere, the candle or the pupil's screen dragged, the lesson's bar, the bench's menu and
-// pictures, the notebook's sheet and its
-// storage, a change of the viewport or of its pixel ratio, and window.korru's snapshot() and
-// notebook().
+// start-up once the runtime is ready and what waits for its first frame, a click or a key on an
+// item, a key anywhere, the candle or the pupil's screen dragged, the lesson's bar, the bench's
+// menu and pictures, the notebook's sheet and its storage, a change of the viewport or of its pixel
+// ratio, and window.korru's snapshot() and notebook().
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
@@ -13,7 +12,6 @@
 #include <string_view>
 
 #include "web/page.h"
-#include "web/pictures.h"
 
 namespace {
 
@@ -191,8 +189,9 @@ void first_frame(val /*time*/) {
 // What waits until the first frame has been shown.
 void after_first_frame(val /*deadline*/) {
     guarded([] {
-        korru::web::show_page_icon();
-        if (page().running()) page().sheet();
+        if (!page().running()) return;
+        page().worksheet().build_menu();
+        page().sheet();
     });
 }
 

@@ -95,6 +95,8 @@ PagePlan Page::planned() const {
 }
 
 void Page::start() {
+    // The viewport read before the page is changed, so that reading it lays nothing out.
+    const PagePlan plan = planned();
     val document = val::global("document");
     use_browser_language();
     by_id("ended-text")["dataset"].set("aborted", translated(kAborted));
@@ -125,7 +127,7 @@ void Page::start() {
                       true);
     Outcome begun;
     try {
-        plan_ = planned();
+        plan_ = plan;
         // A scene in the page's address: its steps, made on this viewport as a replay makes them.
         begun =
             session_.start_scene(ScreenSize::from_pixels(plan_.screen.width, plan_.screen.height),
@@ -134,9 +136,10 @@ void Page::start() {
         fail(e.what());
         return;
     }
-    // Shown before it is laid out, so that the bar's height is the browser's to say.
-    by_id("client").set("hidden", false);
+    // Shown once it is placed: the browser lays out the bar alone to say its height, and the
+    // window once, for the first frame.
     show(begun);
+    by_id("client").set("hidden", false);
     state_ = State::running;
     controls_->control(Window::ids::move_away).call<void>("focus");
 }

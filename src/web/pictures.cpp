@@ -6,7 +6,6 @@
 #include <stdexcept>
 #include <string>
 
-#include "assets/icon.xpm"
 #include "web/bitmap.h"
 
 namespace korru::web {
@@ -36,16 +35,6 @@ const val& picture(std::string_view name, bool turned) {
     static const val half_turned = canvas_of(picture_pixels(name, true));
     picture_pixels(name, turned);  // only the pictures there are
     return turned ? half_turned : upright;
-}
-
-void show_page_icon() {
-    val document = val::global("document");
-    val link = document.call<val>("createElement", val("link"));
-    link.set("rel", "icon");
-    link.set("type", "image/png");
-    link.set("href",
-             canvas_of(korru::decode_xpm(icon_xpm)).call<val>("toDataURL", val("image/png")));
-    document["head"].call<void>("appendChild", link);
 }
 
 }  // namespace korru::web

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The program's pictures on the page: the candle, upright and turned, as canvases to draw from,
-// and the window icon as the page's icon, all made once from the XPM grids in assets/; and any
-// bitmap as a canvas.
+// made once from the XPM grid in assets/; and any bitmap as a canvas. (The page's icon is made
+// when the page is built.)
 #pragma once
 
 #include <emscripten/val.h>
@@ -19,8 +19,5 @@ emscripten::val canvas_of(const Bitmap& b);
 // pixels. Throw std::invalid_argument for a name that is not one of them.
 const emscripten::val& picture(std::string_view name, bool turned);
 const Bitmap& picture_pixels(std::string_view name, bool turned);
-
-// Makes the window icon the page's icon.
-void show_page_icon();
 
 }  // namespace korru::web

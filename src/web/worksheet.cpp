@@ -94,10 +94,21 @@ LessonAction Worksheet::lesson_action(int choice) {
 }
 
 Worksheet::Worksheet(val bench)
-    : bench_(std::move(bench)),
-      menu_(by_id("bench-menu")),
-      notice_(by_id("notice")),
-      picture_(val::global("document").call<val>("createElement", val("canvas"))) {
+    : bench_(std::move(bench)), menu_(by_id("bench-menu")), notice_(by_id("notice")) {
+    menu_.call<void>("addEventListener", val("keydown"), val::module_property("menu_key"));
+    menu_.call<void>("addEventListener", val("focusout"), val::module_property("menu_focusout"));
+    bench_.call<void>("addEventListener", val("contextmenu"), val::module_property("bench_menu"));
+    for (const char* type :
+         {"pointerdown", "pointermove", "pointerup", "pointercancel", "touchend"}) {
+        bench_.call<void>("addEventListener", val(type), val::module_property("bench_pointer"));
+    }
+}
+
+// The menu's items, made when the first frame has been shown or the menu is first opened,
+// whichever comes first: the bench comes before a menu that is hidden.
+void Worksheet::build_menu() {
+    if (menu_built_) return;
+    menu_built_ = true;
     const LessonCaptions& c = kCaptions;
     menu_.call<void>("setAttribute", val("aria-label"), val(translated(c.bench_menu)));
     // The menu's items, numbered as the page's menu_choice takes them.
@@ -114,20 +125,14 @@ Worksheet::Worksheet(val bench)
                         val::module_property("menu_choice").call<val>("bind", val::null(), i));
         menu_.call<void>("appendChild", item);
     }
-    menu_.call<void>("addEventListener", val("keydown"), val::module_property("menu_key"));
-    menu_.call<void>("addEventListener", val("focusout"), val::module_property("menu_focusout"));
-    bench_.call<void>("addEventListener", val("contextmenu"), val::module_property("bench_menu"));
-    for (const char* type :
-         {"pointerdown", "pointermove", "pointerup", "pointercancel", "touchend"}) {
-        bench_.call<void>("addEventListener", val(type), val::module_property("bench_pointer"));
-    }
+    show_menu_state();
 }
 
 void Worksheet::paint_picture(Session& s) {
     // The bench's surface inside its sunken border, as the window's picture has it.
     const Rect bench = bench_canvas_box(s.window()[Window::ids::bench_area]);
-    picture_.resize(bench.width, bench.height, 1);
-    picture_.paint(s.bench_drawing());
+    picture().resize(bench.width, bench.height, 1);
+    picture().paint(s.bench_drawing());
 }
 
 void Worksheet::copy(Session& s) {
@@ -156,14 +161,21 @@ void Worksheet::copy(Session& s) {
     clipboard.call<val>("write", items).call<void>("catch", val::module_property("copy_refused"));
 }
 
-void Worksheet::png_blob(const val& resolve) const {
-    picture_.canvas().call<void>("toBlob", resolve, val("image/png"));
+// Its own canvas, made when a picture is first asked for rather than at start.
+BenchCanvas& Worksheet::picture() {
+    if (!picture_)
+        picture_.emplace(val::global("document").call<val>("createElement", val("canvas")));
+    return *picture_;
+}
+
+void Worksheet::png_blob(const val& resolve) {
+    picture().canvas().call<void>("toBlob", resolve, val("image/png"));
 }
 
 void Worksheet::save(Session& s, Format format) {
     if (format == Format::png) {
         paint_picture(s);
-        download(picture_.canvas().call<val>("toDataURL", val("image/png")), kPngName);
+        download(picture().canvas().call<val>("toDataURL", val("image/png")), kPngName);
         return;
     }
     const std::string text =
@@ -173,6 +185,7 @@ void Worksheet::save(Session& s, Format format) {
 
 void Worksheet::open_menu(double x, double y) {
     cancel_press();
+    build_menu();
     if (!menu_open()) return_focus_ = val::global("document")["activeElement"];
     menu_.set("hidden", false);
     // Where the pointer is, kept inside the viewport; the menu key gives no point, so the menu
@@ -295,29 +308,35 @@ void Worksheet::text_refused() {
 }
 
 void Worksheet::show_menu_state(const Session& s) {
-    const std::vector<LessonActionRow> rows = keyed_actions();
     std::vector<Availability> now;
-    for (const LessonActionRow& row : rows) now.push_back(s.availability(row.action));
+    for (const LessonActionRow& row : keyed_actions()) now.push_back(s.availability(row.action));
     const auto same = [](const Availability& a, const Availability& b) {
         return a.enabled == b.enabled && a.checked == b.checked && a.why_not == b.why_not;
     };
     if (std::equal(now.begin(), now.end(), menu_shown_.begin(), menu_shown_.end(), same)) return;
-    menu_shown_ = now;
+    menu_shown_ = std::move(now);
+    show_menu_state();
+}
+
+void Worksheet::show_menu_state() {
+    if (!menu_built_) return;
+    const std::vector<LessonActionRow> rows = keyed_actions();
     const val items = items_of(menu_);
-    for (std::size_t i = 0; i < rows.size(); ++i) {
+    for (std::size_t i = 0; i < rows.size() && i < menu_shown_.size(); ++i) {
+        const Availability& now = menu_shown_[i];
         const val item = items[static_cast<int>(i) + kFirstLessonChoice];
         const auto set = [&item](const char* name, bool on) {
             item.call<void>("setAttribute", val(name), val(on ? "true" : "false"));
         };
-        set("aria-disabled", !now[i].enabled);
-        if (now[i].enabled) {
+        set("aria-disabled", !now.enabled);
+        if (now.enabled) {
             item.call<void>("removeAttribute", val("title"));
         } else {
-            item.call<void>("setAttribute", val("title"), val(translated(now[i].why_not)));
+            item.call<void>("setAttribute", val("title"), val(translated(now.why_not)));
         }
         if (rows[i].toggles) {
             item.call<void>("setAttribute", val("role"), val("menuitemcheckbox"));
-            set("aria-checked", now[i].checked.value_or(false));
+            set("aria-checked", now.checked.value_or(false));
         }
     }
 }

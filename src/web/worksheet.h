@@ -7,11 +7,13 @@
 
 #include <emscripten/val.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "bench/svg.h"
 #include "lesson/captions.h"
+#include "lesson/lesson_bar.h"
 #include "lesson/session.h"
 #include "web/bench_canvas.h"
 #include "web/timer.h"
@@ -43,7 +45,10 @@ class Worksheet {
     void save(Session& s, Format format);
 
     // Resolves a promise with the copied PNG: the executor of the clipboard's promise.
-    void png_blob(const emscripten::val& resolve) const;
+    void png_blob(const emscripten::val& resolve);
+
+    // Makes the bench's menu's items, if they are not made yet.
+    void build_menu();
 
     // The bench's menu: opened at a point of the viewport, closed by a choice, Escape or Tab,
     // which give the focus back where it was, or by the focus going elsewhere.
@@ -86,16 +91,19 @@ class Worksheet {
 
   private:
     void paint_picture(Session& s);
+    BenchCanvas& picture();
+    void show_menu_state();
     void cancel_press();
 
     emscripten::val bench_, menu_, notice_;
-    BenchCanvas picture_;
+    std::optional<BenchCanvas> picture_;
     emscripten::val return_focus_ = emscripten::val::undefined();
     Timer press_timer_{"long_press"};
     Timer notice_timer_{"notice_done"};
     double press_x_ = 0, press_y_ = 0;
-    bool long_pressed_ = false;             // until the finger that pressed is lifted
-    bool lasting_ = false;                  // the notice shown stays until put away
+    bool long_pressed_ = false;  // until the finger that pressed is lifted
+    bool lasting_ = false;       // the notice shown stays until put away
+    bool menu_built_ = false;
     std::vector<Availability> menu_shown_;  // how the lesson's entries stand in the menu
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The page's bitmaps, checked natively: the candle decoded from its XPM as the desktop reads it,
-// its half turn, malformed grids refused, and the lens's oval as whole pixels.
+// its half turn, malformed grids refused, the lens's oval as whole pixels, and a picture
+// stretched into one bitmap as the desktop stretches it.
 #include "web/bitmap.h"
 
 #include <gtest/gtest.h>
@@ -93,6 +94,32 @@ TEST(Oval, ATwoPixelOutlineAtTwiceTheDensityAndNothingForAnEmptyBox) {
     EXPECT_TRUE(oval(10, -3, 1, 0, 0).bytes.empty());
     const Bitmap dot = oval(1, 1, 1, 0x123456, 0);
     EXPECT_EQ(pixel(dot, 0, 0), (std::array{0x12, 0x34, 0x56, 255}));
+}
+
+// A picture drawn as one bitmap of its box, pixel for pixel what the desktop's stretching shows:
+// a 2x2 grid over 5x3 pixels shows its left column three pixels wide and its top row two high
+// (the desktop takes the pixel under each centre, from half a step in).
+TEST(Stretched, EachPixelOfTheBoxShowsTheDesktopsPixelAndClearStaysClear) {
+    const char* const grid[] = {"2 2 4 1",  "a c #010101", "b c #020202", "c c #030303",
+                                "d c None", "ab",          "cd"};
+    const Bitmap s = stretched(decode_xpm(grid), 5, 3);
+    ASSERT_EQ(s.width, 5);
+    ASSERT_EQ(s.height, 3);
+    const std::array<const char*, 3> expected{"aaabb", "aaabb", "cccdd"};
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 5; ++x) {
+            const char p = expected[static_cast<std::size_t>(y)][x];
+            const int v = p == 'd' ? 0 : p - 'a' + 1;
+            EXPECT_EQ(pixel(s, x, y), (std::array{v, v, v, p == 'd' ? 0 : 255})) << x << "," << y;
+        }
+    }
+    const Bitmap candle = decode_xpm(candle_xpm);
+    EXPECT_EQ(stretched(candle, candle.width, candle.height).bytes, candle.bytes);
+    const Bitmap doubled = stretched(candle, 2 * candle.width, 2 * candle.height);
+    EXPECT_EQ(pixel(doubled, 0, 0)[3], 0);
+    EXPECT_EQ(pixel(doubled, 4, 10), pixel(candle, 2, 5));  // the flame, two by two
+    EXPECT_EQ(pixel(doubled, 5, 11), pixel(candle, 2, 5));
+    EXPECT_TRUE(stretched(candle, 0, 10).bytes.empty());
 }
 
 }  // namespace

@@ -11,9 +11,13 @@
 # the snapshot tool and the tool that says what the desktop says.
 import base64
 import csv
+import functools
+import http.server
 import io
 import json
 import os
+import re
+import threading
 import shutil
 import struct
 import subprocess
@@ -32,6 +36,8 @@ from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.common.action_chains import ActionChains
 
 PAGE = os.environ["KORRU_PAGE"]
+# The hosted folder the same build writes beside the one file.
+FOLDER = os.environ.get("KORRU_FOLDER", os.path.join(os.path.dirname(PAGE), "folder"))
 SNAPSHOT = os.environ["KORRU_SNAPSHOT"]
 WORDS = os.environ.get("KORRU_WORDS")
 AXE = os.environ.get("KORRU_AXE", os.path.join(os.path.dirname(os.path.abspath(__file__)),
@@ -1469,13 +1475,32 @@ class AThousandRowsKept(PageTest):
 
 
 class WithoutIdleCallbacks(PageTest):
-    """A browser without requestIdleCallback (Safari) starts the page as Chromium does: the
-    notebook is read and the icon set once the first frame is shown, without an error."""
+    """A browser without requestIdleCallback (Safari), nor DecompressionStream or a base64
+    decoder of its own (Safari before 16.4), starts the page as Chromium does: the WebAssembly
+    inflated by the page's own script, the notebook read and the bench's menu made once the
+    first frame is shown, without an error; the icon is the page's from the start."""
 
     def before_load(self):
         self.b.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": """
             delete Window.prototype.requestIdleCallback;
-            delete window.requestIdleCallback;"""})
+            delete window.requestIdleCallback;
+            delete window.DecompressionStream;
+            delete Uint8Array.fromBase64;"""})
+
+    def test_the_pages_inflation_gives_the_webassembly_byte_for_byte(self):
+        self.assertFalse(self.b.js("return 'DecompressionStream' in window"))
+        with open(os.path.join(FOLDER, "korru.wasm"), "rb") as f:
+            wasm = f.read()
+        inflated = self.b.js("""
+            const text = atob(document.getElementById('korru-wasm').textContent);
+            const packed = Uint8Array.from(text, c => c.charCodeAt(0));
+            let out = '';
+            for (const byte of korruInflate(packed)) out += String.fromCharCode(byte);
+            return btoa(out);""")
+        self.assertEqual(base64.b64decode(inflated), wasm)
+        # A damaged text is refused, not taken for a program.
+        with self.assertRaises(JavascriptException):
+            self.b.js("korruInflate(new Uint8Array([0x78, 0xda, 0xff, 0xff, 0xff]))")
 
     def test_the_notebook_and_the_icon_come_without_a_key(self):
         self.assertFalse(self.b.js("return 'requestIdleCallback' in window"))
@@ -1487,6 +1512,8 @@ class WithoutIdleCallbacks(PageTest):
                         "return icon && icon.href.startsWith('data:image/png')")
         errors = [e for e in self.b.driver.get_log("browser") if e["level"] == "SEVERE"]
         self.assertEqual(errors, [])
+        self.b.wait_for("return document.querySelectorAll('#bench-menu [role^=menuitem]')"
+                        ".length === 13")
 
 
 # The lesson's actions, as the page marks the bar's buttons (the order of LessonAction).
@@ -1899,7 +1926,7 @@ class OfflineFromAFile(unittest.TestCase):
         b.item("kosen").click()
         self.assertEqual(json.loads(b.snapshot())["items"]["rl(0)"]["visible"], True)
         self.assertEqual(b.js("return document.title"), "Tavensu")
-        # The page's icon, made from assets/icon.xpm once the first frame is shown.
+        # The page's icon, made from assets/icon.xpm when the page was built.
         b.wait_for("const icon = document.querySelector('link[rel=icon]');"
                    "return icon && icon.href.startsWith('data:image/png')")
         urls = set()
@@ -1909,9 +1936,119 @@ class OfflineFromAFile(unittest.TestCase):
             if message["method"] == "Network.requestWillBeSent" and \
                     params.get("documentURL", "").endswith("/korru.html"):
                 urls.add(params["request"]["url"].split(":", 1)[0])
-        self.assertEqual(urls, {"file", "data"})  # the page itself, and its script's WebAssembly
+        # The page itself; its WebAssembly is decoded from its text, not fetched. (Its icon, a
+        # data: URL, may be.)
+        self.assertEqual(urls - {"data"}, {"file"})
         errors = [e for e in b.driver.get_log("browser") if e["level"] == "SEVERE"]
         self.assertEqual(errors, [])
+
+
+class Served:
+    """A copy of the hosted folder on a web server of this machine, as a school's server serves
+    it: stopped, it is the network gone; started again, the network back, on the same address."""
+
+    class Handler(http.server.SimpleHTTPRequestHandler):
+        extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
+                          ".wasm": "application/wasm",
+                          ".webmanifest": "application/manifest+json"}
+
+        def log_message(self, *args):
+            pass
+
+    def __init__(self):
+        self.root = tempfile.mkdtemp(prefix="korru-folder-")
+        shutil.rmtree(self.root)
+        shutil.copytree(FOLDER, self.root)
+        self.port = 0
+        self.start()
+        self.url = "http://127.0.0.1:%d/" % self.port
+
+    def start(self):
+        handler = functools.partial(Served.Handler, directory=self.root)
+        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", self.port), handler)
+        self.port = self.httpd.server_address[1]
+        threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
+
+    def stop(self):
+        self.httpd.shutdown()
+        self.httpd.server_close()
+
+    def next_build(self):
+        """The folder as a new build writes it: every file of another version, its page
+        marked so that a test can tell it from the last."""
+        with open(os.path.join(self.root, "service-worker.js"), encoding="utf-8") as f:
+            version = re.search(r'"korru-([0-9a-f]+)"', f.read()).group(1)
+        for name in ("index.html", "service-worker.js"):
+            path = os.path.join(self.root, name)
+            with open(path, encoding="utf-8") as f:
+                text = f.read().replace(version, "0" * len(version))
+            if name == "index.html":
+                text = text.replace("<title>", '<meta name="korru-build" content="next">\n<title>')
+            with open(path, "w", encoding="utf-8") as f:
+                f.write(text)
+
+    def close(self):
+        self.stop()
+        shutil.rmtree(self.root, ignore_errors=True)
+
+
+def hosted_folder_offline(test, goto, js, wait_for, online=lambda: None):
+    """The hosted folder, as a tablet uses it in any engine: visited once online, it is kept by
+    its service worker and opens with no network, the program working; a new build is taken on
+    a visit online and kept in turn. `goto`, `js` and `wait_for` drive the browser; `online`
+    checks more while the first visit is online."""
+    served = Served()
+    test.addCleanup(served.close)
+    started = "return !!window.korru"
+    build = "return document.querySelector('meta[name=korru-build]') !== null"
+    goto(served.url)
+    wait_for(started)
+    # Kept once the service worker has taken over the page, which it does on the first visit.
+    wait_for("return !!(navigator.serviceWorker && navigator.serviceWorker.controller)")
+    test.assertTrue(js("return performance.getEntriesByType('resource')"
+                       ".some(e => /korru\\.wasm\\?v=[0-9a-f]{16}$/.test(e.name))"))
+    online()
+    served.stop()
+    for _ in range(2):  # opened again, and again, with no network
+        goto(served.url)
+        wait_for(started)
+        js("document.querySelector('[data-item=kosen]').click()")
+        snap = json.loads(js("return korru.snapshot()"))
+        test.assertEqual(snap["items"]["rl(0)"]["visible"], True)
+        test.assertFalse(js(build))
+    # A new build on the server: shown on the next visit online, and kept, the last one's copy
+    # dropped, for the next visit offline.
+    served.next_build()
+    served.start()
+    goto(served.url)
+    wait_for(started)
+    test.assertTrue(js(build))
+    wait_for("return caches.keys().then(k => k.join() === 'korru-' + '0'.repeat(16))")
+    served.stop()
+    goto(served.url)
+    wait_for(started)
+    test.assertTrue(js(build))
+
+
+class HostedFolder(unittest.TestCase):
+    def test_installable_and_opened_offline_after_one_visit(self):
+        b = Browser()
+        self.addCleanup(b.quit)
+
+        def installable():
+            # What the browser needs to offer korru for the home screen: a manifest read without
+            # fault, with korru's name and icons, and nothing missing to install it.
+            manifest = b.cdp("Page.getAppManifest")
+            self.assertEqual(manifest.get("errors"), [])
+            parsed = json.loads(manifest["data"])
+            self.assertEqual(parsed["name"], "Tavensu")
+            self.assertEqual({i["sizes"] for i in parsed["icons"]}, {"192x192", "512x512"})
+            self.assertEqual(b.cdp("Page.getInstallabilityErrors")["installabilityErrors"], [])
+
+        hosted_folder_offline(self, b.driver.get, b.js, b.wait_for, installable)
+        # The WebAssembly compiled as it came, not fetched again as a whole after a failure.
+        logged = " ".join(e["message"] for e in b.driver.get_log("browser"))
+        self.assertNotIn("streaming", logged)
 
 
 if __name__ == "__main__":

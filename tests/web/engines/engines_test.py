@@ -4,8 +4,9 @@
 # holds it there: WebKit (every iPad's browser), Debian's MiniBrowser through WebKitWebDriver on
 # a private Xvfb, and Firefox ESR through firefox.mjs. Mouse clicks on the page's own controls
 # give the tool's JSON, the canvas shows its bench, a resize replays the clicks, "おわり" ends the
-# program, dragging the candle gives the arrow clicks, and the notebook is read at start. One
-# browser serves an engine's tests.
+# program, dragging the candle gives the arrow clicks, and the notebook is read at start; in
+# WebKit, the hosted folder opens with no network after one visit. One browser serves an
+# engine's tests.
 # Run: engines_test.py [InWebKit | InFirefox ...]; KORRU_PAGE and KORRU_SNAPSHOT as for
 # page_test.py, whose checks these reuse.
 import atexit
@@ -409,6 +410,10 @@ class EngineTest:
 
 class InWebKit(EngineTest, page_test.BenchPictures):
     browser = WebKitBrowser
+
+    def test_the_hosted_folder_opens_offline_after_one_visit(self):
+        # As on an iPad: visited once, then opened with no network; a new build taken online.
+        page_test.hosted_folder_offline(self, self.b.goto, self.b.js, self.b.wait_for)
 
 
 class InFirefox(EngineTest, page_test.BenchPictures):
