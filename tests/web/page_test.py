@@ -1264,6 +1264,10 @@ FILL_STORAGE = """
     return n;"""
 
 
+# Whether the page waits for no lock on the notebook: a change asked for is written.
+KEPT_FOR_NOW = "return !korruStorage.asked"
+
+
 class ANotebookThatLosesNothing(PageTest):
     """The notebook kept in the browser as a class keeps it: two tabs of one page recording in
     turns, a storage that is full and then is not, a kept notebook cut short, an empty one."""
@@ -1276,6 +1280,7 @@ class ANotebookThatLosesNothing(PageTest):
         self.b.key("r", "KeyR", ord("R"))
         self.b.wait_for("const n = document.getElementById('notice');"
                         "return !n.hidden && n.textContent !== %s" % json.dumps(before))
+        self.b.wait_for(KEPT_FOR_NOW)
         state = json.loads(self.b.snapshot())["state"]
         return "%g" % round(state["sdist"] / state["unit"], 2)
 
@@ -1390,6 +1395,7 @@ class ANotebookThatLosesNothing(PageTest):
         self.b.js("localStorage.clear(); localStorage.setItem('korru.notebook', arguments[0])", cut)
         self.b.driver.refresh()
         self.b.wait_for("return !!document.getElementById('notebook')")
+        self.b.wait_for(KEPT_FOR_NOW)
         self.assertIn("korru.notebook.unreadable", notice(self.b))
         self.assertIn("3 行で続けます", notice(self.b))
         self.assertEqual(self.shown(), [[str(i + 1), a, False] for i, a in enumerate(rows)])
