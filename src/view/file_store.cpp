@@ -7,12 +7,15 @@
 #include <unistd.h>
 
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <thread>
 
 #include "lesson/notebook.h"
 #include "view/file_write.h"
@@ -27,7 +30,7 @@ constexpr int kSettleMs = 50;
 // How long a change waits for another window's to be made, and after how long a lock file left
 // by a window that ended without taking it away is taken over (one whose process is gone, at
 // once).
-constexpr int kHoldWaitMs = 5000;
+constexpr int kHoldWaitMs = 20000;
 constexpr int kStaleLockMs = 30000;
 // A failed write is tried again after this, then after twice as long each time, up to a minute.
 constexpr int kFirstAgainMs = 2000;
@@ -137,10 +140,19 @@ StoreHold FileStore::hold() {
     QDir().mkpath(QFileInfo(file_).absolutePath());
     lock_ = std::make_unique<QLockFile>(file_ + QStringLiteral(".lock"));
     lock_->setStaleLockTime(kStaleLockMs);
-    if (lock_->tryLock(kHoldWaitMs)) return {};
-    const bool busy = lock_->error() == QLockFile::LockFailedError;
+    // Asked for again every few milliseconds, not after ever longer sleeps as the toolkit's
+    // wait does, so that windows recording at once take turns rather than starve one another.
+    const QDeadlineTimer deadline(kHoldWaitMs);
+    for (int pause_ms = 1;; pause_ms = std::min(pause_ms * 2, 16)) {
+        if (lock_->tryLock(0)) return {};
+        if (lock_->error() != QLockFile::LockFailedError) {
+            lock_.reset();
+            return {};  // no lock can be made there, nor a notebook: the write says why
+        }
+        if (deadline.hasExpired()) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(pause_ms));
+    }
     lock_.reset();
-    if (!busy) return {};  // no lock can be made there, nor a notebook: the write says why
     wrote(false);
     return {StoreHold::State::busy, translated(kBusy).toStdString()};
 }

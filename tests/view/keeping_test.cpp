@@ -43,29 +43,47 @@ constexpr int kWindows = 8, kRowsEach = 50;
 TEST(RacingWindows, OneOfThem) {
     const int rows = qEnvironmentVariableIntValue("KORRU_RACE_ROWS");
     if (rows == 0) GTEST_SKIP() << "run by RacingWindows.EightRecordingAtOnceKeepEveryRow";
-    const QString file = view::kept_notebook_file();
+    const QString file = qEnvironmentVariable("KORRU_RACE_FILE");
     view::FileStore store(file);
     Window w;
     Session session(w, view::translated_utf8, &store);
     session.start(ScreenSize::from_pixels(1024, 768));
     session.load_notebook();
+    // Each window three steps from the next, so that no two record the same row (which a
+    // window does not record twice in a row).
+    for (int i = 0; i < 3 * qEnvironmentVariableIntValue("KORRU_RACE_WINDOW"); ++i) {
+        session.make(Click::mr);
+    }
     for (int i = 0; i < rows; ++i) {
         session.make(i % 2 ? Click::mr : Click::ml);
-        session.record();
-        if (session.unkept_rows() != 0) continue;
+        const Outcome out = session.record();
+        if (!out.notice || out.notice->text.find("行目を記録しました") == std::string::npos) {
+            std::cout << "not recorded: " << (out.notice ? out.notice->text : "") << std::endl;
+            continue;
+        }
+        if (session.unkept_rows() != 0) {
+            std::cout << "unkept: " << out.notice->text << std::endl;
+            continue;
+        }
         const RowId id = session.notebook().ids().back();
         std::cout << (kept_ids(file).count(id) ? "kept " : "missing ") << id << std::endl;
     }
+    // Rows not kept are tried again, as the window does, until they are.
+    QObject::connect(&store, &view::FileStore::changed, [&] { session.store_changed(); });
+    const QDeadlineTimer deadline(test::kPatience);
+    while (session.unkept_rows() != 0 && !deadline.hasExpired()) QTest::qWait(50);
 }
 
 TEST(RacingWindows, EightRecordingAtOnceKeepEveryRow) {
     QTemporaryDir data;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_DATA_HOME", data.path());
+    const QString file = data.filePath("korru/notebook.txt");
+    env.insert("KORRU_RACE_FILE", file);
     env.insert("KORRU_RACE_ROWS", QString::number(kRowsEach));
     std::vector<std::unique_ptr<QProcess>> windows;
     for (int i = 0; i < kWindows; ++i) {
         windows.push_back(std::make_unique<QProcess>());
+        env.insert("KORRU_RACE_WINDOW", QString::number(i));
         windows.back()->setProcessEnvironment(env);
         windows.back()->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         windows.back()->start(QCoreApplication::applicationFilePath(),
@@ -76,12 +94,14 @@ TEST(RacingWindows, EightRecordingAtOnceKeepEveryRow) {
         ASSERT_TRUE(p->waitForFinished(test::kPatience));
         EXPECT_EQ(p->exitCode(), 0);
         for (const QByteArray& line : p->readAllStandardOutput().split('\n')) {
-            if (line.startsWith("missing "))
-                ADD_FAILURE() << "said kept, not in the file: " << line.toStdString();
+            if (line.startsWith("missing ") || line.startsWith("unkept: ") ||
+                line.startsWith("not recorded: ")) {
+                ADD_FAILURE() << line.toStdString();
+            }
             if (line.startsWith("kept ")) said_kept.insert(line.mid(5).toULongLong());
         }
     }
-    const std::set<RowId> kept = kept_ids(data.filePath("korru/notebook.txt"));
+    const std::set<RowId> kept = kept_ids(file);
     EXPECT_EQ(kept.size(), static_cast<std::size_t>(kWindows * kRowsEach));
     EXPECT_EQ(said_kept.size(), static_cast<std::size_t>(kWindows * kRowsEach));
     EXPECT_TRUE(std::includes(kept.begin(), kept.end(), said_kept.begin(), said_kept.end()));
