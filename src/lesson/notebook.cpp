@@ -326,6 +326,7 @@ StoredNotebook read_stored(std::string_view text) {
     }
     RowId numbered = 0;
     std::unordered_set<RowId> seen;
+    seen.reserve(text.size() / 64);  // a row is some 80 bytes: no rehashing as they are read
     while (!text.empty()) {
         const std::string_view line = next_line();
         if (line.empty()) {

@@ -60,17 +60,20 @@ std::optional<Notice> NotebookKeeper::add(const Measurement& m) {
         id = ids_();
     } while (id == 0 || shown_.has(id));
     unkept_.add(id, m);
+    changed_ = true;
     return sync(true);
 }
 
 std::optional<Notice> NotebookKeeper::remove(RowId id) {
     if (!unkept_.remove(id)) removed_.insert(id);
+    changed_ = true;
     return sync(true);
 }
 
 std::optional<Notice> NotebookKeeper::clear() {
     for (RowId id : shown_.ids()) removed_.insert(id);
     unkept_.clear();
+    changed_ = true;
     return sync(true);
 }
 
@@ -132,13 +135,16 @@ std::optional<Notice> NotebookKeeper::sync(bool asked) {
     if (hold.state == StoreHold::State::busy && waiting() && failure.empty()) {
         failure = say(kRefused, {store_->where(), hold.why});
     }
+    // A change made here is answered when it is tried, held: now, or once the store is held.
+    const bool answering = asked || (held && changed_);
+    if (held) changed_ = false;
     if (a == Attempt::written) {
         if (failing_) joined(said, Notice{translate_(kKeptAgain), false});
         failing_ = false;
         last_failure_.clear();
     } else if (!failure.empty()) {
         failing_ = true;
-        if (asked || failure != last_failure_) joined(said, Notice{failure, true});
+        if (answering || failure != last_failure_) joined(said, Notice{failure, true});
         last_failure_ = std::move(failure);
     }
     return said;

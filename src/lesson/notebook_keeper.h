@@ -68,6 +68,7 @@ class NotebookKeeper {
     bool failing_ = false;               // the store would not keep the last change
     std::string last_failure_;           // what was said of that, not said again unasked
     bool pending_ = false;               // the store is to be held later
+    bool changed_ = false;               // a change made here, not yet tried held
     bool wants_hold_ = false;            // a damaged store waits to be set aside, held
     std::mt19937_64 ids_;
 };
