@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: MIT
 // The notebook's file as classes meet it: eight windows, each a process of its own, recording as
-// fast as they can keep every row, each said kept only once the file holds it; a named pipe in
-// the file's place blocks nothing; a full disk is said once for a change, its save files never
-// heard as a change, and tried again after a while; and the window does not end with rows not
-// kept without asking.
+// fast as they can keep every row, each said kept only once the file holds it; a lock left by a
+// killed window is taken over; a named pipe in the file's place blocks nothing; a full disk is said
+// once for a change, its save files never heard as a change, and tried again after a while; and the
+// window does not end with rows not kept without asking.
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QLockFile>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -107,6 +110,35 @@ TEST(RacingWindows, EightRecordingAtOnceKeepEveryRow) {
     EXPECT_TRUE(std::includes(kept.begin(), kept.end(), said_kept.begin(), said_kept.end()));
     EXPECT_EQ(QDir(data.filePath("korru")).entryList(QDir::Files), QStringList{"notebook.txt"})
         << "a lock or save file was left behind";
+}
+
+// A lock left beside the notebook by a window that was killed while it held it: the next record
+// takes it over at once and keeps the row.
+TEST(AStore, WithALockLeftByAWindowThatWasKilledTakesItOver) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("notebook.txt");
+    const pid_t child = fork();
+    if (child == 0) {
+        QLockFile lock(file + ".lock");
+        if (lock.tryLock(0)) kill(getpid(), SIGKILL);
+        _exit(1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the lock was not taken";
+    ASSERT_TRUE(QFileInfo::exists(file + ".lock"));
+    view::FileStore store(file);
+    Window w;
+    Session session(w, view::translated_utf8, &store);
+    session.start(ScreenSize::from_pixels(1024, 768));
+    session.load_notebook();
+    QElapsedTimer took;
+    took.start();
+    const Outcome recorded = session.record();
+    EXPECT_LT(took.elapsed(), 5000);
+    EXPECT_EQ(session.unkept_rows(), 0u) << recorded.notice->text;
+    EXPECT_EQ(kept_ids(file).size(), 1u);
+    EXPECT_FALSE(QFileInfo::exists(file + ".lock"));
 }
 
 // A named pipe where the notebook should be: start-up reads nothing from it and waits for no
