@@ -3,7 +3,8 @@
 // open, from the menu's "record" to the table and the plot painted again, the notebook merged
 // with its file and kept there (read, written through a save file and synced); and the
 // notebook's window opened and painted. The time of each record is kept, for its median and its
-// 99th percentile (counters, in milliseconds).
+// 99th percentile (counters, in milliseconds). And a kept notebook of a class's year and more
+// loaded at start.
 #include <benchmark/benchmark.h>
 
 #include <QAbstractButton>
@@ -127,6 +128,32 @@ void OpenNotebook(benchmark::State& state) {
     median_and_p99(state, ms);
 }
 
+// A kept notebook read from its file at start, as the window's keeper loads it: the file read
+// and every row read back.
+void LoadKeptNotebook(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("notebook.txt"));
+    keep_rows(file, static_cast<int>(state.range(0)));
+    std::vector<double> ms;
+    for (auto _ : state) {
+        view::FileStore store(file);
+        NotebookKeeper keeper(&store, view::translated_utf8);
+        const auto start = std::chrono::steady_clock::now();
+        keeper.load();
+        ms.push_back(ms_since(start));
+        if (keeper.notebook().rows().size() != static_cast<std::size_t>(state.range(0))) {
+            state.SkipWithError("a row was not read");
+            break;
+        }
+    }
+    median_and_p99(state, ms);
+}
+
+BENCHMARK(LoadKeptNotebook)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(RecordWithNotebookOpen)
     ->Arg(100)
     ->Arg(10000)

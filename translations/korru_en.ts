@@ -835,5 +835,49 @@
         <source>スクリーンはこれ以上レンズから遠ざけられません。</source>
         <translation>The screen cannot go any further from the lens.</translation>
     </message>
+    <message>
+        <source>測定ノートを %1 に保存しましたが、読み戻すと違っていました。次の記録のときに、もう一度保存します。</source>
+        <translation>The notebook was written to %1, but it read back otherwise. The next record keeps it again.</translation>
+    </message>
+    <message>
+        <source>別のウィンドウが測定ノートを保存し続けています</source>
+        <translation>another window keeps writing the notebook</translation>
+    </message>
+    <message>
+        <source>普通のファイルではありません</source>
+        <translation>it is not an ordinary file</translation>
+    </message>
+    <message>
+        <source>%1 のあるディスク</source>
+        <translation>The disk of %1</translation>
+    </message>
+    <message>
+        <source>測定ノート %1 を読めません (%2)。</source>
+        <translation>The notebook %1 cannot be read (%2).</translation>
+    </message>
+    <message>
+        <source>測定ノート %1 の一部が読めません。読めた %2 行を書き出します。</source>
+        <translation>Part of the notebook %1 cannot be read; exporting the %2 rows that can.</translation>
+    </message>
+    <message>
+        <source>標準出力</source>
+        <translation>standard output</translation>
+    </message>
+    <message>
+        <source>%1 終わると、その行は失われます。CSV として別の場所に保存しますか?</source>
+        <translation>%1 Ending now loses them. Save them as CSV somewhere else?</translation>
+    </message>
+    <message>
+        <source>CSV として保存…</source>
+        <translation>Save as CSV…</translation>
+    </message>
+    <message>
+        <source>保存せずに終わる</source>
+        <translation>Quit without saving</translation>
+    </message>
+    <message>
+        <source>終わらない</source>
+        <translation>Stay</translation>
+    </message>
 </context>
 </TS>

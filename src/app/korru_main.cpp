@@ -4,8 +4,9 @@
 // --version, and the toolkit's own options. It keeps the notebook of measurements in the user's
 // data folder, and no settings.
 // Exit status: 0 when the window is closed (or after --help, --version or the notebook
-// exported), 1 after a run-time error, without a display it can use, or where the notebook
-// could not be exported, 2 for an argument it does not take.
+// exported), 1 after a run-time error, without a display it can use, where the notebook could
+// not be exported, or when the window ended with rows of the notebook not kept, 2 for an
+// argument it does not take.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <csignal>
@@ -121,8 +122,9 @@ int export_notebook(int argc, char** argv, const QCommandLineParser& parser,
         return 2;
     }
     QCoreApplication app(argc, argv);  // for the catalogue of the user's language
-    return korru::view::export_notebook(parser.value(options.export_notebook), std::cout,
-                                        std::cerr);
+    // A reader gone from the pipe is a write that failed, said so, not the end of the program.
+    std::signal(SIGPIPE, SIG_IGN);
+    return korru::view::export_notebook(parser.value(options.export_notebook), std::cerr);
 }
 
 }  // namespace

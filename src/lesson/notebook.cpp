@@ -294,34 +294,52 @@ std::string Notebook::stored() const {
 StoredNotebook read_stored(std::string_view text) {
     StoredNotebook read;
     if (text.empty()) return read;
-    if (text.size() > kLargestStored) {
-        read.damaged = true;
-        return read;
+    // A text editor may have put a byte-order mark before it, CRLF line ends, blank lines, or no
+    // line end after the last row: each row is read all the same, and the text is no longer
+    // exactly as it was written.
+    bool exact = true;
+    constexpr std::string_view kMark = "\xEF\xBB\xBF";
+    if (text.substr(0, kMark.size()) == kMark) {
+        text.remove_prefix(kMark.size());
+        exact = false;
     }
-    const auto first_end = text.find('\n');
-    const std::string_view first = text.substr(0, first_end);
+    const auto next_line = [&text, &exact] {
+        const auto end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        if (end == std::string_view::npos) {
+            text = {};
+            exact = false;
+        } else {
+            text.remove_prefix(end + 1);
+        }
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+            exact = false;
+        }
+        return line;
+    };
+    const std::string_view first = next_line();
     const bool with_id = first == kStoredFirstLine;
     if (!with_id && first != kFirstVersionLine) {
         read.damaged = true;
         return read;
     }
-    std::string_view rest = first_end == std::string_view::npos ? "" : text.substr(first_end + 1);
     RowId numbered = 0;
     std::unordered_set<RowId> seen;
-    while (!rest.empty()) {
-        const auto end = rest.find('\n');
-        if (end == std::string_view::npos) {  // a line cut short
-            read.damaged = true;
-            break;
+    seen.reserve(text.size() / 64);  // a row is some 80 bytes: no rehashing as they are read
+    while (!text.empty()) {
+        const std::string_view line = next_line();
+        if (line.empty()) {
+            exact = false;
+            continue;
         }
         // A row of the other kind (one a later page added to a first-kind notebook) is read
         // as a row all the same.
-        auto row = stored_row(rest.substr(0, end), with_id);
+        auto row = stored_row(line, with_id);
         if (!row) {
-            row = stored_row(rest.substr(0, end), !with_id);
+            row = stored_row(line, !with_id);
             if (row) read.damaged = true;
         }
-        rest.remove_prefix(end + 1);
         ++numbered;
         const RowId id = row && row->first != 0 ? row->first : numbered;
         if (!row || !seen.insert(id).second) {
@@ -330,6 +348,7 @@ StoredNotebook read_stored(std::string_view text) {
         }
         read.notebook.add(id, row->second);
     }
+    read.exact = exact && with_id && !read.damaged;
     return read;
 }
 

@@ -96,14 +96,18 @@ void append_stored_row(std::string& out, RowId id, const Measurement& m);
 // A kept notebook read: every row that could be read, and whether anything could not (a line
 // cut short, a row no bench makes, a text that is no notebook at all). An empty text is an empty
 // notebook. The notebooks kept before rows had ids are read too, their rows numbered in order.
+// A text an editor has touched (a byte-order mark, CRLF line ends, blank lines, no line end after
+// the last row) is read whole; it is then not `exact`, not as stored() would write its rows.
 struct StoredNotebook {
     Notebook notebook;
     bool damaged = false;
+    bool exact = false;
 };
 StoredNotebook read_stored(std::string_view text);
 
-// The largest kept notebook read: far more than any class records (a row is about 80 bytes).
-inline constexpr std::size_t kLargestStored = 16 * 1024 * 1024;
+// The most of a kept notebook's file that is read: far more than any class records (a row is
+// about 80 bytes, so some three million rows). A larger file is read as far as this.
+inline constexpr std::size_t kLargestStored = 256 * 1024 * 1024;
 
 // The texts of this file, for the catalogue.
 std::vector<std::string_view> notebook_texts();

@@ -267,7 +267,11 @@ Outcome Session::load_notebook() {
 }
 
 Outcome Session::store_changed() {
-    return kept(keeper_.refresh());
+    std::optional<Notice> said = keeper_.refresh();
+    // A change kept a moment after it was made (the store held only then) that was not kept
+    // says how many rows wait, as the change itself would have.
+    if (said && said->lasting && unkept_rows() > 0) said->text += ' ' + unkept_text();
+    return kept(std::move(said));
 }
 
 Outcome Session::record() {
@@ -292,7 +296,7 @@ Outcome Session::record() {
         notice.text += ' ' + keeping->text;
         notice.lasting = keeping->lasting;
     }
-    if (keeper_.unkept() > 0) notice.text += ' ' + unkept_text();
+    if (unkept_rows() > 0) notice.text += ' ' + unkept_text();
     return kept(std::move(notice));
 }
 
@@ -321,9 +325,9 @@ std::string Session::notebook_csv() const {
 }
 
 std::string Session::unkept_text() const {
-    if (keeper_.unkept() == 0) return {};
-    if (keeper_.unkept() == 1) return translate_(kUnkeptOne);
-    return with_numbers(translate_(kUnkept), {std::to_string(keeper_.unkept())});
+    if (unkept_rows() == 0) return {};
+    if (unkept_rows() == 1) return translate_(kUnkeptOne);
+    return with_numbers(translate_(kUnkept), {std::to_string(unkept_rows())});
 }
 
 SceneCopy Session::scene_to_copy() const {

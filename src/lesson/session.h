@@ -105,7 +105,8 @@ class Session {
     // give it away) or it is the same as the last row; a row taken out; all the rows shown, once
     // asked (clear_question, remove_question).
     const Notebook& notebook() const { return keeper_.notebook(); }
-    std::size_t unkept_rows() const { return keeper_.unkept(); }
+    // Rows waiting only for the store to be held a moment later are not said to be unkept.
+    std::size_t unkept_rows() const { return keeper_.pending() ? 0 : keeper_.unkept(); }
     Outcome load_notebook();
     Outcome store_changed();
     Outcome record();

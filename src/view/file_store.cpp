@@ -1,13 +1,21 @@
 // SPDX-License-Identifier: MIT
-// The kept notebook's file: read, written, set aside, watched.
+// The kept notebook's file: read, written, set aside, held, watched.
 #include "view/file_store.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <thread>
 
 #include "lesson/notebook.h"
 #include "view/file_write.h"
@@ -19,6 +27,19 @@ namespace {
 
 // How long the file is left to settle before a change is told.
 constexpr int kSettleMs = 50;
+// How long a change waits for another window's to be made, and after how long a lock file left
+// by a window that ended without taking it away is taken over (one whose process is gone, at
+// once).
+constexpr int kHoldWaitMs = 20000;
+constexpr int kStaleLockMs = 30000;
+// A failed write is tried again after this, then after twice as long each time, up to a minute.
+constexpr int kFirstAgainMs = 2000;
+constexpr int kLastAgainMs = 64000;
+
+constexpr const char* kBusy =
+    QT_TRANSLATE_NOOP("korru", "別のウィンドウが測定ノートを保存し続けています");
+constexpr const char* kNotAFile = QT_TRANSLATE_NOOP("korru", "普通のファイルではありません");
+constexpr const char* kDiskOf = QT_TRANSLATE_NOOP("korru", "%1 のあるディスク");
 
 // A name beside `file` that nothing has yet: notebook-unreadable-20260301-101500.txt.
 QString aside_name(const QString& file) {
@@ -48,7 +69,10 @@ FileStore::FileStore(const QString& file, QObject* parent)
     : QObject(parent), file_(QFileInfo(file).absoluteFilePath()) {
     settle_.setSingleShot(true);
     settle_.setInterval(kSettleMs);
-    connect(&settle_, &QTimer::timeout, this, &FileStore::changed);
+    connect(&settle_, &QTimer::timeout, this, &FileStore::settled);
+    again_.setSingleShot(true);
+    again_ms_ = kFirstAgainMs;
+    connect(&again_, &QTimer::timeout, this, &FileStore::changed);
     const auto changing = [this] {
         watch();
         settle_.start();
@@ -81,35 +105,135 @@ void FileStore::watch() {
     }
 }
 
+FileStore::Identity FileStore::identity() const {
+    struct stat st {};
+    if (::stat(QFile::encodeName(file_).constData(), &st) != 0) return {};
+    return {static_cast<long long>(st.st_dev),
+            static_cast<long long>(st.st_ino),
+            static_cast<long long>(st.st_size),
+            st.st_mtim.tv_sec,
+            st.st_mtim.tv_nsec,
+            st.st_ctim.tv_sec,
+            st.st_ctim.tv_nsec};
+}
+
+void FileStore::settled() {
+    watch();
+    const Identity now = identity();
+    if (now == known_) return;
+    known_ = now;
+    Q_EMIT changed();
+}
+
+void FileStore::wrote(bool kept) {
+    if (kept) {
+        again_.stop();
+        again_ms_ = kFirstAgainMs;
+        return;
+    }
+    if (again_.isActive()) return;
+    again_.start(again_ms_);
+    again_ms_ = std::min(again_ms_ * 2, kLastAgainMs);
+}
+
+StoreHold FileStore::hold() {
+    QDir().mkpath(QFileInfo(file_).absolutePath());
+    lock_ = std::make_unique<QLockFile>(file_ + QStringLiteral(".lock"));
+    lock_->setStaleLockTime(kStaleLockMs);
+    // Asked for again every few milliseconds, not after ever longer sleeps as the toolkit's
+    // wait does, so that windows recording at once take turns rather than starve one another.
+    const QDeadlineTimer deadline(kHoldWaitMs);
+    for (int pause_ms = 1;; pause_ms = std::min(pause_ms * 2, 16)) {
+        if (lock_->tryLock(0)) return {};
+        if (lock_->error() != QLockFile::LockFailedError) {
+            lock_.reset();
+            return {};  // no lock can be made there, nor a notebook: the write says why
+        }
+        if (deadline.hasExpired()) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(pause_ms));
+    }
+    lock_.reset();
+    wrote(false);
+    return {StoreHold::State::busy, translated(kBusy).toStdString()};
+}
+
+void FileStore::release() {
+    lock_.reset();
+}
+
+// Opened without waiting, so that a named pipe in the file's place blocks nothing, and read only
+// where it is a plain file.
 StoreRead FileStore::read() {
-    QFile in(file_);
-    if (!in.exists()) return {};
-    const auto unreadable = [this, &in] {
-        // The toolkit refuses a folder itself, with no number of the system's.
-        int error = errno;
-        if (error == 0 && QFileInfo(file_).isDir()) error = EISDIR;
+    const auto unreadable = [](int error, const QString& why = {}) {
         return StoreRead{StoreRead::State::unreadable,
                          {},
-                         file_error_reason(error, false, in.errorString()).toStdString()};
+                         (why.isEmpty() ? file_error_reason(error, false) : why).toStdString()};
     };
-    errno = 0;
-    if (!in.open(QIODevice::ReadOnly)) return unreadable();
-    // A byte more than a notebook can be, so that a larger file reads as damaged.
-    errno = 0;
-    const QByteArray text = in.read(static_cast<qint64>(kLargestStored) + 1);
-    if (in.error() != QFileDevice::NoError) return unreadable();
-    return {StoreRead::State::text, text.toStdString(), {}};
+    const int fd = ::open(QFile::encodeName(file_).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        if (error == ENOENT || error == ENOTDIR) {
+            known_ = {};
+            return {};
+        }
+        return unreadable(error);
+    }
+    struct stat st {};
+    int error = ::fstat(fd, &st) != 0 ? errno : 0;
+    std::string text;
+    if (error == 0 && S_ISDIR(st.st_mode)) error = EISDIR;
+    if (error == 0 && !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return unreadable(0, translated(kNotAFile));
+    }
+    if (error == 0) {
+        known_ = {static_cast<long long>(st.st_dev),
+                  static_cast<long long>(st.st_ino),
+                  static_cast<long long>(st.st_size),
+                  st.st_mtim.tv_sec,
+                  st.st_mtim.tv_nsec,
+                  st.st_ctim.tv_sec,
+                  st.st_ctim.tv_nsec};
+        // As far as the largest notebook read: a larger one reads as cut short.
+        text.resize(
+            std::min<std::size_t>(static_cast<std::size_t>(st.st_size) + 1, kLargestStored));
+        std::size_t got = 0;
+        while (got < text.size()) {
+            const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) {
+                error = errno;
+                break;
+            }
+            if (n == 0) break;
+            got += static_cast<std::size_t>(n);
+            // A file that grew while read: on, as far as the largest.
+            if (got == text.size() && text.size() < kLargestStored) {
+                text.resize(std::min(text.size() * 2, kLargestStored));
+            }
+        }
+        text.resize(got);
+    }
+    ::close(fd);
+    if (error != 0) return unreadable(error);
+    return {StoreRead::State::text, std::move(text), {}};
 }
 
 StoreWrite FileStore::write(const std::string& text) {
     QDir().mkpath(QFileInfo(file_).absolutePath());  // where it fails, the write says why
     const FileWrite w = write_whole(QByteArray::fromStdString(text), file_);
     watch();
+    wrote(w.written());
     switch (w.outcome) {
         case FileWrite::Outcome::written:
+            known_ = identity();
             return {};
         case FileWrite::Outcome::full:
-            return {StoreWrite::Outcome::full, w.why.toStdString()};
+            // A full disk is said as the disk; a size limit as the file.
+            return {StoreWrite::Outcome::full,
+                    w.error == ENOSPC || w.error == EDQUOT
+                        ? translated(kDiskOf).arg(QString::fromStdString(where())).toStdString()
+                        : std::string()};
         case FileWrite::Outcome::refused:
             break;
     }

@@ -4,9 +4,13 @@
 // no error, and a failed flush at commit as success).
 #include "view/file_write.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
 
@@ -39,10 +43,20 @@ FileWrite failed(int error) {
         case ENOSPC:
         case EDQUOT:
         case EFBIG:
-            return {FileWrite::Outcome::full, translated(kFull)};
+            return {FileWrite::Outcome::full, translated(kFull), error};
         default:
-            return {FileWrite::Outcome::refused, file_error_reason(error, true)};
+            return {FileWrite::Outcome::refused, file_error_reason(error, true), error};
     }
+}
+
+// The new name on the disk too: a rename is the folder's change. A file system that cannot sync
+// a folder has nothing more to do.
+void sync_folder(const QString& file) {
+    const int fd = ::open(QFile::encodeName(QFileInfo(file).absolutePath()).constData(),
+                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
 // Every byte to the descriptor; the system's error where one did not go.
@@ -113,7 +127,35 @@ FileWrite write_whole(const QByteArray& bytes, const QString& file) {
                      : FileWrite{FileWrite::Outcome::refused,
                                  file_error_reason(0, true, out.errorString())};
     }
+    sync_folder(file);
     return {};
+}
+
+FileWrite write_to(int fd, const QByteArray& bytes) {
+    const int error = write_all(fd, bytes.constData(), bytes.size());
+    return error ? failed(error) : FileWrite{};
+}
+
+FileWrite write_where_asked(const QByteArray& bytes, const QString& file) {
+    const QByteArray path = QFile::encodeName(file);
+    struct stat st {};
+    if (::stat(path.constData(), &st) != 0) return write_whole(bytes, file);
+    if (S_ISDIR(st.st_mode)) return failed(EISDIR);
+    const bool descriptor = file.startsWith(QStringLiteral("/dev/fd/")) ||
+                            file.startsWith(QStringLiteral("/proc/self/fd/")) ||
+                            file == QStringLiteral("/dev/stdout") ||
+                            file == QStringLiteral("/dev/stderr");
+    const bool plain = S_ISREG(st.st_mode);
+    // A plain file behind a descriptor is the shell's: what it holds so far stays.
+    const int fd = ::open(path.constData(), O_WRONLY | O_CLOEXEC | (plain ? O_APPEND : 0));
+    if (fd < 0) return failed(errno);
+    if (plain && !descriptor) {
+        ::close(fd);  // it may be written: it is replaced whole
+        return write_whole(bytes, file);
+    }
+    FileWrite w = write_to(fd, bytes);
+    if (::close(fd) != 0 && w.written()) w = failed(errno);
+    return w;
 }
 
 QString not_written_text(const QString& file, const FileWrite& w) {

@@ -31,6 +31,7 @@
 #include "view/notice.h"
 #include "view/panel.h"
 #include "view/pictures.h"
+#include "view/quit_question.h"
 #include "view/twips.h"
 #include "view/worksheet.h"
 #include "window/layout.h"
@@ -305,7 +306,19 @@ void MainWindow::attempt(const std::function<Outcome()>& call) {
 
 // The one path of every click and every step of the lesson.
 void MainWindow::deliver(Step s) {
+    if (s == Step{Click::owari} && !may_end()) return;
     attempt([&] { return session_.make(s); });
+}
+
+bool MainWindow::may_end() {
+    if (ending_ || failed_ || session_.unkept_rows() == 0) return ending_ = true;
+    present(session_.store_changed());
+    if (session_.unkept_rows() > 0) {
+        const QuitAnswer answer = ask_to_quit(this, QString::fromStdString(session_.unkept_text()));
+        if (answer == QuitAnswer::stay) return false;
+        if (answer == QuitAnswer::save_csv && !notebook_window()->export_csv()) return false;
+    }
+    return ending_ = true;
 }
 
 void MainWindow::present(const Outcome& out) {
@@ -327,6 +340,10 @@ void MainWindow::store_changed() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!may_end()) {
+        event->ignore();
+        return;
+    }
     // Closing the window by any means ends the program as the end button does.
     if (!model_.unloaded && !failed_) session_.make(Click::owari);
     if (notebook_window_) notebook_window_->close();

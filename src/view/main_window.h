@@ -91,13 +91,17 @@ class MainWindow : public QWidget {
     // reports it and the run ends; nothing more reaches the model.
     void attempt(const std::function<Outcome()>& call);
     void deliver(Step s);
+    // Whether the window may end now: every row kept, tried once more, or the user's answer to
+    // the question on the rows that are not.
+    bool may_end();
 
     Session& session_;
     const Window& model_;
     std::array<QWidget*, kItemCount> widgets_{};  // null for the bench items, which are painted
     BenchWidget* bench_ = nullptr;
     bool failed_ = false;
-    QString last_save_;  // where the last picture was saved, offered again
+    bool ending_ = false;  // the window may end, its rows kept or left as the user said
+    QString last_save_;    // where the last picture was saved, offered again
 
     NotebookWindow* notebook_window_ = nullptr;
     // The lesson's actions with keys, in the menu: each enabled and checked as the lesson's

@@ -2,6 +2,8 @@
 // The kept notebook exported as CSV.
 #include "view/notebook_export.h"
 
+#include <unistd.h>
+
 #include "lesson/notebook.h"
 #include "view/file_store.h"
 #include "view/file_write.h"
@@ -9,29 +11,42 @@
 
 namespace korru::view {
 
-int export_notebook(const QString& file, std::ostream& out, std::ostream& err) {
+namespace {
+
+constexpr const char* kNotRead = QT_TRANSLATE_NOOP("korru", "測定ノート %1 を読めません (%2)。");
+constexpr const char* kPartRead =
+    QT_TRANSLATE_NOOP("korru", "測定ノート %1 の一部が読めません。読めた %2 行を書き出します。");
+constexpr const char* kStandardOutput = QT_TRANSLATE_NOOP("korru", "標準出力");
+
+}  // namespace
+
+int export_notebook(const QString& file, std::ostream& err) {
     use_system_language();
     FileStore store(kept_notebook_file());
     const StoreRead read = store.read();
+    const QString where = QString::fromStdString(store.where());
     if (read.state == StoreRead::State::unreadable) {
-        err << "korru: cannot read the notebook " << store.where() << ": " << read.why << "\n";
+        err << "korru: "
+            << translated(kNotRead).arg(where, QString::fromStdString(read.why)).toStdString()
+            << "\n";
         return 1;
     }
     const StoredNotebook stored = read_stored(read.text);
     if (stored.damaged) {
-        err << "korru: part of the notebook " << store.where() << " cannot be read; exporting the "
-            << stored.notebook.rows().size() << " rows that can\n";
+        err << "korru: "
+            << translated(kPartRead)
+                   .arg(where, QString::number(stored.notebook.rows().size()))
+                   .toStdString()
+            << "\n";
     }
-    const std::string csv = stored.notebook.csv(translated_utf8);
-    if (file == QStringLiteral("-")) {
-        out << csv << std::flush;
-        if (out) return 0;
-        err << "korru: cannot write the notebook to standard output\n";
-        return 1;
-    }
-    const FileWrite written = write_whole(QByteArray::fromStdString(csv), file);
+    const QByteArray csv = QByteArray::fromStdString(stored.notebook.csv(translated_utf8));
+    const bool standard = file == QStringLiteral("-");
+    const FileWrite written =
+        standard ? write_to(STDOUT_FILENO, csv) : write_where_asked(csv, file);
     if (written.written()) return 0;
-    err << "korru: " << not_written_text(file, written).toStdString() << "\n";
+    err << "korru: "
+        << not_written_text(standard ? translated(kStandardOutput) : file, written).toStdString()
+        << "\n";
     return 1;
 }
 

@@ -9,9 +9,10 @@
 
 namespace korru::view {
 
-// Writes the CSV to `file` ("-": `out`); a line on `err` for a notebook read only in part, or
-// for what failed. Returns the exit status: 0 written, 1 not read or not written. Needs a
-// QCoreApplication, for the catalogue of the user's language.
-int export_notebook(const QString& file, std::ostream& out, std::ostream& err);
+// Writes the CSV where `file` says ("-": standard output), as write_where_asked does; a line on
+// `err`, in the user's language, for a notebook read only in part, or for what failed. Returns
+// the exit status: 0 written, 1 not read or not written. Needs a QCoreApplication, for the
+// catalogue of the user's language.
+int export_notebook(const QString& file, std::ostream& err);
 
 }  // namespace korru::view

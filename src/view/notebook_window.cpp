@@ -326,19 +326,20 @@ QByteArray NotebookWindow::plot_svg() const {
     return QByteArray::fromStdString(session_.plot_svg(plot_->view, svg_look()));
 }
 
-void NotebookWindow::export_csv() {
+bool NotebookWindow::export_csv() {
     const QString file = QFileDialog::getSaveFileName(
         this, title_of(kCaptions.export_csv),
         last_csv_.isEmpty() ? QStringLiteral("notebook.csv") : last_csv_,
         translated(kCaptions.csv_files));
-    if (file.isEmpty()) return;
+    if (file.isEmpty()) return false;
     const QString name = with_suffix(file, QStringLiteral(".csv"));
     QString error;
     if (!write_csv(name, error)) {
         QMessageBox::warning(this, windowTitle(), error);
-        return;
+        return false;
     }
     last_csv_ = name;
+    return true;
 }
 
 void NotebookWindow::copy_table() {

@@ -59,6 +59,8 @@ class NotebookWindow : public QWidget {
     // twice that many pixels; and as a drawing of that size.
     QImage plot_picture() const;
     QByteArray plot_svg() const;
+    // Asks where and saves the rows as CSV; whether they were saved.
+    bool export_csv();
 
   Q_SIGNALS:
     // A button of the bar.
@@ -74,7 +76,6 @@ class NotebookWindow : public QWidget {
   private:
     QWidget* make_notebook_part();
     void fit_bar();
-    void export_csv();
     void copy_table();
     void clear_rows();
     void remove_row();

@@ -56,7 +56,13 @@ int run_program(Window& model, ScreenSize screen, const Start& start) {
     window.show();
     if (!told.isEmpty()) window.tell(told.join(QLatin1Char('\n')), true);
     for (const QString& line : printed) std::cerr << "korru: " << line.toStdString() << "\n";
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // Rows left unkept, as the user chose, are said as the program ends, and end it unsuccessfully.
+    if (status == 0 && session.unkept_rows() > 0) {
+        std::cerr << "korru: " << session.unkept_text() << "\n";
+        return 1;
+    }
+    return status;
 }
 
 }  // namespace korru::view

@@ -189,7 +189,15 @@ std::string PageStore::where() const {
     return translated(kWhere);
 }
 
-void PageStore::watch(const char* changed) const {
+StoreHold PageStore::hold() {
+    // Without the module's entry point to call back, no lock is waited for.
+    if (!changed_) return {};
+    if (storage().call<bool>("hold", val::module_property(changed_))) return {};
+    return {StoreHold::State::later, {}};
+}
+
+void PageStore::watch(const char* changed) {
+    changed_ = changed;
     val keys = val::array();
     keys.call<void>("push", val(key_));
     keys.call<void>("push", val(more_key_));

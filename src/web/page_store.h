@@ -9,6 +9,11 @@
 // record writes those few rows. Past kMoreBytes of them, the whole notebook is written under the
 // key again, which the rows after it then no longer name. Either way one write makes the change,
 // whole or not at all. Nor is a text copied out of the browser again while this page holds it.
+//
+// A change is made holding the browser's lock on the notebook (the Web Locks API, which every
+// tab of the page asks for by one name): asked for, the lock comes a moment later, and the page
+// is then told through `changed` to merge and write holding it. So no tab writes between another
+// tab's read and write.
 #pragma once
 
 #include <cstddef>
@@ -25,6 +30,7 @@ class PageStore : public Store {
   public:
     explicit PageStore(std::string key) : key_(std::move(key)), more_key_(key_ + ".more") {}
 
+    StoreHold hold() override;
     StoreRead read() override;
     StoreWrite write(const std::string& text) override;
     // Under "<key>.unreadable", or "<key>.unreadable.2" and on where that is taken.
@@ -32,7 +38,7 @@ class PageStore : public Store {
     std::string where() const override;
 
     // Calls the module's entry point `changed` when another tab writes the notebook.
-    void watch(const char* changed) const;
+    void watch(const char* changed);
 
     // The rows after the whole notebook, at most: past this, the whole is written again.
     static constexpr std::size_t kMoreBytes = 64 * 1024;
@@ -42,6 +48,7 @@ class PageStore : public Store {
     static std::string heading(std::size_t length, std::uint64_t hash);
 
     std::string key_, more_key_;
+    const char* changed_ = nullptr;
     // What this page last read or wrote: the notebook (the whole and the rows after it), how
     // long the whole is and its hash, and the rows' key as it holds them.
     std::optional<std::string> held_;

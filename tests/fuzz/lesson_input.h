@@ -76,9 +76,9 @@ inline void try_input(const std::uint8_t* data, std::size_t size) {
     require(!back.damaged && back.notebook.rows() == kept.notebook.rows() &&
                 back.notebook.ids() == kept.notebook.ids(),
             "a notebook read back the same");
-    if (!kept.damaged && text.rfind("korru notebook 2\n", 0) == 0) {
-        require(again == text, "an accepted notebook written back the same");
-    }
+    // Exactly as written is what the keeper may add a row's line to, so it must be so.
+    require(kept.exact == (!kept.damaged && again == text),
+            "an exact notebook, and only one, written back the same");
 
     // Kept by a window: the readable rows go on, the store then holds them and reads whole.
     InputStore store{std::string(text)};

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The desktop's files: under a file-size limit (a full disk) a write fails, is said as full and
 // leaves the file as it was — notebook, CSV and picture alike; a refused one is said, its rows
-// shown as not kept until they are; an empty kept file is an empty notebook, one not read whole
-// is set aside with its readable rows kept. (Two windows: two_windows_test.py.)
+// shown as not kept until they are; an empty kept file is an empty notebook, a large one is read
+// whole, one not read whole is set aside with its readable rows kept. (Two windows:
+// two_windows_test.py.)
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -223,10 +224,11 @@ INSTANTIATE_TEST_SUITE_P(
                     KeptFile{"three_rows", QByteArray::fromStdString(rows(3).stored()), 3, false},
                     KeptFile{"cut_short", cut_short(), 15, true},
                     KeptFile{"no_notebook", "not a notebook\n", 0, true},
-                    KeptFile{"too_large",
+                    // Over 16 MiB, which an editor's blank lines made of two rows: read whole.
+                    KeptFile{"over_16_mib",
                              QByteArray::fromStdString(rows(2).stored()) +
-                                 QByteArray(static_cast<qsizetype>(kLargestStored), '\n'),
-                             0, true}),
+                                 QByteArray(static_cast<qsizetype>(16 << 20), '\n'),
+                             2, false}),
     testing::PrintToStringParamName());
 
 // A data folder none of whose folders are made yet (a new user's): the first record makes them,

@@ -6,6 +6,8 @@
 // window and the bench, and refuses bad calls without writing anything.
 #include "view/program.h"
 
+#include <sys/stat.h>
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
@@ -98,7 +100,8 @@ struct Finished {
 // Runs a program of the build. Qt's note on a missing runtime directory is kept off stderr, which
 // then holds only the program's own words.
 Finished run(const QString& program, const QStringList& args, const QStringList& unset = {},
-             const QString& platform = {}, const QStringList& set = {}) {
+             const QString& platform = {}, const QStringList& set = {},
+             const QString& output = {}) {
     static const QTemporaryDir runtime;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const QString& name : unset) env.remove(name);
@@ -107,6 +110,7 @@ Finished run(const QString& program, const QStringList& args, const QStringList&
     if (!platform.isEmpty()) env.insert("QT_QPA_PLATFORM", platform);
     QProcess p;
     p.setProcessEnvironment(env);
+    if (!output.isEmpty()) p.setStandardOutputFile(output);
     p.start(program, args);
     EXPECT_TRUE(p.waitForFinished(test::kPatience)) << program.toStdString() << " did not finish";
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
@@ -238,8 +242,9 @@ class Export : public testing::Test {
         QFile f(kept);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    Finished korru(const QStringList& args, const QString& lang = "C") {
-        return run(kKorru, args, unset, {}, {"XDG_DATA_HOME=" + data.path(), "LANG=" + lang});
+    Finished korru(const QStringList& args, const QString& lang = "C", const QString& output = {}) {
+        return run(kKorru, args, unset, {}, {"XDG_DATA_HOME=" + data.path(), "LANG=" + lang},
+                   output);
     }
 
     QTemporaryDir data;
@@ -291,9 +296,54 @@ TEST_F(Export, WritesTheKeptNotebookAsTheWindowsCsvWithoutADisplay) {
     EXPECT_EQ(cut.status, 0);
     EXPECT_EQ(cut.out.toStdString(), n.csv(as_written));
     EXPECT_EQ(cut.err.count('\n'), 1) << cut.err.toStdString();
-    EXPECT_TRUE(cut.err.contains("2 rows")) << cut.err.toStdString();
+    EXPECT_TRUE(cut.err.contains("読めた 2 行を書き出します")) << cut.err.toStdString();
+    const Finished cut_english = korru({"--export-notebook", "-"}, "en_GB.UTF-8");
+    EXPECT_TRUE(cut_english.err.contains("2 rows")) << cut_english.err.toStdString();
     EXPECT_TRUE(kept_now().endsWith(" real 4180"));
     EXPECT_EQ(QDir(data.filePath("korru")).entryList(QDir::Files), QStringList{"notebook.txt"});
+}
+
+bool is(const QString& file, mode_t kind) {
+    struct stat st {};
+    return stat(QFile::encodeName(file).constData(), &st) == 0 && (st.st_mode & S_IFMT) == kind;
+}
+
+// Where the CSV is asked to go: a named pipe's reader gets it and the pipe stays a pipe; a
+// device is written, never replaced; a folder, a device that fails and standard output that
+// fails each end the export unsuccessfully, in one line in the user's language.
+TEST_F(Export, WritesWhereItIsAskedAndSaysWhatFailedInTheUsersWords) {
+    const Notebook n = two_rows();
+    keep(QByteArray::fromStdString(n.stored()));
+    const QString fifo = data.filePath("rows.pipe");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QProcess reader;
+    reader.start("cat", {fifo});
+    const Finished piped = korru({"--export-notebook", fifo});
+    ASSERT_TRUE(reader.waitForFinished(test::kPatience));
+    EXPECT_EQ(piped.status, 0) << piped.err.toStdString();
+    EXPECT_EQ(reader.readAllStandardOutput().toStdString(), n.csv(as_written));
+    EXPECT_TRUE(is(fifo, S_IFIFO));
+
+    EXPECT_EQ(korru({"--export-notebook", "/dev/null"}).status, 0);
+    EXPECT_TRUE(is("/dev/null", S_IFCHR));
+
+    struct Failing {
+        QStringList args;
+        QString lang, output, said;
+    };
+    for (const Failing& f :
+         {Failing{{"--export-notebook", "/dev/full"}, "C", {}, "空き容量が足りないか"},
+          Failing{{"--export-notebook", "-"}, "C", "/dev/full", "標準出力 に保存できませんでした"},
+          Failing{{"--export-notebook", "-"}, "en_GB.UTF-8", "/dev/full", "standard output"},
+          Failing{{"--export-notebook", data.path()}, "C", {}, "ファイルではなくフォルダーです"},
+          Failing{{"--export-notebook", data.path()}, "en_GB.UTF-8", {}, "it is a folder"}}) {
+        const Finished r = korru(f.args, f.lang, f.output);
+        EXPECT_EQ(r.status, 1) << f.args.join(' ').toStdString();
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(f.said)) << r.err.toStdString();
+    }
+    EXPECT_TRUE(is("/dev/full", S_IFCHR));
+    EXPECT_TRUE(is(data.path(), S_IFDIR));
 }
 
 struct BadCall {

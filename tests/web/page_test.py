@@ -1272,6 +1272,26 @@ FILL_STORAGE = """
     return n;"""
 
 
+# Whether the page waits for no lock on the notebook: a change asked for is written.
+KEPT_FOR_NOW = "return !korruStorage.asked"
+
+
+# Fifty records with no pause: a move of the candle, R; each as soon as the last one's script
+# has run, by a message to the page itself, which a tab in the background does not slow down.
+RACE = """
+    window.raced = 0;
+    const key = new KeyboardEvent('keydown', {key: 'r', code: 'KeyR', keyCode: 82,
+                                              bubbles: true});
+    const next = () => {
+      document.querySelector(window.raced % 2 ? '[data-item=mr]' : '[data-item=ml]').click();
+      window.dispatchEvent(key);
+      if (++window.raced < 50) channel.port2.postMessage(0);
+    };
+    const channel = new MessageChannel();
+    channel.port1.onmessage = next;
+    channel.port2.postMessage(0);"""
+
+
 class ANotebookThatLosesNothing(PageTest):
     """The notebook kept in the browser as a class keeps it: two tabs of one page recording in
     turns, a storage that is full and then is not, a kept notebook cut short, an empty one."""
@@ -1284,6 +1304,7 @@ class ANotebookThatLosesNothing(PageTest):
         self.b.key("r", "KeyR", ord("R"))
         self.b.wait_for("const n = document.getElementById('notice');"
                         "return !n.hidden && n.textContent !== %s" % json.dumps(before))
+        self.b.wait_for(KEPT_FOR_NOW)
         state = json.loads(self.b.snapshot())["state"]
         return "%g" % round(state["sdist"] / state["unit"], 2)
 
@@ -1324,6 +1345,34 @@ class ANotebookThatLosesNothing(PageTest):
             self.assertEqual([r[1] for r in notebooks[-1][1:]], recorded)
             assertLensLaw(self, notebooks[-1])
         self.assertEqual(notebooks[0], notebooks[1])
+
+    def test_four_tabs_recording_as_fast_as_they_can_keep_every_row(self):
+        """Each tab records 50 rows with no pause, a move and R, while the others do; each row
+        is written holding the browser's lock on the notebook, so none replaces another's."""
+        tabs = [self.b.driver.current_window_handle]
+        for _ in range(3):
+            self.b.driver.switch_to.new_window("tab")
+            self.b.load()
+            tabs.append(self.b.driver.current_window_handle)
+        for n, tab in enumerate(tabs):
+            self.b.driver.switch_to.window(tab)
+            self.b.key("n", "KeyN", ord("N"))
+            self.b.wait_for("return !!document.getElementById('notebook')")
+            # Each tab three steps from the next, so that no two record the same row.
+            for _ in range(3 * n):
+                self.b.item("mr").click()
+            self.b.js(RACE)
+        for tab in tabs:
+            self.b.driver.switch_to.window(tab)
+            self.b.wait_for("return window.raced === 50", timeout=120)
+        for tab in tabs:
+            self.b.driver.switch_to.window(tab)
+            self.b.wait_for(KEPT_FOR_NOW)
+            self.assertEqual(self.unkept_line(), "")
+        kept = self.kept()
+        self.assertEqual(len(kept), 200)
+        self.assertEqual(len({line.split(" ")[0] for line in kept}), 200)
+        self.b.wait_for("return %s.length === 200" % SHEET_ROWS)
 
     def test_a_row_chosen_is_removed_after_asking_and_the_newest_when_none_is(self):
         rows = [self.record(c) for c in ("mr", "mr", "mr", "mr")]
@@ -1398,6 +1447,7 @@ class ANotebookThatLosesNothing(PageTest):
         self.b.js("localStorage.clear(); localStorage.setItem('korru.notebook', arguments[0])", cut)
         self.b.driver.refresh()
         self.b.wait_for("return !!document.getElementById('notebook')")
+        self.b.wait_for(KEPT_FOR_NOW)
         self.assertIn("korru.notebook.unreadable", notice(self.b))
         self.assertIn("3 行で続けます", notice(self.b))
         self.assertEqual(self.shown(), [[str(i + 1), a, False] for i, a in enumerate(rows)])
