@@ -795,5 +795,37 @@
         <source>スクリーンを動かして、像がはっきり映る所を探します。見つけたら「記録する」。</source>
         <translation>Move the screen to find where the image on it is sharp. Found it? “Record”.</translation>
     </message>
+    <message>
+        <source>言語</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>光学台の上で、薄い凸レンズが光源の像をつくります。</source>
+        <translation>A thin convex lens forms the image of a candle on an optical bench.</translation>
+    </message>
+    <message>
+        <source>使い方: %1 [オプション]</source>
+        <translation>Usage: %1 [options]</translation>
+    </message>
+    <message>
+        <source>オプション:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>場面のクリックから始めます。光学台のメニューがコピーする文字列 (kosen.mr*24.fmove(0)) か、ページのその場面へのリンクです。</source>
+        <translation>Start with the clicks of a scene, as the bench&apos;s menu copies it (kosen.mr*24.fmove(0)), or the page&apos;s link to one.</translation>
+    </message>
+    <message>
+        <source>保存された測定ノートを、そのウィンドウが保存するのと同じ CSV で FILE に書き出して終わります (&apos;-&apos; なら標準出力)。</source>
+        <translation>Write the kept notebook as the CSV its window saves to FILE (&apos;-&apos; for standard output) and exit.</translation>
+    </message>
+    <message>
+        <source>このヘルプを表示して終わります。</source>
+        <translation>Show this help and exit.</translation>
+    </message>
+    <message>
+        <source>バージョンを表示して終わります。</source>
+        <translation>Show the version and exit.</translation>
+    </message>
 </context>
 </TS>

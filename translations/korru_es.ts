@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>方眼表示</source>
-        <translation>Cuadrícula</translation>
+        <translation>Rejilla</translation>
     </message>
     <message>
         <source>少ない</source>
@@ -794,6 +794,38 @@
     <message>
         <source>スクリーンを動かして、像がはっきり映る所を探します。見つけたら「記録する」。</source>
         <translation>Mueve la pantalla hasta que la imagen se vea nítida en ella. ¿La encontraste? «Anotar».</translation>
+    </message>
+    <message>
+        <source>言語</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>光学台の上で、薄い凸レンズが光源の像をつくります。</source>
+        <translation>Una lente convexa delgada forma la imagen de una vela en un banco óptico.</translation>
+    </message>
+    <message>
+        <source>使い方: %1 [オプション]</source>
+        <translation>Uso: %1 [opciones]</translation>
+    </message>
+    <message>
+        <source>オプション:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>場面のクリックから始めます。光学台のメニューがコピーする文字列 (kosen.mr*24.fmove(0)) か、ページのその場面へのリンクです。</source>
+        <translation>Empieza con los clics de una escena, como la copia el menú del banco (kosen.mr*24.fmove(0)), o con el enlace de la página a ella.</translation>
+    </message>
+    <message>
+        <source>保存された測定ノートを、そのウィンドウが保存するのと同じ CSV で FILE に書き出して終わります (&apos;-&apos; なら標準出力)。</source>
+        <translation>Escribe el cuaderno guardado en FILE como el CSV que guarda su ventana (&apos;-&apos; para la salida estándar) y termina.</translation>
+    </message>
+    <message>
+        <source>このヘルプを表示して終わります。</source>
+        <translation>Muestra esta ayuda y termina.</translation>
+    </message>
+    <message>
+        <source>バージョンを表示して終わります。</source>
+        <translation>Muestra la versión y termina.</translation>
     </message>
 </context>
 </TS>

@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>少ない</source>
-        <translation>maliit</translation>
+        <translation>¼</translation>
     </message>
     <message>
         <source>1 回に 4 分の 1 マス動かす</source>
@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>多い</source>
-        <translation>malaki</translation>
+        <translation>½</translation>
     </message>
     <message>
         <source>1 回に 2 分の 1 マス動かす</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>短い</source>
-        <translation>maikli</translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>焦点距離 4 マス</source>
@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>長い</source>
-        <translation>mahaba</translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>焦点距離 6 マス</source>
@@ -794,6 +794,38 @@
     <message>
         <source>スクリーンを動かして、像がはっきり映る所を探します。見つけたら「記録する」。</source>
         <translation>Ilipat ang iskrin hanggang lumiwanag ang imahe rito. Nahanap mo? “Itala”.</translation>
+    </message>
+    <message>
+        <source>言語</source>
+        <translation>Wika</translation>
+    </message>
+    <message>
+        <source>光学台の上で、薄い凸レンズが光源の像をつくります。</source>
+        <translation>Isang manipis na convex na lente ang bumubuo ng imahe ng kandila sa optical bench.</translation>
+    </message>
+    <message>
+        <source>使い方: %1 [オプション]</source>
+        <translation>Paggamit: %1 [mga opsiyon]</translation>
+    </message>
+    <message>
+        <source>オプション:</source>
+        <translation>Mga opsiyon:</translation>
+    </message>
+    <message>
+        <source>場面のクリックから始めます。光学台のメニューがコピーする文字列 (kosen.mr*24.fmove(0)) か、ページのその場面へのリンクです。</source>
+        <translation>Magsimula sa mga klik ng isang eksena, gaya ng pagkopya nito ng menu ng bench (kosen.mr*24.fmove(0)), o sa link ng pahina rito.</translation>
+    </message>
+    <message>
+        <source>保存された測定ノートを、そのウィンドウが保存するのと同じ CSV で FILE に書き出して終わります (&apos;-&apos; なら標準出力)。</source>
+        <translation>Isulat ang nakatagong kuwaderno sa FILE bilang CSV na sine-save ng window nito (&apos;-&apos; para sa standard output) at lumabas.</translation>
+    </message>
+    <message>
+        <source>このヘルプを表示して終わります。</source>
+        <translation>Ipakita ang tulong na ito at lumabas.</translation>
+    </message>
+    <message>
+        <source>バージョンを表示して終わります。</source>
+        <translation>Ipakita ang bersiyon at lumabas.</translation>
     </message>
 </context>
 </TS>

@@ -795,5 +795,37 @@
         <source>スクリーンを動かして、像がはっきり映る所を探します。見つけたら「記録する」。</source>
         <translation>스크린을 움직여 상이 선명하게 비치는 곳을 찾습니다. 찾으면 “기록하기”.</translation>
     </message>
+    <message>
+        <source>言語</source>
+        <translation>언어</translation>
+    </message>
+    <message>
+        <source>光学台の上で、薄い凸レンズが光源の像をつくります。</source>
+        <translation>광학대 위에서 얇은 볼록 렌즈가 촛불의 상을 만듭니다.</translation>
+    </message>
+    <message>
+        <source>使い方: %1 [オプション]</source>
+        <translation>사용법: %1 [옵션]</translation>
+    </message>
+    <message>
+        <source>オプション:</source>
+        <translation>옵션:</translation>
+    </message>
+    <message>
+        <source>場面のクリックから始めます。光学台のメニューがコピーする文字列 (kosen.mr*24.fmove(0)) か、ページのその場面へのリンクです。</source>
+        <translation>장면의 클릭으로 시작합니다. 광학대 메뉴가 복사하는 문자열 (kosen.mr*24.fmove(0))이나 페이지의 그 장면 링크입니다.</translation>
+    </message>
+    <message>
+        <source>保存された測定ノートを、そのウィンドウが保存するのと同じ CSV で FILE に書き出して終わります (&apos;-&apos; なら標準出力)。</source>
+        <translation>저장된 측정 노트를 그 창이 저장하는 것과 같은 CSV로 FILE에 쓰고 끝냅니다 (&apos;-&apos;이면 표준 출력).</translation>
+    </message>
+    <message>
+        <source>このヘルプを表示して終わります。</source>
+        <translation>이 도움말을 보이고 끝냅니다.</translation>
+    </message>
+    <message>
+        <source>バージョンを表示して終わります。</source>
+        <translation>버전을 보이고 끝냅니다.</translation>
+    </message>
 </context>
 </TS>

@@ -795,5 +795,37 @@
         <source>スクリーンを動かして、像がはっきり映る所を探します。見つけたら「記録する」。</source>
         <translation>प्रतिबिम्ब स्पष्ट देखिने ठाउँ खोज्न पर्दा सार्नुहोस्। भेटियो? “लेख्नुहोस्”।</translation>
     </message>
+    <message>
+        <source>言語</source>
+        <translation>भाषा</translation>
+    </message>
+    <message>
+        <source>光学台の上で、薄い凸レンズが光源の像をつくります。</source>
+        <translation>अप्टिकल बेन्चमा पातलो उत्तल लेन्सले मैनबत्तीको प्रतिबिम्ब बनाउँछ।</translation>
+    </message>
+    <message>
+        <source>使い方: %1 [オプション]</source>
+        <translation>प्रयोग: %1 [विकल्पहरू]</translation>
+    </message>
+    <message>
+        <source>オプション:</source>
+        <translation>विकल्पहरू:</translation>
+    </message>
+    <message>
+        <source>場面のクリックから始めます。光学台のメニューがコピーする文字列 (kosen.mr*24.fmove(0)) か、ページのその場面へのリンクです。</source>
+        <translation>दृश्यका क्लिकहरूबाट सुरु गर्छ: बेन्चको मेनुले कपी गर्ने पाठ (kosen.mr*24.fmove(0)), वा पृष्ठको त्यस दृश्यको लिङ्क।</translation>
+    </message>
+    <message>
+        <source>保存された測定ノートを、そのウィンドウが保存するのと同じ CSV で FILE に書き出して終わります (&apos;-&apos; なら標準出力)。</source>
+        <translation>राखिएको नोटबुकलाई यसको विन्डोले सेभ गर्ने CSV का रूपमा FILE मा लेखेर बन्द हुन्छ (&apos;-&apos; भए मानक आउटपुट)।</translation>
+    </message>
+    <message>
+        <source>このヘルプを表示して終わります。</source>
+        <translation>यो सहायता देखाएर बन्द हुन्छ।</translation>
+    </message>
+    <message>
+        <source>バージョンを表示して終わります。</source>
+        <translation>संस्करण देखाएर बन्द हुन्छ।</translation>
+    </message>
 </context>
 </TS>

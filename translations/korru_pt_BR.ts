@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>少ない</source>
-        <translation>pequeno</translation>
+        <translation>curto</translation>
     </message>
     <message>
         <source>1 回に 4 分の 1 マス動かす</source>
@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>多い</source>
-        <translation>grande</translation>
+        <translation>largo</translation>
     </message>
     <message>
         <source>1 回に 2 分の 1 マス動かす</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>短い</source>
-        <translation>curta</translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>焦点距離 4 マス</source>
@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>長い</source>
-        <translation>longa</translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>焦点距離 6 マス</source>
@@ -794,6 +794,38 @@
     <message>
         <source>スクリーンを動かして、像がはっきり映る所を探します。見つけたら「記録する」。</source>
         <translation>Mova o anteparo até a imagem ficar nítida nele. Achou? “Registrar”.</translation>
+    </message>
+    <message>
+        <source>言語</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>光学台の上で、薄い凸レンズが光源の像をつくります。</source>
+        <translation>Uma lente convexa delgada forma a imagem de uma vela num banco óptico.</translation>
+    </message>
+    <message>
+        <source>使い方: %1 [オプション]</source>
+        <translation>Uso: %1 [opções]</translation>
+    </message>
+    <message>
+        <source>オプション:</source>
+        <translation>Opções:</translation>
+    </message>
+    <message>
+        <source>場面のクリックから始めます。光学台のメニューがコピーする文字列 (kosen.mr*24.fmove(0)) か、ページのその場面へのリンクです。</source>
+        <translation>Começa com os cliques de uma cena, como o menu do banco óptico a copia (kosen.mr*24.fmove(0)), ou com o link da página para ela.</translation>
+    </message>
+    <message>
+        <source>保存された測定ノートを、そのウィンドウが保存するのと同じ CSV で FILE に書き出して終わります (&apos;-&apos; なら標準出力)。</source>
+        <translation>Grava o caderno guardado em FILE no CSV que a janela dele salva (&apos;-&apos; para a saída padrão) e sai.</translation>
+    </message>
+    <message>
+        <source>このヘルプを表示して終わります。</source>
+        <translation>Mostra esta ajuda e sai.</translation>
+    </message>
+    <message>
+        <source>バージョンを表示して終わります。</source>
+        <translation>Mostra a versão e sai.</translation>
     </message>
 </context>
 </TS>

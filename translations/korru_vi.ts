@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>焦点表示</source>
-        <translation>Tiêu điểm</translation>
+        <translation>Điểm F</translation>
     </message>
     <message>
         <source>方眼表示</source>
@@ -794,6 +794,38 @@
     <message>
         <source>スクリーンを動かして、像がはっきり映る所を探します。見つけたら「記録する」。</source>
         <translation>Dời màn để tìm chỗ ảnh trên màn rõ nét. Tìm được rồi? “Ghi”.</translation>
+    </message>
+    <message>
+        <source>言語</source>
+        <translation>Ngôn ngữ</translation>
+    </message>
+    <message>
+        <source>光学台の上で、薄い凸レンズが光源の像をつくります。</source>
+        <translation>Một thấu kính hội tụ mỏng tạo ảnh của cây nến trên giá quang học.</translation>
+    </message>
+    <message>
+        <source>使い方: %1 [オプション]</source>
+        <translation>Cách dùng: %1 [tùy chọn]</translation>
+    </message>
+    <message>
+        <source>オプション:</source>
+        <translation>Tùy chọn:</translation>
+    </message>
+    <message>
+        <source>場面のクリックから始めます。光学台のメニューがコピーする文字列 (kosen.mr*24.fmove(0)) か、ページのその場面へのリンクです。</source>
+        <translation>Bắt đầu với các cú nhấp của một cảnh, như menu của giá quang học chép nó (kosen.mr*24.fmove(0)), hoặc liên kết của trang đến cảnh đó.</translation>
+    </message>
+    <message>
+        <source>保存された測定ノートを、そのウィンドウが保存するのと同じ CSV で FILE に書き出して終わります (&apos;-&apos; なら標準出力)。</source>
+        <translation>Ghi sổ đo đã lưu vào FILE dưới dạng CSV mà cửa sổ của nó lưu (&apos;-&apos; là đầu ra chuẩn) rồi thoát.</translation>
+    </message>
+    <message>
+        <source>このヘルプを表示して終わります。</source>
+        <translation>Hiện trợ giúp này rồi thoát.</translation>
+    </message>
+    <message>
+        <source>バージョンを表示して終わります。</source>
+        <translation>Hiện phiên bản rồi thoát.</translation>
     </message>
 </context>
 </TS>

@@ -795,5 +795,37 @@
         <source>スクリーンを動かして、像がはっきり映る所を探します。見つけたら「記録する」。</source>
         <translation>移动光屏，找到像最清晰的位置。找到后按“记录”。</translation>
     </message>
+    <message>
+        <source>言語</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>光学台の上で、薄い凸レンズが光源の像をつくります。</source>
+        <translation>在光具座上，薄凸透镜成蜡烛的像。</translation>
+    </message>
+    <message>
+        <source>使い方: %1 [オプション]</source>
+        <translation>用法：%1 [选项]</translation>
+    </message>
+    <message>
+        <source>オプション:</source>
+        <translation>选项：</translation>
+    </message>
+    <message>
+        <source>場面のクリックから始めます。光学台のメニューがコピーする文字列 (kosen.mr*24.fmove(0)) か、ページのその場面へのリンクです。</source>
+        <translation>从场景的点击开始：光具座菜单复制的文字 (kosen.mr*24.fmove(0))，或页面中该场景的链接。</translation>
+    </message>
+    <message>
+        <source>保存された測定ノートを、そのウィンドウが保存するのと同じ CSV で FILE に書き出して終わります (&apos;-&apos; なら標準出力)。</source>
+        <translation>把保存的实验记录按其窗口保存的 CSV 格式写入 FILE（“-”表示标准输出），然后结束。</translation>
+    </message>
+    <message>
+        <source>このヘルプを表示して終わります。</source>
+        <translation>显示此帮助并结束。</translation>
+    </message>
+    <message>
+        <source>バージョンを表示して終わります。</source>
+        <translation>显示版本并结束。</translation>
+    </message>
 </context>
 </TS>

@@ -72,6 +72,8 @@ void MainWindow::add_lesson_actions() {
         a->setCheckable(action_state(session_, k.action).checked.has_value());
         lesson_keys_.emplace_back(k.action, a);
     }
+    separator();
+    bench_->addAction(language_action(bench_));
     show_mode();
     auto* away = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(away, &QShortcut::activated, this, [this] {
@@ -169,6 +171,12 @@ void MainWindow::show_lesson(bool activate, bool with_notebook) {
         lesson->activateWindow();
     } else if (opening && isActiveWindow()) {
         activateWindow();  // where the platform gives a new window the keyboard all the same
+    }
+}
+
+void MainWindow::show_lesson_as(const MainWindow& other) {
+    if (other.notebook_window_ && other.notebook_window_->isVisible()) {
+        show_lesson(false, other.notebook_in_sight());
     }
 }
 

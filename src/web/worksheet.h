@@ -8,9 +8,13 @@
 #include <emscripten/val.h>
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "bench/svg.h"
 #include "lesson/captions.h"
+#include "lesson/languages.h"
+#include "lesson/lesson_bar.h"
 #include "lesson/session.h"
 #include "web/bench_canvas.h"
 #include "web/timer.h"
@@ -27,10 +31,15 @@ SvgLook page_svg_look();
 class Worksheet {
   public:
     // The menu's items: the bench's pictures and its link, then the lesson's actions in the
-    // order of its keys (kLessonKeys), from kFirstLessonChoice on.
+    // order of its keys (kLessonKeys), from kFirstLessonChoice on, then the languages (each in
+    // its own words) in the order of kLanguages, from kFirstLanguageChoice on.
     static constexpr int kCopyChoice = 0, kPngChoice = 1, kSvgChoice = 2, kLinkChoice = 3,
                          kFirstLessonChoice = 4;
+    static constexpr int kFirstLanguageChoice =
+        kFirstLessonChoice + static_cast<int>(kLessonKeys.size());
     static LessonAction lesson_action(int choice);
+    // The language of a choice, or null for a choice that is none.
+    static const Language* language(int choice);
 
     // `bench` is the page's bench canvas; the menu and the notice are the shell's.
     explicit Worksheet(emscripten::val bench);
@@ -79,6 +88,9 @@ class Worksheet {
     void say_also(const std::string& text, bool lasting = false);
     void put_away();
 
+    // The menu's words again, in the language the page has changed to.
+    void relabel();
+
     // Takes the menu out of use once the page has stopped.
     void stop();
 
@@ -86,7 +98,8 @@ class Worksheet {
     void paint_picture(Session& s);
     void cancel_press();
 
-    emscripten::val bench_, menu_, notice_;
+    emscripten::val bench_, menu_, notice_, languages_heading_ = emscripten::val::undefined();
+    std::vector<std::string_view> texts_;  // of the menu's items before the languages
     BenchCanvas picture_;
     emscripten::val return_focus_ = emscripten::val::undefined();
     Timer press_timer_{"long_press"};
