@@ -532,13 +532,24 @@ class LightOnTheScreenIsCrisp(PageTest):
             self.assertEqual((source_w, source_h), (width, height))
 
 
+# The bench menu's languages, each in its own words, after the menu's other items.
+LANGUAGES = ["日本語", "English", "Português (Brasil)", "简体中文", "Filipino", "Tiếng Việt",
+             "Español", "한국어", "नेपाली"]
+
+
 class ReaderHearsJapanese(PageTest):
     """What a screen reader hears and a pupil reads, against what the desktop says."""
     language = "ja"
+    tag = "ja"  # the page's lang
     ended = "おわりました。"
     menu = ["絵をコピー", "PNG 画像として保存", "SVG 図として保存", "この場面へのリンクをコピー",
             "像の位置を予想する", "答えを見る", "測定ノートに記録", "測定ノートを開く",
             "スクリーンで探す", "◀ スクリーン", "スクリーン ▶", "上半分をおおう", "下半分をおおう"]
+
+    def setUp(self):
+        super().setUp()
+        # A language the page unpacks is shown a moment after it has started.
+        self.b.wait_for("return document.documentElement.lang === %s" % json.dumps(self.tag))
 
     def before_load(self):
         # The words the bench is painted with.
@@ -569,7 +580,7 @@ class ReaderHearsJapanese(PageTest):
 
     def test_every_control_the_bench_and_the_scene_in_the_pages_language(self):
         self.done = ()
-        self.assertEqual(self.b.js("return document.documentElement.lang"), self.language)
+        self.assertEqual(self.b.js("return document.documentElement.lang"), self.tag)
         said = desktop_words(self.language, self.b.screen(), [])
         shown = self.b.js("""return [...document.querySelectorAll('#client [data-item]')].map(e => {
             const caption = e.tagName === 'INPUT' ? e.nextElementSibling
@@ -587,7 +598,8 @@ class ReaderHearsJapanese(PageTest):
                                  else expected["description"], name)
         self.assertEqual(self.heard("#scene")[0], "status")
         self.assertEqual([e.get_attribute("textContent") for e in
-                          self.b.driver.find_elements(By.CSS_SELECTOR, "[role^=menuitem]")], self.menu)
+                          self.b.driver.find_elements(By.CSS_SELECTOR, "[role^=menuitem]")],
+                         (self.menu or said["menu"]) + LANGUAGES)
 
         # The live region tells the scene after a change, in each case, as the desktop does.
         for clicks, case in [((), "real"), (("smove(0)",) + ("mr",) * 24, "none"),
@@ -618,12 +630,41 @@ class ReaderHearsJapanese(PageTest):
 
 
 class ReaderHearsEnglish(ReaderHearsJapanese):
-    lang, language = "en-US", "en"
+    lang, language, tag = "en-US", "en", "en"
     ended = "The program has ended."
     menu = ["Copy picture", "Save as PNG picture", "Save as SVG drawing", "Copy a link to this scene",
             "Predict the image", "Show the answer", "Record in the notebook", "Open the notebook",
             "Find it on a screen", "◀ Screen", "Screen ▶", "Cover the upper half",
             "Cover the lower half"]
+
+
+# The other languages, followed from the browser's first: the menu's words are the desktop's.
+class ReaderHearsPortuguese(ReaderHearsJapanese):
+    lang, language, tag, ended, menu = "pt-BR", "pt_BR", "pt-BR", "O programa terminou.", None
+
+
+class ReaderHearsChinese(ReaderHearsJapanese):
+    lang, language, tag, ended, menu = "zh-CN", "zh_CN", "zh-CN", "程序已结束。", None
+
+
+class ReaderHearsFilipino(ReaderHearsJapanese):
+    lang, language, tag, ended, menu = "fil", "fil", "fil", "Tapos na ang programa.", None
+
+
+class ReaderHearsVietnamese(ReaderHearsJapanese):
+    lang, language, tag, ended, menu = "vi", "vi", "vi", "Chương trình đã kết thúc.", None
+
+
+class ReaderHearsSpanish(ReaderHearsJapanese):
+    lang, language, tag, ended, menu = "es-ES", "es", "es", "El programa ha terminado.", None
+
+
+class ReaderHearsKorean(ReaderHearsJapanese):
+    lang, language, tag, ended, menu = "ko", "ko", "ko", "끝났습니다.", None
+
+
+class ReaderHearsNepali(ReaderHearsJapanese):
+    lang, language, tag, ended, menu = "ne", "ne", "ne", "कार्यक्रम सकियो।", None
 
 
 SVG, XLINK = "{http://www.w3.org/2000/svg}", "{http://www.w3.org/1999/xlink}href"
