@@ -398,6 +398,8 @@ void Page::language_shown() {
     controls_->relabel(model_);
     worksheet_->relabel();
     lesson_->relabel();
+    // A notice said in the language left is put away, as the desktop's window made again has none.
+    worksheet_->put_away();
     if (sheet_) sheet_->relabel(session_);
     by_id("ended-text")["dataset"].set("aborted", translated(kAborted));
     layout_stale_ = true;

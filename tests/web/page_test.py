@@ -1089,6 +1089,59 @@ def copied_link(b):
           .then(done);""")
 
 
+class LanguagesOnThePage(PageTest):
+    """A language chosen in the bench's menu: every word changes at once while the scene, the
+    prediction and the notebook stay; the choice is kept for the next visit and carried in a
+    copied link, and a link with a language opens in it."""
+
+    KOREAN = 4 + 9 + 7  # the menu's pictures and link, the lesson's nine, then the languages
+
+    def press(self, letter):
+        self.b.key(letter, "Key" + letter.upper(), ord(letter.upper()))
+
+    def shown(self):
+        """Every word on the page a pupil reads or a screen reader says, the menu's but hidden."""
+        return self.b.js("""return document.body.innerText + '\\n' +
+            [...document.querySelectorAll('[aria-label]')].filter(e => !e.closest('[hidden]'))
+              .map(e => e.getAttribute('aria-label')).join('\\n')""")
+
+    def test_a_language_chosen_changes_every_word_and_keeps_the_lesson(self):
+        b = self.b
+        b.item("ml").click()
+        self.press("r")
+        self.press("p")
+        scene, kept = json.loads(b.snapshot()), b.js(STORED)
+        self.assertRegex(self.shown(), "[\u3040-\u30ff]")
+        menu_choice(b, self.KOREAN)
+        b.wait_for("return document.documentElement.lang === 'ko'")
+        self.assertEqual(json.loads(b.snapshot()), scene)
+        self.assertEqual(b.js(STORED), kept)
+        self.assertIn("예상해 보세요", b.js("return document.getElementById('scene').textContent"))
+        shown = self.shown()
+        self.assertIn("초점 거리", shown)
+        # No Japanese left, nor Chinese characters: Korean is written in Hangul alone.
+        self.assertNotRegex(shown, "[\u3040-\u30ff\u4e00-\u9fff]")
+        self.assertEqual(b.js("return localStorage.getItem('korru.language')"), "ko")
+        menu = b.driver.find_elements(By.CSS_SELECTOR, "#bench-menu [role=menuitemradio]")
+        self.assertEqual([m.get_attribute("aria-checked") for m in menu],
+                         ["true" if i == 7 else "false" for i in range(9)])
+        self.assertEqual([m.get_attribute("lang") for m in menu][3], "zh-CN")
+
+        # The copied link carries the language beside the scene; another language in it opens
+        # the same scene in that language.
+        link = copied_link(b)
+        self.assertIn("?lang=ko#", link)
+        b.driver.switch_to.new_window("tab")
+        b.driver.get(link.replace("lang=ko", "lang=vi"))
+        b.wait_for("return !!window.korru && document.documentElement.lang === 'vi'")
+        self.assertEqual(json.loads(b.snapshot()), scene)
+        self.assertIn("Hãy dự đoán", b.js("return document.getElementById('scene').textContent"))
+        # A link without one opens in the language kept from the menu.
+        b.driver.get(link.split("?")[0] + "#" + link.split("#")[1] + "x")
+        b.driver.get(link.split("?")[0] + "#" + link.split("#")[1])
+        b.wait_for("return !!window.korru && document.documentElement.lang === 'ko'")
+
+
 def svg_words(data):
     """An SVG's title and description."""
     svg = ET.fromstring(data)
