@@ -1142,6 +1142,36 @@ class LanguagesOnThePage(PageTest):
         b.wait_for("return !!window.korru && document.documentElement.lang === 'ko'")
 
 
+class CaptionsFitInEveryLanguage(unittest.TestCase):
+    """Each control's caption within its control, in each of the nine languages, on a class's
+    screen and a phone held both ways."""
+
+    OVERFLOWING = """return [...document.querySelectorAll('#client [data-item]')].flatMap(e => {
+        const caption = e.tagName === 'INPUT' ? e.nextElementSibling
+            : e.tagName === 'FIELDSET' ? e.querySelector('legend') : e;
+        const box = (e.tagName === 'INPUT' ? e.parentElement : e).getBoundingClientRect();
+        if (e.tagName === 'CANVAS' || !caption || !caption.textContent.trim()) return [];
+        const range = document.createRange();
+        range.selectNodeContents(caption);
+        const ink = range.getBoundingClientRect();
+        return ink.left < box.left - 0.5 || ink.right > box.right + 0.5
+            ? [[e.dataset.item, caption.textContent, ink.right - box.right]] : [];
+    })"""
+
+    def test_every_language(self):
+        for tag in ("ja", "en", "pt-BR", "zh-CN", "fil", "vi", "es", "ko", "ne"):
+            b = Browser(lang=tag)
+            for w, h, phone in ((1024, 768, False), (844, 390, True), (390, 844, True)):
+                with self.subTest(language=tag, viewport=(w, h)):
+                    b.cdp("Emulation.setDeviceMetricsOverride",
+                          {"width": w, "height": h, "deviceScaleFactor": 2 if phone else 1,
+                           "mobile": phone})
+                    b.load()
+                    b.wait_for("return document.documentElement.lang === %s" % json.dumps(tag))
+                    self.assertEqual(b.js(self.OVERFLOWING), [])
+            b.quit()
+
+
 def svg_words(data):
     """An SVG's title and description."""
     svg = ET.fromstring(data)
