@@ -172,14 +172,6 @@
         <translation>Dibujo SVG (*.svg)</translation>
     </message>
     <message>
-        <source>絵を保存</source>
-        <translation>Guardar dibujo</translation>
-    </message>
-    <message>
-        <source>絵を保存できませんでした: %1</source>
-        <translation>No se pudo guardar el dibujo: %1</translation>
-    </message>
-    <message>
         <source>おわりました。このタブは閉じてかまいません。</source>
         <translation>El programa ha terminado. Puedes cerrar esta pestaña.</translation>
     </message>
@@ -232,28 +224,8 @@
         <translation>No se hizo ninguna marca.</translation>
     </message>
     <message>
-        <source>光源の距離 (マス)</source>
-        <translation>Distancia de la vela (cuadros)</translation>
-    </message>
-    <message>
-        <source>光源の高さ (マス)</source>
-        <translation>Altura de la vela (cuadros)</translation>
-    </message>
-    <message>
-        <source>焦点距離 (マス)</source>
-        <translation>Distancia focal (cuadros)</translation>
-    </message>
-    <message>
-        <source>像の距離 (マス)</source>
-        <translation>Distancia de la imagen (cuadros)</translation>
-    </message>
-    <message>
         <source>像の側</source>
         <translation>Lado de la imagen</translation>
-    </message>
-    <message>
-        <source>像の高さ (マス)</source>
-        <translation>Altura de la imagen (cuadros)</translation>
     </message>
     <message>
         <source>倍率</source>
@@ -320,18 +292,6 @@
         <translation>f = %1 cuadros</translation>
     </message>
     <message>
-        <source>保存された測定ノート %1 が読めません (%2)。今回は測定ノートを保存しません。</source>
-        <translation>El cuaderno guardado en %1 no se puede leer (%2); esta vez el cuaderno no se guarda.</translation>
-    </message>
-    <message>
-        <source>保存された測定ノート %1 は読めず、別の名前にもできません。今回は測定ノートを保存しません。</source>
-        <translation>El cuaderno guardado en %1 no se puede leer ni renombrar; esta vez el cuaderno no se guarda.</translation>
-    </message>
-    <message>
-        <source>保存された測定ノート %1 は読めないため、%2 として残し、新しい測定ノートを始めます。</source>
-        <translation>El cuaderno guardado en %1 no se puede leer: se deja aparte como %2 y empieza un cuaderno nuevo.</translation>
-    </message>
-    <message>
         <source>場面をコピー</source>
         <translation>Copiar la escena</translation>
     </message>
@@ -360,20 +320,8 @@
         <translation>Demasiados clics para copiar la escena.</translation>
     </message>
     <message>
-        <source>像の先ができると思う所をクリックするか Shift+矢印キーで印をつけ、A キーで答えを見ます。</source>
-        <translation>Haz clic donde esperas la punta de la imagen, o mueve la marca con Mayús y las flechas; A muestra la respuesta.</translation>
-    </message>
-    <message>
         <source>記録するのは、答えを見てからにしてください。</source>
         <translation>Mira la respuesta antes de anotar.</translation>
-    </message>
-    <message>
-        <source>記録しました: %1</source>
-        <translation>Anotado: %1</translation>
-    </message>
-    <message>
-        <source>測定ノートを保存できませんでした: %1</source>
-        <translation>No se pudo guardar el cuaderno: %1</translation>
     </message>
     <message>
         <source>測定ノート</source>
@@ -386,10 +334,6 @@
     <message>
         <source>測定の表</source>
         <translation>Tabla de medidas</translation>
-    </message>
-    <message>
-        <source>CSV に書き出す…</source>
-        <translation>Exportar CSV…</translation>
     </message>
     <message>
         <source>表をコピー</source>
@@ -436,14 +380,6 @@
         <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
-        <source>書き出せませんでした: %1</source>
-        <translation>No se pudo escribir %1</translation>
-    </message>
-    <message>
-        <source>画面を横にすると、大きく見えます。</source>
-        <translation>Gira la pantalla para verlo más grande.</translation>
-    </message>
-    <message>
         <source>予想の印は、レンズの%1 %2、光軸の%3 %4 の所にあります。</source>
         <translation>La marca está %2 a la %1 de la lente y %4 %3 del eje.</translation>
     </message>
@@ -468,20 +404,8 @@
         <translation>por debajo</translation>
     </message>
     <message>
-        <source>CSV で保存</source>
-        <translation>Guardar como CSV</translation>
-    </message>
-    <message>
         <source>閉じる</source>
         <translation>Cerrar</translation>
-    </message>
-    <message>
-        <source>保存されていた測定ノートが読めないため、別の名前で残し、新しい測定ノートを始めます。</source>
-        <translation>El cuaderno guardado en este navegador no se puede leer; se guarda aparte con otro nombre y empieza un cuaderno nuevo.</translation>
-    </message>
-    <message>
-        <source>このブラウザーは測定ノートを保存させません。ページを閉じると記録は消えます。</source>
-        <translation>Este navegador no deja a la página guardar el cuaderno: sus filas se pierden al cerrar la página.</translation>
     </message>
     <message>
         <source>%1 行</source>

@@ -172,14 +172,6 @@
         <translation>Guhit na SVG (*.svg)</translation>
     </message>
     <message>
-        <source>絵を保存</source>
-        <translation>I-save ang larawan</translation>
-    </message>
-    <message>
-        <source>絵を保存できませんでした: %1</source>
-        <translation>Hindi na-save ang larawan: %1</translation>
-    </message>
-    <message>
         <source>おわりました。このタブは閉じてかまいません。</source>
         <translation>Tapos na ang programa. Maaari mo nang isara ang tab na ito.</translation>
     </message>
@@ -232,28 +224,8 @@
         <translation>Walang inilagay na marka.</translation>
     </message>
     <message>
-        <source>光源の距離 (マス)</source>
-        <translation>Layo ng kandila (kahon)</translation>
-    </message>
-    <message>
-        <source>光源の高さ (マス)</source>
-        <translation>Taas ng kandila (kahon)</translation>
-    </message>
-    <message>
-        <source>焦点距離 (マス)</source>
-        <translation>Haba ng pokus (kahon)</translation>
-    </message>
-    <message>
-        <source>像の距離 (マス)</source>
-        <translation>Layo ng imahe (kahon)</translation>
-    </message>
-    <message>
         <source>像の側</source>
         <translation>Panig ng imahe</translation>
-    </message>
-    <message>
-        <source>像の高さ (マス)</source>
-        <translation>Taas ng imahe (kahon)</translation>
     </message>
     <message>
         <source>倍率</source>
@@ -320,18 +292,6 @@
         <translation>f = %1 kahon</translation>
     </message>
     <message>
-        <source>保存された測定ノート %1 が読めません (%2)。今回は測定ノートを保存しません。</source>
-        <translation>Hindi mabasa ang kuwadernong nakatago sa %1 (%2); hindi itatago ang kuwaderno ngayon.</translation>
-    </message>
-    <message>
-        <source>保存された測定ノート %1 は読めず、別の名前にもできません。今回は測定ノートを保存しません。</source>
-        <translation>Hindi mabasa ang kuwadernong nakatago sa %1, at hindi rin mapalitan ng pangalan; hindi itatago ang kuwaderno ngayon.</translation>
-    </message>
-    <message>
-        <source>保存された測定ノート %1 は読めないため、%2 として残し、新しい測定ノートを始めます。</source>
-        <translation>Hindi mabasa ang kuwadernong nakatago sa %1: itinabi ito bilang %2, at nagsisimula ang bagong kuwaderno.</translation>
-    </message>
-    <message>
         <source>場面をコピー</source>
         <translation>Kopyahin ang eksena</translation>
     </message>
@@ -360,20 +320,8 @@
         <translation>Napakaraming klik para kopyahin ang eksena.</translation>
     </message>
     <message>
-        <source>像の先ができると思う所をクリックするか Shift+矢印キーで印をつけ、A キーで答えを見ます。</source>
-        <translation>I-klik kung saan sa tingin mo ang dulo ng imahe, o ilipat ang marka gamit ang Shift at mga arrow key; ipinapakita ng A ang sagot.</translation>
-    </message>
-    <message>
         <source>記録するのは、答えを見てからにしてください。</source>
         <translation>Ipakita muna ang sagot bago magtala.</translation>
-    </message>
-    <message>
-        <source>記録しました: %1</source>
-        <translation>Naitala: %1</translation>
-    </message>
-    <message>
-        <source>測定ノートを保存できませんでした: %1</source>
-        <translation>Hindi naitago ang kuwaderno: %1</translation>
     </message>
     <message>
         <source>測定ノート</source>
@@ -386,10 +334,6 @@
     <message>
         <source>測定の表</source>
         <translation>Talaan ng mga sukat</translation>
-    </message>
-    <message>
-        <source>CSV に書き出す…</source>
-        <translation>I-export ang CSV…</translation>
     </message>
     <message>
         <source>表をコピー</source>
@@ -436,14 +380,6 @@
         <translation>Mga file na CSV (*.csv)</translation>
     </message>
     <message>
-        <source>書き出せませんでした: %1</source>
-        <translation>Hindi maisulat ang %1</translation>
-    </message>
-    <message>
-        <source>画面を横にすると、大きく見えます。</source>
-        <translation>Ipahiga ang screen para makita ito nang mas malaki.</translation>
-    </message>
-    <message>
         <source>予想の印は、レンズの%1 %2、光軸の%3 %4 の所にあります。</source>
         <translation>Ang marka ay %2 sa %1 ng lente at %4 sa %3 ng aksis.</translation>
     </message>
@@ -468,20 +404,8 @@
         <translation>ibaba</translation>
     </message>
     <message>
-        <source>CSV で保存</source>
-        <translation>I-save bilang CSV</translation>
-    </message>
-    <message>
         <source>閉じる</source>
         <translation>Isara</translation>
-    </message>
-    <message>
-        <source>保存されていた測定ノートが読めないため、別の名前で残し、新しい測定ノートを始めます。</source>
-        <translation>Hindi mabasa ang kuwadernong nakatago sa browser na ito; itinabi ito sa ibang pangalan, at nagsisimula ang bagong kuwaderno.</translation>
-    </message>
-    <message>
-        <source>このブラウザーは測定ノートを保存させません。ページを閉じると記録は消えます。</source>
-        <translation>Hindi pinapayagan ng browser na ito na itago ng pahina ang kuwaderno: mawawala ang mga hanay kapag isinara ang pahina.</translation>
     </message>
     <message>
         <source>%1 行</source>

@@ -172,14 +172,6 @@
         <translation>SVG 도면 (*.svg)</translation>
     </message>
     <message>
-        <source>絵を保存</source>
-        <translation>그림 저장</translation>
-    </message>
-    <message>
-        <source>絵を保存できませんでした: %1</source>
-        <translation>그림을 저장하지 못했습니다: %1</translation>
-    </message>
-    <message>
         <source>おわりました。このタブは閉じてかまいません。</source>
         <translation>끝났습니다. 이 탭을 닫아도 됩니다.</translation>
     </message>
@@ -232,28 +224,8 @@
         <translation>예상 표시를 하지 않았습니다.</translation>
     </message>
     <message>
-        <source>光源の距離 (マス)</source>
-        <translation>물체 거리 (칸)</translation>
-    </message>
-    <message>
-        <source>光源の高さ (マス)</source>
-        <translation>촛불 높이 (칸)</translation>
-    </message>
-    <message>
-        <source>焦点距離 (マス)</source>
-        <translation>초점 거리 (칸)</translation>
-    </message>
-    <message>
-        <source>像の距離 (マス)</source>
-        <translation>상 거리 (칸)</translation>
-    </message>
-    <message>
         <source>像の側</source>
         <translation>상의 위치</translation>
-    </message>
-    <message>
-        <source>像の高さ (マス)</source>
-        <translation>상의 높이 (칸)</translation>
     </message>
     <message>
         <source>倍率</source>
@@ -320,18 +292,6 @@
         <translation>f = %1칸</translation>
     </message>
     <message>
-        <source>保存された測定ノート %1 が読めません (%2)。今回は測定ノートを保存しません。</source>
-        <translation>저장된 측정 노트 %1을(를) 읽을 수 없습니다 (%2). 이번에는 측정 노트를 저장하지 않습니다.</translation>
-    </message>
-    <message>
-        <source>保存された測定ノート %1 は読めず、別の名前にもできません。今回は測定ノートを保存しません。</source>
-        <translation>저장된 측정 노트 %1을(를) 읽을 수 없고 이름을 바꿀 수도 없습니다. 이번에는 측정 노트를 저장하지 않습니다.</translation>
-    </message>
-    <message>
-        <source>保存された測定ノート %1 は読めないため、%2 として残し、新しい測定ノートを始めます。</source>
-        <translation>저장된 측정 노트 %1을(를) 읽을 수 없어 %2(으)로 남기고 새 측정 노트를 시작합니다.</translation>
-    </message>
-    <message>
         <source>場面をコピー</source>
         <translation>장면 복사</translation>
     </message>
@@ -360,20 +320,8 @@
         <translation>클릭이 너무 많아 장면을 복사할 수 없습니다.</translation>
     </message>
     <message>
-        <source>像の先ができると思う所をクリックするか Shift+矢印キーで印をつけ、A キーで答えを見ます。</source>
-        <translation>상의 끝이 생길 것 같은 곳을 클릭하거나 Shift+화살표 키로 표시하고, A 키로 답을 봅니다.</translation>
-    </message>
-    <message>
         <source>記録するのは、答えを見てからにしてください。</source>
         <translation>답을 본 다음에 기록하세요.</translation>
-    </message>
-    <message>
-        <source>記録しました: %1</source>
-        <translation>기록했습니다: %1</translation>
-    </message>
-    <message>
-        <source>測定ノートを保存できませんでした: %1</source>
-        <translation>측정 노트를 저장하지 못했습니다: %1</translation>
     </message>
     <message>
         <source>測定ノート</source>
@@ -386,10 +334,6 @@
     <message>
         <source>測定の表</source>
         <translation>측정 표</translation>
-    </message>
-    <message>
-        <source>CSV に書き出す…</source>
-        <translation>CSV로 내보내기…</translation>
     </message>
     <message>
         <source>表をコピー</source>
@@ -436,14 +380,6 @@
         <translation>CSV 파일 (*.csv)</translation>
     </message>
     <message>
-        <source>書き出せませんでした: %1</source>
-        <translation>쓰지 못했습니다: %1</translation>
-    </message>
-    <message>
-        <source>画面を横にすると、大きく見えます。</source>
-        <translation>화면을 가로로 돌리면 크게 보입니다.</translation>
-    </message>
-    <message>
         <source>予想の印は、レンズの%1 %2、光軸の%3 %4 の所にあります。</source>
         <translation>예상 표시는 렌즈 %1 %2, 광축 %3 %4에 있습니다.</translation>
     </message>
@@ -468,20 +404,8 @@
         <translation>아래</translation>
     </message>
     <message>
-        <source>CSV で保存</source>
-        <translation>CSV로 저장</translation>
-    </message>
-    <message>
         <source>閉じる</source>
         <translation>닫기</translation>
-    </message>
-    <message>
-        <source>保存されていた測定ノートが読めないため、別の名前で残し、新しい測定ノートを始めます。</source>
-        <translation>저장되어 있던 측정 노트를 읽을 수 없어 다른 이름으로 남기고 새 측정 노트를 시작합니다.</translation>
-    </message>
-    <message>
-        <source>このブラウザーは測定ノートを保存させません。ページを閉じると記録は消えます。</source>
-        <translation>이 브라우저는 측정 노트를 저장하지 못하게 합니다. 페이지를 닫으면 기록이 사라집니다.</translation>
     </message>
     <message>
         <source>%1 行</source>

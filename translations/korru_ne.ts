@@ -172,14 +172,6 @@
         <translation>SVG रेखाचित्र (*.svg)</translation>
     </message>
     <message>
-        <source>絵を保存</source>
-        <translation>चित्र सेभ गर्नुहोस्</translation>
-    </message>
-    <message>
-        <source>絵を保存できませんでした: %1</source>
-        <translation>चित्र सेभ गर्न सकिएन: %1</translation>
-    </message>
-    <message>
         <source>おわりました。このタブは閉じてかまいません。</source>
         <translation>कार्यक्रम सकियो। यो ट्याब बन्द गर्न सक्नुहुन्छ।</translation>
     </message>
@@ -232,28 +224,8 @@
         <translation>कुनै चिनो लगाइएन।</translation>
     </message>
     <message>
-        <source>光源の距離 (マス)</source>
-        <translation>मैनबत्तीको दूरी (कोठा)</translation>
-    </message>
-    <message>
-        <source>光源の高さ (マス)</source>
-        <translation>मैनबत्तीको उचाइ (कोठा)</translation>
-    </message>
-    <message>
-        <source>焦点距離 (マス)</source>
-        <translation>फोकल लम्बाइ (कोठा)</translation>
-    </message>
-    <message>
-        <source>像の距離 (マス)</source>
-        <translation>प्रतिबिम्बको दूरी (कोठा)</translation>
-    </message>
-    <message>
         <source>像の側</source>
         <translation>प्रतिबिम्बको पट्टि</translation>
-    </message>
-    <message>
-        <source>像の高さ (マス)</source>
-        <translation>प्रतिबिम्बको उचाइ (कोठा)</translation>
     </message>
     <message>
         <source>倍率</source>
@@ -320,18 +292,6 @@
         <translation>f = %1 कोठा</translation>
     </message>
     <message>
-        <source>保存された測定ノート %1 が読めません (%2)。今回は測定ノートを保存しません。</source>
-        <translation>%1 मा राखिएको नोटबुक पढ्न सकिएन (%2); यस पटक नोटबुक राखिँदैन।</translation>
-    </message>
-    <message>
-        <source>保存された測定ノート %1 は読めず、別の名前にもできません。今回は測定ノートを保存しません。</source>
-        <translation>%1 मा राखिएको नोटबुक पढ्न सकिएन, नाम पनि बदल्न सकिएन; यस पटक नोटबुक राखिँदैन।</translation>
-    </message>
-    <message>
-        <source>保存された測定ノート %1 は読めないため、%2 として残し、新しい測定ノートを始めます。</source>
-        <translation>%1 मा राखिएको नोटबुक पढ्न सकिएन: यसलाई %2 नाममा छुट्टै राखियो, र नयाँ नोटबुक सुरु हुन्छ।</translation>
-    </message>
-    <message>
         <source>場面をコピー</source>
         <translation>दृश्य कपी गर्नुहोस्</translation>
     </message>
@@ -360,20 +320,8 @@
         <translation>क्लिक धेरै भएकाले दृश्य कपी गर्न सकिँदैन।</translation>
     </message>
     <message>
-        <source>像の先ができると思う所をクリックするか Shift+矢印キーで印をつけ、A キーで答えを見ます。</source>
-        <translation>प्रतिबिम्बको टुप्पो बन्ला भन्ने ठाउँमा क्लिक गर्नुहोस्, वा Shift र तीर कुञ्जीले चिनो सार्नुहोस्; A ले उत्तर देखाउँछ।</translation>
-    </message>
-    <message>
         <source>記録するのは、答えを見てからにしてください。</source>
         <translation>लेख्नुअघि उत्तर हेर्नुहोस्।</translation>
-    </message>
-    <message>
-        <source>記録しました: %1</source>
-        <translation>लेखियो: %1</translation>
-    </message>
-    <message>
-        <source>測定ノートを保存できませんでした: %1</source>
-        <translation>नोटबुक राख्न सकिएन: %1</translation>
     </message>
     <message>
         <source>測定ノート</source>
@@ -386,10 +334,6 @@
     <message>
         <source>測定の表</source>
         <translation>नापको तालिका</translation>
-    </message>
-    <message>
-        <source>CSV に書き出す…</source>
-        <translation>CSV निर्यात…</translation>
     </message>
     <message>
         <source>表をコピー</source>
@@ -436,14 +380,6 @@
         <translation>CSV फाइल (*.csv)</translation>
     </message>
     <message>
-        <source>書き出せませんでした: %1</source>
-        <translation>%1 लेख्न सकिएन</translation>
-    </message>
-    <message>
-        <source>画面を横にすると、大きく見えます。</source>
-        <translation>ठूलो देख्न स्क्रिन तेर्सो पार्नुहोस्।</translation>
-    </message>
-    <message>
         <source>予想の印は、レンズの%1 %2、光軸の%3 %4 の所にあります。</source>
         <translation>चिनो लेन्सको %2 %1, अक्षभन्दा %4 %3 छ।</translation>
     </message>
@@ -468,20 +404,8 @@
         <translation>तल</translation>
     </message>
     <message>
-        <source>CSV で保存</source>
-        <translation>CSV मा सेभ गर्नुहोस्</translation>
-    </message>
-    <message>
         <source>閉じる</source>
         <translation>बन्द गर्नुहोस्</translation>
-    </message>
-    <message>
-        <source>保存されていた測定ノートが読めないため、別の名前で残し、新しい測定ノートを始めます。</source>
-        <translation>यो ब्राउजरमा राखिएको नोटबुक पढ्न सकिएन; यसलाई अर्को नाममा छुट्टै राखियो, र नयाँ नोटबुक सुरु हुन्छ।</translation>
-    </message>
-    <message>
-        <source>このブラウザーは測定ノートを保存させません。ページを閉じると記録は消えます。</source>
-        <translation>यो ब्राउजरले पृष्ठलाई नोटबुक राख्न दिँदैन: पृष्ठ बन्द गर्दा पङ्क्तिहरू हराउँछन्।</translation>
     </message>
     <message>
         <source>%1 行</source>

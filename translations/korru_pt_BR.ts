@@ -172,14 +172,6 @@
         <translation>Desenho SVG (*.svg)</translation>
     </message>
     <message>
-        <source>絵を保存</source>
-        <translation>Salvar figura</translation>
-    </message>
-    <message>
-        <source>絵を保存できませんでした: %1</source>
-        <translation>Não foi possível salvar a figura: %1</translation>
-    </message>
-    <message>
         <source>おわりました。このタブは閉じてかまいません。</source>
         <translation>O programa terminou. Você pode fechar esta aba.</translation>
     </message>
@@ -232,28 +224,8 @@
         <translation>Nenhuma marca foi feita.</translation>
     </message>
     <message>
-        <source>光源の距離 (マス)</source>
-        <translation>Distância da vela (quadrados)</translation>
-    </message>
-    <message>
-        <source>光源の高さ (マス)</source>
-        <translation>Altura da vela (quadrados)</translation>
-    </message>
-    <message>
-        <source>焦点距離 (マス)</source>
-        <translation>Distância focal (quadrados)</translation>
-    </message>
-    <message>
-        <source>像の距離 (マス)</source>
-        <translation>Distância da imagem (quadrados)</translation>
-    </message>
-    <message>
         <source>像の側</source>
         <translation>Lado da imagem</translation>
-    </message>
-    <message>
-        <source>像の高さ (マス)</source>
-        <translation>Altura da imagem (quadrados)</translation>
     </message>
     <message>
         <source>倍率</source>
@@ -320,18 +292,6 @@
         <translation>f = %1 quadrados</translation>
     </message>
     <message>
-        <source>保存された測定ノート %1 が読めません (%2)。今回は測定ノートを保存しません。</source>
-        <translation>O caderno guardado em %1 não pode ser lido (%2); desta vez o caderno não será guardado.</translation>
-    </message>
-    <message>
-        <source>保存された測定ノート %1 は読めず、別の名前にもできません。今回は測定ノートを保存しません。</source>
-        <translation>O caderno guardado em %1 não pode ser lido nem renomeado; desta vez o caderno não será guardado.</translation>
-    </message>
-    <message>
-        <source>保存された測定ノート %1 は読めないため、%2 として残し、新しい測定ノートを始めます。</source>
-        <translation>O caderno guardado em %1 não pode ser lido: ele foi deixado de lado como %2, e um novo caderno começa.</translation>
-    </message>
-    <message>
         <source>場面をコピー</source>
         <translation>Copiar a cena</translation>
     </message>
@@ -360,20 +320,8 @@
         <translation>Cliques demais para copiar a cena.</translation>
     </message>
     <message>
-        <source>像の先ができると思う所をクリックするか Shift+矢印キーで印をつけ、A キーで答えを見ます。</source>
-        <translation>Clique onde você espera a ponta da imagem, ou mova a marca com Shift e as setas; A mostra a resposta.</translation>
-    </message>
-    <message>
         <source>記録するのは、答えを見てからにしてください。</source>
         <translation>Mostre a resposta antes de registrar.</translation>
-    </message>
-    <message>
-        <source>記録しました: %1</source>
-        <translation>Registrado: %1</translation>
-    </message>
-    <message>
-        <source>測定ノートを保存できませんでした: %1</source>
-        <translation>Não foi possível guardar o caderno: %1</translation>
     </message>
     <message>
         <source>測定ノート</source>
@@ -386,10 +334,6 @@
     <message>
         <source>測定の表</source>
         <translation>Tabela de medidas</translation>
-    </message>
-    <message>
-        <source>CSV に書き出す…</source>
-        <translation>Exportar CSV…</translation>
     </message>
     <message>
         <source>表をコピー</source>
@@ -436,14 +380,6 @@
         <translation>Arquivos CSV (*.csv)</translation>
     </message>
     <message>
-        <source>書き出せませんでした: %1</source>
-        <translation>Não foi possível gravar %1</translation>
-    </message>
-    <message>
-        <source>画面を横にすると、大きく見えます。</source>
-        <translation>Gire a tela para vê-la maior.</translation>
-    </message>
-    <message>
         <source>予想の印は、レンズの%1 %2、光軸の%3 %4 の所にあります。</source>
         <translation>A marca está %2 à %1 da lente e %4 %3 do eixo.</translation>
     </message>
@@ -468,20 +404,8 @@
         <translation>abaixo</translation>
     </message>
     <message>
-        <source>CSV で保存</source>
-        <translation>Salvar como CSV</translation>
-    </message>
-    <message>
         <source>閉じる</source>
         <translation>Fechar</translation>
-    </message>
-    <message>
-        <source>保存されていた測定ノートが読めないため、別の名前で残し、新しい測定ノートを始めます。</source>
-        <translation>O caderno guardado neste navegador não pode ser lido; ele foi guardado com outro nome, e um novo caderno começa.</translation>
-    </message>
-    <message>
-        <source>このブラウザーは測定ノートを保存させません。ページを閉じると記録は消えます。</source>
-        <translation>Este navegador não deixa a página guardar o caderno: as linhas somem quando a página é fechada.</translation>
     </message>
     <message>
         <source>%1 行</source>

@@ -172,14 +172,6 @@
         <translation>Hình vẽ SVG (*.svg)</translation>
     </message>
     <message>
-        <source>絵を保存</source>
-        <translation>Lưu hình</translation>
-    </message>
-    <message>
-        <source>絵を保存できませんでした: %1</source>
-        <translation>Không lưu được hình: %1</translation>
-    </message>
-    <message>
         <source>おわりました。このタブは閉じてかまいません。</source>
         <translation>Chương trình đã kết thúc. Có thể đóng thẻ này.</translation>
     </message>
@@ -232,28 +224,8 @@
         <translation>Chưa đánh dấu.</translation>
     </message>
     <message>
-        <source>光源の距離 (マス)</source>
-        <translation>Khoảng cách vật (ô)</translation>
-    </message>
-    <message>
-        <source>光源の高さ (マス)</source>
-        <translation>Chiều cao vật (ô)</translation>
-    </message>
-    <message>
-        <source>焦点距離 (マス)</source>
-        <translation>Tiêu cự (ô)</translation>
-    </message>
-    <message>
-        <source>像の距離 (マス)</source>
-        <translation>Khoảng cách ảnh (ô)</translation>
-    </message>
-    <message>
         <source>像の側</source>
         <translation>Phía của ảnh</translation>
-    </message>
-    <message>
-        <source>像の高さ (マス)</source>
-        <translation>Chiều cao ảnh (ô)</translation>
     </message>
     <message>
         <source>倍率</source>
@@ -320,18 +292,6 @@
         <translation>f = %1 ô</translation>
     </message>
     <message>
-        <source>保存された測定ノート %1 が読めません (%2)。今回は測定ノートを保存しません。</source>
-        <translation>Không đọc được sổ đo đã lưu ở %1 (%2); lần này sổ đo không được lưu.</translation>
-    </message>
-    <message>
-        <source>保存された測定ノート %1 は読めず、別の名前にもできません。今回は測定ノートを保存しません。</source>
-        <translation>Không đọc được sổ đo đã lưu ở %1, cũng không đổi tên được; lần này sổ đo không được lưu.</translation>
-    </message>
-    <message>
-        <source>保存された測定ノート %1 は読めないため、%2 として残し、新しい測定ノートを始めます。</source>
-        <translation>Không đọc được sổ đo đã lưu ở %1: giữ lại với tên %2 và bắt đầu sổ đo mới.</translation>
-    </message>
-    <message>
         <source>場面をコピー</source>
         <translation>Chép cảnh</translation>
     </message>
@@ -360,20 +320,8 @@
         <translation>Quá nhiều cú nhấp nên không chép được cảnh.</translation>
     </message>
     <message>
-        <source>像の先ができると思う所をクリックするか Shift+矢印キーで印をつけ、A キーで答えを見ます。</source>
-        <translation>Nhấp vào chỗ bạn nghĩ đầu của ảnh sẽ hiện ra, hoặc dời dấu bằng Shift và phím mũi tên; phím A để xem đáp án.</translation>
-    </message>
-    <message>
         <source>記録するのは、答えを見てからにしてください。</source>
         <translation>Hãy xem đáp án trước khi ghi.</translation>
-    </message>
-    <message>
-        <source>記録しました: %1</source>
-        <translation>Đã ghi: %1</translation>
-    </message>
-    <message>
-        <source>測定ノートを保存できませんでした: %1</source>
-        <translation>Không lưu được sổ đo: %1</translation>
     </message>
     <message>
         <source>測定ノート</source>
@@ -386,10 +334,6 @@
     <message>
         <source>測定の表</source>
         <translation>Bảng số đo</translation>
-    </message>
-    <message>
-        <source>CSV に書き出す…</source>
-        <translation>Xuất CSV…</translation>
     </message>
     <message>
         <source>表をコピー</source>
@@ -436,14 +380,6 @@
         <translation>Tệp CSV (*.csv)</translation>
     </message>
     <message>
-        <source>書き出せませんでした: %1</source>
-        <translation>Không ghi được %1</translation>
-    </message>
-    <message>
-        <source>画面を横にすると、大きく見えます。</source>
-        <translation>Xoay ngang màn hình để thấy lớn hơn.</translation>
-    </message>
-    <message>
         <source>予想の印は、レンズの%1 %2、光軸の%3 %4 の所にあります。</source>
         <translation>Dấu ở bên %1 thấu kính %2, phía %3 trục chính %4.</translation>
     </message>
@@ -468,20 +404,8 @@
         <translation>dưới</translation>
     </message>
     <message>
-        <source>CSV で保存</source>
-        <translation>Lưu thành CSV</translation>
-    </message>
-    <message>
         <source>閉じる</source>
         <translation>Đóng</translation>
-    </message>
-    <message>
-        <source>保存されていた測定ノートが読めないため、別の名前で残し、新しい測定ノートを始めます。</source>
-        <translation>Không đọc được sổ đo lưu trong trình duyệt này; nó được giữ lại dưới tên khác và bắt đầu sổ đo mới.</translation>
-    </message>
-    <message>
-        <source>このブラウザーは測定ノートを保存させません。ページを閉じると記録は消えます。</source>
-        <translation>Trình duyệt này không cho trang lưu sổ đo: các dòng sẽ mất khi đóng trang.</translation>
     </message>
     <message>
         <source>%1 行</source>

@@ -172,14 +172,6 @@
         <translation>SVG 图 (*.svg)</translation>
     </message>
     <message>
-        <source>絵を保存</source>
-        <translation>保存图片</translation>
-    </message>
-    <message>
-        <source>絵を保存できませんでした: %1</source>
-        <translation>无法保存图片：%1</translation>
-    </message>
-    <message>
         <source>おわりました。このタブは閉じてかまいません。</source>
         <translation>程序已结束。可以关闭此标签页。</translation>
     </message>
@@ -232,28 +224,8 @@
         <translation>没有做标记。</translation>
     </message>
     <message>
-        <source>光源の距離 (マス)</source>
-        <translation>物距 (格)</translation>
-    </message>
-    <message>
-        <source>光源の高さ (マス)</source>
-        <translation>蜡烛高度 (格)</translation>
-    </message>
-    <message>
-        <source>焦点距離 (マス)</source>
-        <translation>焦距 (格)</translation>
-    </message>
-    <message>
-        <source>像の距離 (マス)</source>
-        <translation>像距 (格)</translation>
-    </message>
-    <message>
         <source>像の側</source>
         <translation>像的位置</translation>
-    </message>
-    <message>
-        <source>像の高さ (マス)</source>
-        <translation>像高 (格)</translation>
     </message>
     <message>
         <source>倍率</source>
@@ -320,18 +292,6 @@
         <translation>f = %1 格</translation>
     </message>
     <message>
-        <source>保存された測定ノート %1 が読めません (%2)。今回は測定ノートを保存しません。</source>
-        <translation>无法读取保存的实验记录 %1 (%2)。这次不保存实验记录。</translation>
-    </message>
-    <message>
-        <source>保存された測定ノート %1 は読めず、別の名前にもできません。今回は測定ノートを保存しません。</source>
-        <translation>无法读取保存的实验记录 %1，也无法改名。这次不保存实验记录。</translation>
-    </message>
-    <message>
-        <source>保存された測定ノート %1 は読めないため、%2 として残し、新しい測定ノートを始めます。</source>
-        <translation>无法读取保存的实验记录 %1，已改名保留为 %2，开始新的实验记录。</translation>
-    </message>
-    <message>
         <source>場面をコピー</source>
         <translation>复制场景</translation>
     </message>
@@ -360,20 +320,8 @@
         <translation>点击太多，无法复制场景。</translation>
     </message>
     <message>
-        <source>像の先ができると思う所をクリックするか Shift+矢印キーで印をつけ、A キーで答えを見ます。</source>
-        <translation>点击你认为像的顶端会出现的位置，或用 Shift+方向键做标记，按 A 键看答案。</translation>
-    </message>
-    <message>
         <source>記録するのは、答えを見てからにしてください。</source>
         <translation>请先看答案再记录。</translation>
-    </message>
-    <message>
-        <source>記録しました: %1</source>
-        <translation>已记录：%1</translation>
-    </message>
-    <message>
-        <source>測定ノートを保存できませんでした: %1</source>
-        <translation>无法保存实验记录：%1</translation>
     </message>
     <message>
         <source>測定ノート</source>
@@ -386,10 +334,6 @@
     <message>
         <source>測定の表</source>
         <translation>测量表</translation>
-    </message>
-    <message>
-        <source>CSV に書き出す…</source>
-        <translation>导出 CSV…</translation>
     </message>
     <message>
         <source>表をコピー</source>
@@ -436,14 +380,6 @@
         <translation>CSV 文件 (*.csv)</translation>
     </message>
     <message>
-        <source>書き出せませんでした: %1</source>
-        <translation>无法写入：%1</translation>
-    </message>
-    <message>
-        <source>画面を横にすると、大きく見えます。</source>
-        <translation>把屏幕横过来，可以看得更大。</translation>
-    </message>
-    <message>
         <source>予想の印は、レンズの%1 %2、光軸の%3 %4 の所にあります。</source>
         <translation>标记在透镜%1 %2、主光轴%3 %4 处。</translation>
     </message>
@@ -468,20 +404,8 @@
         <translation>下方</translation>
     </message>
     <message>
-        <source>CSV で保存</source>
-        <translation>保存为 CSV</translation>
-    </message>
-    <message>
         <source>閉じる</source>
         <translation>关闭</translation>
-    </message>
-    <message>
-        <source>保存されていた測定ノートが読めないため、別の名前で残し、新しい測定ノートを始めます。</source>
-        <translation>无法读取此浏览器中保存的实验记录，已用别的名字保留，开始新的实验记录。</translation>
-    </message>
-    <message>
-        <source>このブラウザーは測定ノートを保存させません。ページを閉じると記録は消えます。</source>
-        <translation>此浏览器不允许保存实验记录。关闭页面后记录会消失。</translation>
     </message>
     <message>
         <source>%1 行</source>
