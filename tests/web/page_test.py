@@ -1213,7 +1213,8 @@ class ALessonToKeep(PageTest):
             self.b.item(c).click()
         link = copied_link(self.b)
         page, scene = link.split("#", 1)
-        self.assertEqual(page, "file://" + os.path.abspath(PAGE))
+        # The page, in the language it shows.
+        self.assertEqual(page, "file://" + os.path.abspath(PAGE) + "?lang=ja")
         self.assertIn(scene[:30], notice(self.b))  # said, as copied
         # Opened in another window of another size: the window the clicks make there.
         self.b.driver.get("about:blank")
@@ -1857,7 +1858,7 @@ class TheExperiment(BenchPictures):
         self.assertIn([str(ACTIONS["cover_lower"]), "false"], pressed)
         # The menu ticks the same: the experiment, the upper cover, not the lower.
         ticks = self.b.js("return [...document.querySelectorAll('#bench-menu [role^=menuitem]')]"
-                          ".slice(8).map(i => i.getAttribute('aria-checked'))")
+                          ".slice(8, 13).map(i => i.getAttribute('aria-checked'))")
         self.assertEqual(ticks, ["true", None, None, "true", "false"])
         link = copied_link(self.b)
         self.b.driver.get("about:blank")
@@ -2013,8 +2014,8 @@ class RunTimeErrors(unittest.TestCase):
 class OfflineFromAFile(unittest.TestCase):
     def test_the_one_file_works_with_no_network_and_asks_for_nothing(self):
         # A download for a school's slow network: the whole program, the lesson and the
-        # experiment's optics in half a megabyte.
-        self.assertLessEqual(os.path.getsize(PAGE), 512 * 1024)
+        # experiment's optics in half a megabyte, and nine languages in 60 KB more.
+        self.assertLessEqual(os.path.getsize(PAGE), (512 + 60) * 1024)
         b = Browser(offline=True)
         self.addCleanup(b.quit)
         b.load()
