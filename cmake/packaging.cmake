@@ -127,9 +127,12 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# The libraries come from dpkg-shlibdeps; the window's Japanese font and the toolkit's Japanese
-# catalogue (the words of its dialogs) are no libraries, so they are named.
+# The libraries come from dpkg-shlibdeps; the window's fonts and the toolkit's catalogues (the
+# words of its dialogs) are no libraries, so they are named: the Japanese Gothic face, and
+# Debian's Noto faces for Chinese and Korean (fonts-noto-cjk) and for Vietnamese and Nepali's
+# Devanagari (fonts-noto-core).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-ipafont-gothic, fonts-noto-cjk, fonts-noto-core, qt6-translations-l10n")
 set(CPACK_SOURCE_GENERATOR "")
 include(CPack)

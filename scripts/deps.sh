@@ -6,8 +6,11 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
+# The fonts are the window's: Japanese, and Debian's Noto faces for Chinese, Korean, Vietnamese
+# and Nepali (Devanagari).
 packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-svg-dev qt6-l10n-tools libgtest-dev libbenchmark-dev
-          fonts-ipafont-gothic qt6-translations-l10n xvfb xauth dpkg-dev file)
+          fonts-ipafont-gothic fonts-noto-cjk fonts-noto-core qt6-translations-l10n xvfb xauth
+          dpkg-dev file)
 # The web page's build (scripts/web.sh, through --web) needs only these.
 web=(cmake ninja-build emscripten nodejs)
 # Its tests drive real browsers: Chromium; WebKit's MiniBrowser through WebKitWebDriver, in a

@@ -172,14 +172,6 @@
         <translation>SVG drawing (*.svg)</translation>
     </message>
     <message>
-        <source>絵を保存</source>
-        <translation>Save picture</translation>
-    </message>
-    <message>
-        <source>絵を保存できませんでした: %1</source>
-        <translation>The picture could not be saved: %1</translation>
-    </message>
-    <message>
         <source>おわりました。このタブは閉じてかまいません。</source>
         <translation>The program has ended. You may close this tab.</translation>
     </message>
@@ -232,28 +224,8 @@
         <translation>No mark was made.</translation>
     </message>
     <message>
-        <source>光源の距離 (マス)</source>
-        <translation>Candle distance (squares)</translation>
-    </message>
-    <message>
-        <source>光源の高さ (マス)</source>
-        <translation>Candle height (squares)</translation>
-    </message>
-    <message>
-        <source>焦点距離 (マス)</source>
-        <translation>Focal length (squares)</translation>
-    </message>
-    <message>
-        <source>像の距離 (マス)</source>
-        <translation>Image distance (squares)</translation>
-    </message>
-    <message>
         <source>像の側</source>
         <translation>Image side</translation>
-    </message>
-    <message>
-        <source>像の高さ (マス)</source>
-        <translation>Image height (squares)</translation>
     </message>
     <message>
         <source>倍率</source>
@@ -320,18 +292,6 @@
         <translation>f = %1 squares</translation>
     </message>
     <message>
-        <source>保存された測定ノート %1 が読めません (%2)。今回は測定ノートを保存しません。</source>
-        <translation>The notebook kept in %1 cannot be read (%2); this time the notebook is not kept.</translation>
-    </message>
-    <message>
-        <source>保存された測定ノート %1 は読めず、別の名前にもできません。今回は測定ノートを保存しません。</source>
-        <translation>The notebook kept in %1 cannot be read, nor renamed; this time the notebook is not kept.</translation>
-    </message>
-    <message>
-        <source>保存された測定ノート %1 は読めないため、%2 として残し、新しい測定ノートを始めます。</source>
-        <translation>The notebook kept in %1 cannot be read: it is set aside as %2, and a new notebook begins.</translation>
-    </message>
-    <message>
         <source>場面をコピー</source>
         <translation>Copy the scene</translation>
     </message>
@@ -360,20 +320,8 @@
         <translation>Too many clicks to copy the scene.</translation>
     </message>
     <message>
-        <source>像の先ができると思う所をクリックするか Shift+矢印キーで印をつけ、A キーで答えを見ます。</source>
-        <translation>Click where you expect the tip of the image, or move the mark with Shift and the arrow keys; A shows the answer.</translation>
-    </message>
-    <message>
         <source>記録するのは、答えを見てからにしてください。</source>
         <translation>Show the answer before recording.</translation>
-    </message>
-    <message>
-        <source>記録しました: %1</source>
-        <translation>Recorded: %1</translation>
-    </message>
-    <message>
-        <source>測定ノートを保存できませんでした: %1</source>
-        <translation>The notebook could not be kept: %1</translation>
     </message>
     <message>
         <source>測定ノート</source>
@@ -386,10 +334,6 @@
     <message>
         <source>測定の表</source>
         <translation>Table of measurements</translation>
-    </message>
-    <message>
-        <source>CSV に書き出す…</source>
-        <translation>Export CSV…</translation>
     </message>
     <message>
         <source>表をコピー</source>
@@ -436,14 +380,6 @@
         <translation>CSV files (*.csv)</translation>
     </message>
     <message>
-        <source>書き出せませんでした: %1</source>
-        <translation>Could not write %1</translation>
-    </message>
-    <message>
-        <source>画面を横にすると、大きく見えます。</source>
-        <translation>Turn the screen sideways to see it larger.</translation>
-    </message>
-    <message>
         <source>予想の印は、レンズの%1 %2、光軸の%3 %4 の所にあります。</source>
         <translation>The mark is %2 %1 of the lens and %4 %3 the axis.</translation>
     </message>
@@ -468,20 +404,8 @@
         <translation>below</translation>
     </message>
     <message>
-        <source>CSV で保存</source>
-        <translation>Save as CSV</translation>
-    </message>
-    <message>
         <source>閉じる</source>
         <translation>Close</translation>
-    </message>
-    <message>
-        <source>保存されていた測定ノートが読めないため、別の名前で残し、新しい測定ノートを始めます。</source>
-        <translation>The notebook kept in this browser cannot be read; it is kept aside under another name, and a new notebook begins.</translation>
-    </message>
-    <message>
-        <source>このブラウザーは測定ノートを保存させません。ページを閉じると記録は消えます。</source>
-        <translation>This browser does not let the page keep the notebook: its rows go when the page is closed.</translation>
     </message>
     <message>
         <source>%1 行</source>
@@ -585,7 +509,7 @@
     </message>
     <message>
         <source>ブラウザーのエラー %1</source>
-        <translation>the browser's error %1</translation>
+        <translation>the browser&apos;s error %1</translation>
     </message>
     <message>
         <source>像の先ができると思う所をクリックかタップするか、Shift+矢印キーで印をつけ、「答えを見る」で答えを見ます。</source>
@@ -878,6 +802,38 @@
     <message>
         <source>終わらない</source>
         <translation>Stay</translation>
+    </message>
+    <message>
+        <source>言語</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>光学台の上で、薄い凸レンズが光源の像をつくります。</source>
+        <translation>A thin convex lens forms the image of a candle on an optical bench.</translation>
+    </message>
+    <message>
+        <source>使い方: %1 [オプション]</source>
+        <translation>Usage: %1 [options]</translation>
+    </message>
+    <message>
+        <source>オプション:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>場面のクリックから始めます。光学台のメニューがコピーする文字列 (kosen.mr*24.fmove(0)) か、ページのその場面へのリンクです。</source>
+        <translation>Start with the clicks of a scene, as the bench&apos;s menu copies it (kosen.mr*24.fmove(0)), or the page&apos;s link to one.</translation>
+    </message>
+    <message>
+        <source>保存された測定ノートを、そのウィンドウが保存するのと同じ CSV で FILE に書き出して終わります (&apos;-&apos; なら標準出力)。</source>
+        <translation>Write the kept notebook as the CSV its window saves to FILE (&apos;-&apos; for standard output) and exit.</translation>
+    </message>
+    <message>
+        <source>このヘルプを表示して終わります。</source>
+        <translation>Show this help and exit.</translation>
+    </message>
+    <message>
+        <source>バージョンを表示して終わります。</source>
+        <translation>Show the version and exit.</translation>
     </message>
 </context>
 </TS>

@@ -3,19 +3,26 @@
 // the window copies a scene, or the page's link to one), --export-notebook FILE, --help and
 // --version, and the toolkit's own options. It keeps the notebook of measurements in the user's
 // data folder, and no settings.
+// --help speaks the window's language (the one chosen in its menu, else the system's), but
+// under the C locale, whose terminal may show no more than ASCII: English there.
 // Exit status: 0 when the window is closed (or after --help, --version or the notebook
 // exported), 1 after a run-time error, without a display it can use, where the notebook could
 // not be exported, or when the window ended with rows of the notebook not kept, 2 for an
 // argument it does not take.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLocale>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "view/language.h"
 #include "view/notebook_export.h"
 #include "view/program.h"
 
@@ -51,36 +58,76 @@ std::string display_named() {
 }
 
 // The program's own options. --help, --version and --export-notebook are answered before the
-// toolkit is started, so without a display too.
+// toolkit is started, so without a display too. Their words are the catalogue's.
+const char* const kDescription =
+    QT_TRANSLATE_NOOP("korru", "光学台の上で、薄い凸レンズが光源の像をつくります。");
+const char* const kUsage = QT_TRANSLATE_NOOP("korru", "使い方: %1 [オプション]");
+const char* const kOptionsHeading = QT_TRANSLATE_NOOP("korru", "オプション:");
+
+QString text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
 struct Options {
-    QCommandLineOption scene{QStringLiteral("scene"),
-                             QStringLiteral("Start with the clicks of a scene, as the bench's "
-                                            "menu copies it (kosen.mr*24.fmove(0)), or the "
-                                            "page's link to one."),
-                             QStringLiteral("TEXT")};
+    QCommandLineOption scene{
+        QStringLiteral("scene"),
+        text(QT_TRANSLATE_NOOP("korru",
+                               "場面のクリックから始めます。光学台のメニューがコピーする文字列 "
+                               "(kosen.mr*24.fmove(0)) か、ページのその場面へのリンクです。")),
+        QStringLiteral("TEXT")};
     QCommandLineOption export_notebook{
         QStringLiteral("export-notebook"),
-        QStringLiteral("Write the kept notebook as the CSV its window saves to FILE ('-' for "
-                       "standard output) and exit."),
+        text(QT_TRANSLATE_NOOP("korru",
+                               "保存された測定ノートを、そのウィンドウが保存するのと同じ CSV で "
+                               "FILE に書き出して終わります ('-' なら標準出力)。")),
         QStringLiteral("FILE")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
-                            QStringLiteral("Show this help and exit.")};
-    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
-                               QStringLiteral("Show the version and exit.")};
+                            text(QT_TRANSLATE_NOOP("korru", "このヘルプを表示して終わります。"))};
+    QCommandLineOption version{
+        {QStringLiteral("v"), QStringLiteral("version")},
+        text(QT_TRANSLATE_NOOP("korru", "バージョンを表示して終わります。"))};
 
     explicit Options(QCommandLineParser& parser) {
-        parser.setApplicationDescription(
-            QStringLiteral("A thin convex lens forms the image of a candle on an optical bench."));
         parser.addOptions({scene, export_notebook, help, version});
     }
 };
 
+// The help in the window's language, laid out as the toolkit lays out its own.
+QString help_text(const Options& options) {
+    using korru::view::translated;
+    QString out = translated(kUsage).arg(QStringLiteral("korru")) + QLatin1Char('\n') +
+                  translated(kDescription) + QStringLiteral("\n\n") + translated(kOptionsHeading) +
+                  QLatin1Char('\n');
+    std::vector<std::pair<QString, QString>> rows;
+    qsizetype widest = 0;
+    for (const QCommandLineOption* o :
+         {&options.scene, &options.export_notebook, &options.help, &options.version}) {
+        QStringList names;
+        for (const QString& name : o->names()) {
+            names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+        }
+        QString left = names.join(QStringLiteral(", "));
+        if (!o->valueName().isEmpty()) left += QStringLiteral(" <") + o->valueName() + u'>';
+        widest = std::max(widest, left.size());
+        rows.emplace_back(left, translated(o->description().toStdString()));
+    }
+    for (const auto& [left, description] : rows) {
+        out += QStringLiteral("  ") + left.leftJustified(widest + 2) + description + u'\n';
+    }
+    return out;
+}
+
 // Answers --help or --version; returns whether it did.
-bool answered(const QCommandLineParser& parser, const Options& options) {
+bool answered(int argc, char** argv, const QCommandLineParser& parser, const Options& options) {
     if (parser.isSet(options.help)) {
-        QString text = parser.helpText();
-        text.replace(QStringLiteral("<executable_name>"), QStringLiteral("korru"));
-        std::cout << text.toStdString() << std::flush;
+        std::optional<QCoreApplication> app;  // for the catalogue, where the toolkit is not up
+        if (!QCoreApplication::instance()) app.emplace(argc, argv);
+        if (QLocale::system().language() == QLocale::C) {
+            korru::view::use_language(*korru::language_of_tag("en"));
+        } else {
+            korru::view::use_system_language();
+        }
+        std::cout << help_text(options).toStdString() << std::flush;
         return true;
     }
     if (parser.isSet(options.version)) {
@@ -142,7 +189,7 @@ int main(int argc, char** argv) {
     // A line with the toolkit's options in it is read once the toolkit has taken them out; an
     // export takes none of them.
     if (parser.parse(raw)) {
-        if (answered(parser, options)) return 0;
+        if (answered(argc, argv, parser, options)) return 0;
         if (parser.isSet(options.export_notebook)) {
             return export_notebook(argc, argv, parser, options);
         }
@@ -164,7 +211,7 @@ int main(int argc, char** argv) {
         std::cerr << "korru: " << refusal(parser) << "\n";
         return 2;
     }
-    if (answered(parser, options)) return 0;
+    if (answered(argc, argv, parser, options)) return 0;
     if (const QStringList left = parser.positionalArguments(); !left.isEmpty()) {
         std::cerr << "korru: unexpected argument '" << left.first().toStdString()
                   << "': korru takes only --scene, --export-notebook, --help and --version\n";

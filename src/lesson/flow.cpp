@@ -134,6 +134,11 @@ constexpr std::array<LessonActionRow, 11> kActions{{
      [](const LessonState& s) { return cover(s, s.experiment.lower_covered); }},
 }};
 
+static_assert(std::count_if(kActions.begin(), kActions.end(),
+                            [](const LessonActionRow& row) { return row.key != 0; }) ==
+                  static_cast<std::ptrdiff_t>(kKeyedActions),
+              "the menus number their lesson entries by kKeyedActions");
+
 }  // namespace
 
 LessonMode lesson_mode(const Prediction& p) {

@@ -86,6 +86,7 @@ Availability availability(const LessonState& s, LessonAction a);
 // the experiment on and off, "," and "." (under "<" and ">") move its screen towards the lens and
 // away, U and L cover the upper and the lower half.
 std::vector<LessonActionRow> keyed_actions();
+inline constexpr std::size_t kKeyedActions = 9;
 
 // The texts of this file, for the catalogue.
 std::vector<std::string_view> flow_texts();

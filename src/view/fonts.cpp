@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QStringList>
 
+#include "view/language.h"
 #include "window/caption_font.h"
 
 namespace korru::view {
@@ -26,8 +27,28 @@ const QString& gothic_family() {
     return family;
 }
 
+QStringList caption_families() {
+    // The faces of Debian's Noto families that the package depends on, for the scripts the
+    // Gothic face lacks (Hangul, Devanagari, Vietnamese's letters) or draws in Japanese forms
+    // (Chinese); each followed by the Gothic face for what it lacks in turn (◀).
+    const std::string_view code = current_language().code;
+    QStringList wanted;
+    if (code == "zh_CN") wanted = {QStringLiteral("Noto Sans CJK SC")};
+    if (code == "ko") wanted = {QStringLiteral("Noto Sans CJK KR")};
+    if (code == "vi") wanted = {QStringLiteral("Noto Sans")};
+    if (code == "ne")
+        wanted = {QStringLiteral("Noto Sans Devanagari"), QStringLiteral("Noto Sans")};
+    const QStringList installed = QFontDatabase::families();
+    QStringList families;
+    for (const QString& family : wanted) {
+        if (installed.contains(family)) families << family;
+    }
+    return families << gothic_family();
+}
+
 QFont window_font() {
-    QFont font(gothic_family());
+    QFont font;
+    font.setFamilies(caption_families());
     font.setPixelSize(kDefaultFontPixels);
     return font;
 }

@@ -6,6 +6,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 #include "bench/drawing.h"
 #include "window/definition.h"
@@ -14,6 +15,11 @@ namespace korru::view {
 
 // The proportional Japanese Gothic face used for every caption.
 const QString& gothic_family();
+
+// The faces captions are shown in, in the order they are tried for a character: the Gothic face
+// alone for Japanese and the languages in Latin letters it covers, a face of the language's
+// script before it for the others.
+QStringList caption_families();
 
 // The window's default font.
 QFont window_font();

@@ -1,51 +1,122 @@
 // SPDX-License-Identifier: MIT
-// One catalogue, English, in the context "korru"; a text it lacks is shown as written. Under
-// Japanese, the toolkit's own catalogue too, for the words of its dialogs.
+// One catalogue at a time in the context "korru", from the program's resources; a text it lacks
+// is shown as written. Beside it the toolkit's own catalogue, for the words of its dialogs.
 #include "view/language.h"
 
+#include <QAction>
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QMenu>
+#include <QSettings>
+#include <QTimer>
 #include <QTranslator>
 
 namespace korru::view {
 
 namespace {
 
-QTranslator& english() {
+// The menu entry's own word; " / Language" follows it in every language but English, so that a
+// reader who cannot read the language shown still finds the entry.
+const char* const kLanguageWord = QT_TRANSLATE_NOOP("korru", "言語");
+
+const Language* installed = &japanese();
+
+QTranslator& catalogue() {
     static QTranslator translator;
     return translator;
 }
 
-QTranslator& toolkit_japanese() {
+QTranslator& toolkit() {
     static QTranslator translator;
     return translator;
 }
+
+QString text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QSettings settings() {
+    return QSettings(QStringLiteral("korru"), QStringLiteral("korru"));
+}
+
+const QString kLanguageKey = QStringLiteral("language");
 
 }  // namespace
 
-void use_language(QLocale::Language language) {
-    QCoreApplication::removeTranslator(&english());
-    QCoreApplication::removeTranslator(&toolkit_japanese());
-    if (language != QLocale::English) {
-        // The toolkit's buttons and file dialogs (キャンセル, ファイル名) from its own catalogue,
-        // where it is installed (Debian's qt6-translations-l10n); its English where it is not.
-        QTranslator& toolkit = toolkit_japanese();
-        if (toolkit.isEmpty()) {
-            (void)toolkit.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"),
-                               QStringLiteral("_"),
-                               QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+void use_language(const Language& language) {
+    QCoreApplication::removeTranslator(&catalogue());
+    QCoreApplication::removeTranslator(&toolkit());
+    installed = &language;
+    if (language.code != japanese().code) {
+        const QString file = QStringLiteral(":/i18n/korru_%1.qm").arg(text(language.code));
+        if (!catalogue().load(file)) {
+            qFatal("the catalogue %s is missing from the program", qPrintable(file));
         }
-        if (!toolkit.isEmpty()) QCoreApplication::installTranslator(&toolkit);
-        return;
+        QCoreApplication::installTranslator(&catalogue());
     }
-    if (english().isEmpty() && !english().load(QStringLiteral(":/i18n/korru_en.qm"))) {
-        qFatal("the English catalogue is missing from the program");
+    // The toolkit's buttons and file dialogs (キャンセル, ファイル名) from its own catalogue,
+    // where it is installed (Debian's qt6-translations-l10n); its English where it is not.
+    if (language.code != "en" &&
+        toolkit().load(QStringLiteral("qtbase_%1").arg(text(language.code)),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&toolkit());
     }
-    QCoreApplication::installTranslator(&english());
+}
+
+void use_language(QLocale::Language language) {
+    const Language* chosen = language_of_tag(QLocale::languageToCode(language).toStdString());
+    use_language(chosen ? *chosen : japanese());
+}
+
+const Language& current_language() {
+    return *installed;
 }
 
 void use_system_language() {
-    use_language(QLocale::system().language());
+    const QString remembered = settings().value(kLanguageKey).toString();
+    if (const Language* l = language_of_tag(remembered.toStdString()); l && !remembered.isEmpty()) {
+        use_language(*l);
+        return;
+    }
+    std::vector<std::string> tags;
+    for (const QString& tag : QLocale::system().uiLanguages()) tags.push_back(tag.toStdString());
+    use_language(preferred_language(tags));
+}
+
+LanguageChanges& language_changes() {
+    static LanguageChanges changes;
+    return changes;
+}
+
+void choose_language(const Language& language) {
+    use_language(language);
+    QSettings kept = settings();
+    kept.setValue(kLanguageKey, text(language.code));
+    kept.sync();
+    // Whoever shows words may go with the menu that chose: not while its entry is still acting.
+    QTimer::singleShot(0, &language_changes(), &LanguageChanges::changed);
+}
+
+QAction* language_action(QWidget* parent) {
+    QString caption = translated(kLanguageWord);
+    if (current_language().code != "en") caption += QStringLiteral(" / Language");
+    auto* menu = new QMenu(parent);
+    menu->setObjectName(QStringLiteral("languages"));
+    auto* group = new QActionGroup(menu);
+    for (const Language& l : kLanguages) {
+        QAction* entry = menu->addAction(text(l.name));
+        entry->setCheckable(true);
+        entry->setChecked(&l == &current_language());
+        entry->setData(text(l.code));
+        group->addAction(entry);
+        QObject::connect(entry, &QAction::triggered, menu, [&l] {
+            if (&l != &current_language()) choose_language(l);
+        });
+    }
+    auto* action = new QAction(caption, parent);
+    action->setMenu(menu);
+    return action;
 }
 
 QString translated(std::string_view text) {

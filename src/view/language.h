@@ -1,23 +1,54 @@
 // SPDX-License-Identifier: MIT
-// The window's words in the user's language: Japanese as the texts are written, English under
-// an English locale (LANG=en_*). The model's captions stay as they are; the view shows them
-// through the catalogue, which is built into the program.
+// The window's words in the user's language: Japanese as the texts are written, or one of the
+// catalogues built into the program (translations/korru_<code>.ts). The language is the one the
+// user chose from the bench's menu, remembered in the settings; until one is chosen, the first of
+// the system's languages that korru has, else Japanese. The model's captions stay as they are; the
+// view shows them through the catalogue.
 #pragma once
 
 #include <QLocale>
+#include <QObject>
 #include <QString>
 #include <string>
 #include <string_view>
 
+#include "lesson/languages.h"
+
+class QAction;
+class QWidget;
+
 namespace korru::view {
 
-// Installs the English catalogue under an English system locale, the toolkit's Japanese one under
-// any other (the C locale included). Needs a QCoreApplication.
+// Installs the language remembered in the settings, or the system's (QLocale's uiLanguages).
+// Needs a QCoreApplication.
 void use_system_language();
 
-// Installs the catalogue for `language`: English, or for any other the window's own Japanese with
-// the toolkit's Japanese catalogue for its dialogs.
+// Installs `language`'s catalogue, with the toolkit's own catalogue for its dialogs where one is
+// installed (Debian's qt6-translations-l10n), and the fonts for its script.
+void use_language(const Language& language);
+
+// The same for a language the toolkit names: Portuguese is Brazil's, Chinese the simplified;
+// any language korru has no catalogue for is Japanese.
 void use_language(QLocale::Language language);
+
+// The language installed.
+const Language& current_language();
+
+// Installs `language` and remembers it in the settings for the next start; then says so through
+// language_changes(), once control is back in the event loop.
+void choose_language(const Language& language);
+
+// Tells of a language chosen (choose_language), for whoever shows words to show them again.
+class LanguageChanges : public QObject {
+    Q_OBJECT
+  Q_SIGNALS:
+    void changed();
+};
+LanguageChanges& language_changes();
+
+// The bench menu's entry "言語 / Language": a submenu with every language in its own words, the
+// installed one checked; an entry chooses its language.
+QAction* language_action(QWidget* parent);
 
 // A text of the model or the view as the user reads it.
 QString translated(std::string_view text);

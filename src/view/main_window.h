@@ -48,6 +48,10 @@ class MainWindow : public QWidget {
     // Where the notebook is kept, another window (or program) has written it.
     void store_changed();
 
+    // The lesson's window open as `other`'s is, with its notebook or only its bar; none where
+    // `other` has none open. For a window made again in another language.
+    void show_lesson_as(const MainWindow& other);
+
     // The lesson's window, made when first asked for (not shown by that).
     NotebookWindow* notebook_window();
 

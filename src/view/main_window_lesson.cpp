@@ -74,6 +74,8 @@ void MainWindow::add_lesson_actions() {
         a->setCheckable(k.toggles);
         lesson_keys_.emplace_back(k.action, a);
     }
+    separator();
+    bench_->addAction(language_action(bench_));
     // A key whose action cannot be taken now, or pressed in the lesson's window, reaches no
     // shortcut of this window: the lesson's keys are heard wherever the focus is in korru.
     qApp->installEventFilter(this);
@@ -204,6 +206,12 @@ void MainWindow::show_lesson(bool activate, bool with_notebook) {
         lesson->activateWindow();
     } else if (opening && isActiveWindow()) {
         activateWindow();  // where the platform gives a new window the keyboard all the same
+    }
+}
+
+void MainWindow::show_lesson_as(const MainWindow& other) {
+    if (other.notebook_window_ && other.notebook_window_->isVisible()) {
+        show_lesson(false, other.notebook_in_sight());
     }
 }
 

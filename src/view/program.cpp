@@ -25,6 +25,32 @@ ScreenSize primary_screen() {
     return ScreenSize::from_pixels(size.width(), size.height());
 }
 
+ProgramWindow::ProgramWindow(Session& session, FileStore* store)
+    : session_(session), store_(store) {
+    make();
+    connect(&language_changes(), &LanguageChanges::changed, this, &ProgramWindow::remake);
+}
+
+ProgramWindow::~ProgramWindow() = default;
+
+void ProgramWindow::make() {
+    window_ = std::make_unique<MainWindow>(session_);
+    if (store_) {
+        QObject::connect(store_, &FileStore::changed, window_.get(), &MainWindow::store_changed);
+    }
+    window_->show();
+}
+
+void ProgramWindow::remake() {
+    if (!window_ || window_->failed() || session_.window().unloaded) return;
+    std::unique_ptr<MainWindow> old = std::move(window_);
+    if (store_) QObject::disconnect(store_, nullptr, old.get(), nullptr);
+    make();
+    window_->show_lesson_as(*old);
+    old->hide();
+    old.release()->deleteLater();  // its menu may still be on the way out
+}
+
 int run_program(Window& model, ScreenSize screen, const Start& start) {
     use_window_style();
     use_system_language();
@@ -49,12 +75,8 @@ int run_program(Window& model, ScreenSize screen, const Start& start) {
         told << QString::fromStdString(kept.notice->text);
         printed << told.back();
     }
-    MainWindow window(session);
-    if (store) {
-        QObject::connect(store.get(), &FileStore::changed, &window, &MainWindow::store_changed);
-    }
-    window.show();
-    if (!told.isEmpty()) window.tell(told.join(QLatin1Char('\n')), true);
+    const ProgramWindow shown(session, store.get());
+    if (!told.isEmpty()) shown.window().tell(told.join(QLatin1Char('\n')), true);
     for (const QString& line : printed) std::cerr << "korru: " << line.toStdString() << "\n";
     const int status = QApplication::exec();
     // Rows left unkept, as the user chose, are said as the program ends, and end it unsuccessfully.

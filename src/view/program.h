@@ -4,9 +4,12 @@
 // run-time error of the model, shown in a message box, then a non-zero exit).
 #pragma once
 
+#include <QObject>
+#include <memory>
 #include <string>
 
 #include "commands/startup.h"
+#include "lesson/session.h"
 
 namespace korru::view {
 
@@ -22,6 +25,29 @@ void use_window_style();
 
 // The primary screen's size in twips, 15 to a device-independent pixel.
 ScreenSize primary_screen();
+
+class FileStore;
+class MainWindow;
+
+// The program's window, made again over the same session when a language is chosen from its
+// menu: the scene, the prediction and the notebook stay as they are, the lesson's window stays
+// open where it was, and every word is the new language's.
+class ProgramWindow : public QObject {
+  public:
+    // Shows `session`'s window; the session, and the store where one is given, outlive it.
+    ProgramWindow(Session& session, FileStore* store);
+    ~ProgramWindow() override;
+
+    MainWindow& window() const { return *window_; }
+
+  private:
+    void make();
+    void remake();
+
+    Session& session_;
+    FileStore* store_;
+    std::unique_ptr<MainWindow> window_;
+};
 
 // Starts a session over `model` on `screen` with `start`'s scene, sets the window style, shows
 // the window and runs the event loop. A scene not understood, or a kept notebook set aside or

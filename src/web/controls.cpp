@@ -222,6 +222,24 @@ void Controls::show_captions(const Window& w) {
     }
 }
 
+void Controls::relabel(const Window& w) {
+    const val document = val::global("document");
+    for (std::size_t id = 0; id < kItemCount; ++id) {
+        const ItemDef& def = kItems[id];
+        const val named = control_[id].isUndefined() ? box_[id] : control_[id];
+        if (named.isUndefined()) continue;
+        if (!def.speech.empty()) {
+            named.call<void>("setAttribute", val("aria-label"), val(translated(def.speech)));
+        }
+        if (!def.hint.empty()) {
+            document.call<val>("getElementById", val("hint-" + std::to_string(id)))
+                .set("textContent", translated(def.hint));
+        }
+        shown_[id].caption.clear();
+    }
+    show_captions(w);
+}
+
 void Controls::disable() {
     for (val& c : control_) {
         if (c.isUndefined()) continue;

@@ -30,6 +30,9 @@ class Controls {
     // each at its scale, and shows its state and caption.
     void show(const Window& w, const PageLayout& layout);
 
+    // Every caption, name and description again, in the language the page has changed to.
+    void relabel(const Window& w);
+
     // Takes every control out of use.
     void disable();
 

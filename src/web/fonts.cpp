@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "web/language.h"
 #include "window/caption_font.h"
 
 namespace korru::web {
@@ -36,7 +37,7 @@ double metric(const val& metrics, const char* name) {
 std::string css_font(double pixels, bool bold) {
     char size[32];
     std::snprintf(size, sizeof size, "%gpx ", pixels);
-    return (bold ? "bold " : "") + std::string(size) + std::string(kFontFamilies);
+    return (bold ? "bold " : "") + std::string(size) + std::string(font_families());
 }
 
 int font_pixels(const ItemDef& def) {

@@ -19,7 +19,8 @@ inline constexpr std::string_view kFontFamilies =
     "TakaoPGothic, 'Noto Sans JP', 'Hiragino Sans', 'Hiragino Kaku Gothic ProN', 'Yu Gothic UI', "
     "Meiryo, 'MS PGothic', sans-serif";
 
-// A CSS font shorthand: "bold 27px IPAPGothic, ...".
+// A CSS font shorthand: "bold 27px IPAPGothic, ...", in the faces of the page's language
+// (web/language.h: font_families).
 std::string css_font(double pixels, bool bold = false);
 
 // The size of an item's font: its own size from the definition, made smaller where its caption

@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: MIT
-// One catalogue, English, looked up text by text; Japanese needs none.
+// The catalogues as the build made them (catalogues.h): the English looked up at once, any other
+// unpacked by the browser's DecompressionStream when chosen and kept for the rest of the visit.
 #include "web/language.h"
 
+#include <emscripten/bind.h>
 #include <emscripten/val.h>
 
-#include <algorithm>
-#include <cctype>
+#include <map>
+#include <utility>
+#include <vector>
 
-#include "web/english.h"
+#include "web/catalogues.h"
+#include "web/fonts.h"
+#include "window/caption_font.h"
 
 namespace korru::web {
 
@@ -15,37 +20,199 @@ namespace {
 
 using emscripten::val;
 
-bool in_english = false;
+const char* const kLanguageWord = QT_TRANSLATE_NOOP("korru", "言語");
+const char* const kStorageKey = "korru.language";
 
-// "en", "en-GB", "EN-us": English. "eo", "ja", "" are not.
-bool is_english(std::string tag) {
-    std::transform(tag.begin(), tag.end(), tag.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return tag.rfind("en", 0) == 0 && (tag.size() == 2 || tag[2] == '-');
+const Language* shown_language = &japanese();
+const Language* wanted_language = nullptr;                      // being unpacked
+std::map<std::string_view, std::vector<std::string>> unpacked;  // by code, as kSources
+const std::vector<std::string>* shown_catalogue = nullptr;
+std::function<void()> when_shown;
+
+const Language& by_code(std::string_view code) {
+    for (const Language& l : kLanguages) {
+        if (l.code == code) return l;
+    }
+    return japanese();
+}
+
+// The browser's storage, where it lets the page have it: a page opened from a file, or with
+// its storage turned off, may throw on the mere asking.
+val storage() {
+    return val::global("Function")
+        .new_(val("try { return window.localStorage; } catch (e) { return null; }"))
+        .call<val>("call");
+}
+
+std::string kept_language() {
+    const val s = storage();
+    if (s.isNull() || s.isUndefined()) return {};
+    const val kept = s.call<val>("getItem", val(kStorageKey));
+    return kept.isString() ? kept.as<std::string>() : std::string();
+}
+
+void keep_language(const Language& l) {
+    val::global("Function")
+        .new_(val("key"), val("tag"),
+              val("try { window.localStorage.setItem(key, tag); } catch (e) {}"))
+        .call<void>("call", val::null(), val(kStorageKey), val(std::string(l.tag)));
+}
+
+// The address in the browser's bar keeps the language the link gave it, changed to the one
+// chosen, so that reloading the page keeps the choice; a page whose address had none keeps
+// its address.
+void mark_address(const Language& l) {
+    const std::string href = val::global("location")["href"].as<std::string>();
+    if (!language_in_link(href)) return;
+    const std::size_t hash = href.find('#');
+    const std::string address =
+        link_in_language(href, l) + (hash == std::string::npos ? "" : href.substr(hash));
+    val::global("Function")
+        .new_(val("address"),
+              val("try { history.replaceState(history.state, '', address); } catch (e) {}"))
+        .call<void>("call", val::null(), val(address));
+}
+
+void show_language(const Language& l) {
+    shown_language = &l;
+    const auto found = unpacked.find(l.code);
+    shown_catalogue = found == unpacked.end() ? nullptr : &found->second;
+    val root = val::global("document")["documentElement"];
+    root.set("lang", std::string(l.tag));
+    root["style"].set("font", css_font(kDefaultFontPixels));
+    if (when_shown) when_shown();
+}
+
+void unpack(const Language& l) {
+    wanted_language = &l;
+    if (unpacked.count(l.code)) {
+        show_language(l);
+        return;
+    }
+    for (const PackedCatalogue& p : kPacked) {
+        if (p.code != l.code) continue;
+        const val streams = val::global("DecompressionStream");
+        if (streams.isUndefined()) return;  // an old browser: the words stay as they are
+        const val bytes = val(emscripten::typed_memory_view(p.size, p.bytes)).call<val>("slice");
+        val parts = val::array();
+        parts.call<void>("push", bytes);
+        const val stream = val::global("Blob").new_(parts).call<val>("stream").call<val>(
+            "pipeThrough", streams.new_(val("deflate")));
+        val::global("Response")
+            .new_(stream)
+            .call<val>("arrayBuffer")
+            .call<void>("then", val::module_property("catalogue_read")
+                                    .call<val>("bind", val::null(), val(std::string(l.code))));
+        return;
+    }
+}
+
+// An unpacked catalogue: its translations, each ended by a NUL, in the order of kSources.
+void catalogue_read(const std::string& code, const val& buffer) {
+    const val bytes = val::global("Uint8Array").new_(buffer);
+    std::string text(bytes["length"].as<std::size_t>(), '\0');
+    val(emscripten::typed_memory_view(text.size(), text.data())).call<void>("set", bytes);
+    std::vector<std::string> translations;
+    std::size_t from = 0;
+    while (from < text.size()) {
+        const std::size_t nul = text.find('\0', from);
+        if (nul == std::string::npos) break;
+        translations.push_back(text.substr(from, nul - from));
+        from = nul + 1;
+    }
+    // A catalogue that is not the build's is not shown: its texts would fall on others.
+    if (translations.size() != std::size(kSources)) return;
+    const Language& l = by_code(code);
+    unpacked[l.code] = std::move(translations);
+    if (wanted_language == &l) show_language(l);
+}
+
+void use(const Language& l) {
+    if (l.code == "ja" || l.code == "en") {
+        wanted_language = &l;
+        show_language(l);
+    } else {
+        unpack(l);
+    }
 }
 
 }  // namespace
 
 void use_browser_language() {
-    const val navigator = val::global("navigator");
-    const val languages = navigator["languages"];
-    val first = val::undefined();
-    if (!languages.isUndefined() && !languages.isNull() && languages["length"].as<int>() > 0) {
-        first = languages[0];
-    } else {
-        first = navigator["language"];
+    const Language* chosen = language_in_link(val::global("location")["href"].as<std::string>());
+    if (!chosen) chosen = language_of_tag(kept_language());
+    if (!chosen) {
+        const val navigator = val::global("navigator");
+        const val languages = navigator["languages"];
+        std::vector<std::string> tags;
+        if (!languages.isUndefined() && !languages.isNull()) {
+            for (int i = 0; i < languages["length"].as<int>(); ++i) {
+                if (languages[i].isString()) tags.push_back(languages[i].as<std::string>());
+            }
+        }
+        if (tags.empty() && navigator["language"].isString()) {
+            tags.push_back(navigator["language"].as<std::string>());
+        }
+        chosen = &preferred_language(tags);
     }
-    in_english = first.isString() && is_english(first.as<std::string>());
-    val::global("document")["documentElement"].set("lang", in_english ? "en" : "ja");
+    // The page starts in Japanese or English at once; another language follows when unpacked.
+    val::global("document")["documentElement"].set("lang",
+                                                   std::string(chosen->code == "en" ? "en" : "ja"));
+    if (chosen->code == "en") shown_language = chosen;
+    if (chosen->code != "ja" && chosen->code != "en") unpack(*chosen);
+}
+
+void choose_language(const Language& language) {
+    keep_language(language);
+    mark_address(language);
+    use(language);
+}
+
+const Language& current_language() {
+    return *shown_language;
+}
+
+void on_language_shown(std::function<void()> shown) {
+    when_shown = std::move(shown);
+}
+
+std::string language_word() {
+    std::string word = translated(kLanguageWord);
+    if (shown_language->code != "en") word += " / Language";
+    return word;
+}
+
+std::string_view font_families() {
+    const std::string_view code = shown_language->code;
+    if (code == "zh_CN") {
+        return "'Noto Sans CJK SC', 'Source Han Sans SC', 'Noto Sans SC', 'Microsoft YaHei', "
+               "'PingFang SC', 'Hiragino Sans GB', sans-serif";
+    }
+    if (code == "ko") {
+        return "'Noto Sans CJK KR', 'Source Han Sans KR', 'Noto Sans KR', 'Malgun Gothic', "
+               "'Apple SD Gothic Neo', sans-serif";
+    }
+    if (code == "ne") {
+        return "'Noto Sans Devanagari', 'Nirmala UI', 'Kohinoor Devanagari', "
+               "'Devanagari Sangam MN', Mangal, 'Noto Sans', sans-serif";
+    }
+    if (code == "vi") return "'Noto Sans', 'Segoe UI', Roboto, 'Helvetica Neue', Arial, sans-serif";
+    return kFontFamilies;
 }
 
 std::string translated(std::string_view text) {
-    if (in_english) {
-        for (const auto& [source, translation] : kEnglish) {
-            if (source == text) return std::string(translation);
-        }
+    if (shown_language->code == "ja") return std::string(text);
+    for (std::size_t i = 0; i < std::size(kSources); ++i) {
+        if (kSources[i] != text) continue;
+        const std::string_view t =
+            shown_catalogue ? std::string_view((*shown_catalogue)[i]) : kEnglish[i];
+        return std::string(t.empty() ? text : t);
     }
     return std::string(text);
+}
+
+EMSCRIPTEN_BINDINGS(korru_language) {
+    emscripten::function("catalogue_read", &catalogue_read);
 }
 
 }  // namespace korru::web

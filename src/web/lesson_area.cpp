@@ -62,6 +62,10 @@ LessonArea::LessonArea(val section)
     section_.set("hidden", false);
 }
 
+void LessonArea::relabel() {
+    section_.call<void>("setAttribute", val("aria-label"), val(translated(kCaptions.lesson_bar)));
+}
+
 bool LessonArea::show(const LessonBar& bar, bool notebook_open) {
     bool resized = false;
     if (bar.status != status_shown_) {

@@ -22,6 +22,8 @@ class LessonArea {
     // The bar as the session has it now, the notebook shown open or not; whether its size may
     // have changed (a button more or less, another sentence).
     bool show(const LessonBar& bar, bool notebook_open);
+    // The bar's own name again, in the language the page has changed to.
+    void relabel();
 
     // The action of the button in `slot`, as last shown.
     LessonAction action(int slot) const { return actions_[static_cast<std::size_t>(slot)]; }

@@ -215,10 +215,17 @@ std::string sheet_html(const std::vector<std::string>& shorts) {
 
 NotebookSheet::NotebookSheet(const val& parent, Words copy)
     : copy_(std::move(copy)), sheet_(element("aside")) {
-    const std::vector<std::string> shorts = headings(translated);
     sheet_.set("id", "notebook");
     sheet_.set("hidden", true);
     sheet_.call<void>("setAttribute", val("aria-labelledby"), val("notebook-title"));
+    build();
+    sheet_.call<void>("addEventListener", val("click"), val::module_property("notebook_click"));
+    parent.call<void>("appendChild", sheet_);
+}
+
+// The sheet's words, headings and parts, in the page's language.
+void NotebookSheet::build() {
+    const std::vector<std::string> shorts = headings(translated);
     sheet_.set("innerHTML", sheet_html(shorts));
     const auto part = [this](const char* selector) {
         return sheet_.call<val>("querySelector", val(selector));
@@ -234,8 +241,17 @@ NotebookSheet::NotebookSheet(const val& parent, Words copy)
     plot_canvas_["style"].set("width", css_pixels(plot_width_));
     plot_canvas_["style"].set("height", css_pixels(plot_height_));
     plot_painter_.emplace(plot_canvas_);
-    sheet_.call<void>("addEventListener", val("click"), val::module_property("notebook_click"));
-    parent.call<void>("appendChild", sheet_);
+}
+
+void NotebookSheet::relabel(const Session& s) {
+    build();
+    shown_.clear();
+    plotted_.clear();
+    marked_ = 0;
+    width_shown_ = -1;
+    show(s);
+    show_chosen(true);
+    choose_view(view_);
 }
 
 void NotebookSheet::show(const Session& s) {

@@ -63,10 +63,15 @@ class NotebookSheet {
     void paint_plot_soon();
     void paint_plot();
 
+    // Every word of the sheet again, in the language the page has changed to; open or not, its
+    // rows, its chosen row and its view as they were (placed again at the next layout).
+    void relabel(const Session& s);
+
     // Takes the sheet out of use once the page has stopped.
     void stop();
 
   private:
+    void build();
     void choose_view(PlotView view);
     void plotted(const Measurement& m);
 

@@ -99,6 +99,7 @@ void Page::start() {
     const PagePlan plan = planned();
     val document = val::global("document");
     use_browser_language();
+    on_language_shown([this] { language_shown(); });
     by_id("ended-text")["dataset"].set("aborted", translated(kAborted));
     document.set("title", model_.main.caption);
     document["documentElement"]["style"].set("font", css_font(kDefaultFontPixels));
@@ -372,6 +373,8 @@ void Page::menu_choice(int choice) {
             if (choice >= Worksheet::kFirstLessonChoice &&
                 choice < Worksheet::kFirstLessonChoice + static_cast<int>(keyed_actions().size())) {
                 act(Worksheet::lesson_action(choice));
+            } else if (const Language* language = Worksheet::language(choice)) {
+                choose_language(*language);
             }
     }
 }
@@ -380,10 +383,27 @@ void Page::menu_choice(int choice) {
 void Page::copy_link() {
     const SceneCopy copy = session_.scene_to_copy();
     if (copy.scene) {
-        std::string address = val::global("location")["href"].as<std::string>();
-        worksheet_->copy_text(address.substr(0, address.find('#')) + "#" + *copy.scene);
+        const std::string address = val::global("location")["href"].as<std::string>();
+        worksheet_->copy_text(link_in_language(address, current_language()) + "#" + *copy.scene);
     }
     worksheet_->say(copy.notice.text, copy.notice.lasting);
+}
+
+// Every word the page shows, again in the language it has changed to; the session, and with
+// it the scene, the prediction and the notebook, goes on as it was.
+void Page::language_shown() {
+    if (state_ != State::running) return;
+    controls_->relabel(model_);
+    worksheet_->relabel();
+    lesson_->relabel();
+    // A notice said in the language left is put away, as the desktop's window made again has none.
+    worksheet_->put_away();
+    if (sheet_) sheet_->relabel(session_);
+    by_id("ended-text")["dataset"].set("aborted", translated(kAborted));
+    layout_stale_ = true;
+    Outcome all;
+    all.bench = all.mode = true;
+    show(all);
 }
 
 void Page::act(LessonAction action) {

@@ -118,6 +118,7 @@ class Page {
     void stop(State why, const std::string& error);
     void open_notebook(bool open);
     void copy_link();
+    void language_shown();
 
     State state_ = State::starting;
     Window model_;

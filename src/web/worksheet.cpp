@@ -110,22 +110,65 @@ void Worksheet::build_menu() {
     if (menu_built_) return;
     menu_built_ = true;
     const LessonCaptions& c = kCaptions;
-    menu_.call<void>("setAttribute", val("aria-label"), val(translated(c.bench_menu)));
     // The menu's items, numbered as the page's menu_choice takes them.
-    std::vector<std::string_view> texts{c.copy_picture, c.save_png, c.save_svg, c.copy_link};
-    for (const LessonActionRow& row : keyed_actions()) texts.push_back(row.caption);
-    for (int i = 0; i < static_cast<int>(texts.size()); ++i) {
-        val item = val::global("document").call<val>("createElement", val("button"));
+    texts_ = {c.copy_picture, c.save_png, c.save_svg, c.copy_link};
+    for (const LessonActionRow& row : keyed_actions()) texts_.push_back(row.caption);
+    const val document = val::global("document");
+    const auto add = [&](int i) {
+        val item = document.call<val>("createElement", val("button"));
         item.set("type", "button");
         item.set("tabIndex", -1);
         // The lesson's items that turn a mode on and off become checkboxes when first shown.
         item.call<void>("setAttribute", val("role"), val("menuitem"));
-        item.set("textContent", translated(texts[static_cast<std::size_t>(i)]));
         item.call<void>("addEventListener", val("click"),
                         val::module_property("menu_choice").call<val>("bind", val::null(), i));
         menu_.call<void>("appendChild", item);
+        return item;
+    };
+    for (int i = 0; i < static_cast<int>(texts_.size()); ++i) add(i);
+    // The languages, under a heading a reader of none of them still finds ("... / Language"),
+    // each named in its own language and marked as such for the voice and the glyphs.
+    languages_heading_ = document.call<val>("createElement", val("div"));
+    languages_heading_.call<void>("setAttribute", val("role"), val("presentation"));
+    languages_heading_["style"].set("cssText",
+                                    "padding: 4px 18px 2px; color: #6b6b6b; "
+                                    "border-top: 1px solid #c0c0c0; margin-top: 3px");
+    menu_.call<void>("appendChild", languages_heading_);
+    for (std::size_t i = 0; i < kLanguages.size(); ++i) {
+        val item = add(kFirstLanguageChoice + static_cast<int>(i));
+        item.call<void>("setAttribute", val("role"), val("menuitemradio"));
+        item.call<void>("setAttribute", val("lang"), val(std::string(kLanguages[i].tag)));
+        item.set("textContent", std::string(kLanguages[i].name));
     }
+    // Nine languages more: on a phone held sideways the menu scrolls rather than leave the
+    // viewport.
+    menu_["style"].set("maxHeight", "100vh");
+    menu_["style"].set("overflowY", "auto");
+    menu_["style"].set("boxSizing", "border-box");
+    relabel();
     show_menu_state();
+}
+
+const Language* Worksheet::language(int choice) {
+    const int i = choice - kFirstLanguageChoice;
+    return i >= 0 && i < static_cast<int>(kLanguages.size())
+               ? &kLanguages[static_cast<std::size_t>(i)]
+               : nullptr;
+}
+
+void Worksheet::relabel() {
+    if (!menu_built_) return;  // made in the language of its time
+    menu_.call<void>("setAttribute", val("aria-label"), val(translated(kCaptions.bench_menu)));
+    const val items = items_of(menu_);
+    for (std::size_t i = 0; i < texts_.size(); ++i) {
+        items[static_cast<int>(i)].set("textContent", translated(texts_[i]));
+    }
+    languages_heading_.set("textContent", language_word());
+    for (std::size_t i = 0; i < kLanguages.size(); ++i) {
+        items[kFirstLanguageChoice + static_cast<int>(i)].call<void>(
+            "setAttribute", val("aria-checked"),
+            val(&kLanguages[i] == &current_language() ? "true" : "false"));
+    }
 }
 
 void Worksheet::paint_picture(Session& s) {

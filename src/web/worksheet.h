@@ -9,10 +9,12 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "bench/svg.h"
 #include "lesson/captions.h"
+#include "lesson/languages.h"
 #include "lesson/lesson_bar.h"
 #include "lesson/session.h"
 #include "web/bench_canvas.h"
@@ -30,10 +32,15 @@ SvgLook page_svg_look();
 class Worksheet {
   public:
     // The menu's items: the bench's pictures and its link, then the lesson's actions in the
-    // order of the lesson's keyed actions (keyed_actions()), from kFirstLessonChoice on.
+    // order of the lesson's keyed actions (keyed_actions()), from kFirstLessonChoice on, then the
+    // languages (each in its own words) in the order of kLanguages, from kFirstLanguageChoice on.
     static constexpr int kCopyChoice = 0, kPngChoice = 1, kSvgChoice = 2, kLinkChoice = 3,
                          kFirstLessonChoice = 4;
+    static constexpr int kFirstLanguageChoice =
+        kFirstLessonChoice + static_cast<int>(kKeyedActions);
     static LessonAction lesson_action(int choice);
+    // The language of a choice, or null for a choice that is none.
+    static const Language* language(int choice);
 
     // `bench` is the page's bench canvas; the menu and the notice are the shell's.
     explicit Worksheet(emscripten::val bench);
@@ -86,6 +93,9 @@ class Worksheet {
     // A passing notice put away, where what it said is done with; a lasting one stays.
     void withdraw();
 
+    // The menu's words again, in the language the page has changed to.
+    void relabel();
+
     // Takes the menu out of use once the page has stopped.
     void stop();
 
@@ -95,7 +105,8 @@ class Worksheet {
     void show_menu_state();
     void cancel_press();
 
-    emscripten::val bench_, menu_, notice_;
+    emscripten::val bench_, menu_, notice_, languages_heading_ = emscripten::val::undefined();
+    std::vector<std::string_view> texts_;  // of the menu's items before the languages
     std::optional<BenchCanvas> picture_;
     emscripten::val return_focus_ = emscripten::val::undefined();
     Timer press_timer_{"long_press"};

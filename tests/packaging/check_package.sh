@@ -182,7 +182,7 @@ check_deb() {
     local depends
     depends=$(dpkg-deb -f "$deb" Depends)
     echo "Depends: $depends"
-    local need=(fonts-ipafont-gothic "libc6 (>=" "libstdc++6 (>=")
+    local need=(fonts-ipafont-gothic fonts-noto-cjk fonts-noto-core "libc6 (>=" "libstdc++6 (>=")
     [ "$with_window" = 1 ] && need+=("libqt6widgets6 (>=" "libqt6gui6 (>=" "libqt6core6 (>="
                                      qt6-translations-l10n)
     local n

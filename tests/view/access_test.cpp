@@ -212,6 +212,8 @@ TEST_P(EnglishLesson, SaysEveryWordOfALessonInEnglish) {
     for (QWidget* top : {static_cast<QWidget*>(view.get()), static_cast<QWidget*>(notebook)}) {
         shown << top->windowTitle();
         for (const QWidget* w : top->findChildren<QWidget*>()) {
+            // The language menu names each language in its own words.
+            if (w->objectName() == QLatin1String("languages")) continue;
             shown << w->accessibleName() << w->accessibleDescription();
             for (const QAction* a : w->actions()) shown << a->text();
             if (const auto* b = qobject_cast<const QAbstractButton*>(w)) shown << b->text();

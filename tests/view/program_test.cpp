@@ -175,6 +175,42 @@ TEST(Korru, AnswersHelpAndVersionWithoutADisplay) {
     EXPECT_TRUE(help.err.isEmpty() && version.err.isEmpty()) << version.err.toStdString();
 }
 
+// --help in the system's language, each of the window's nine: its first line, the usage, in the
+// language's words, and every option still named as typed.
+class Help : public testing::TestWithParam<std::pair<const char*, const char*>> {};
+
+TEST_P(Help, SpeaksTheSystemsLanguage) {
+    const QTemporaryDir settings;  // no language chosen in the window yet
+    const auto [lang, usage] = GetParam();
+    const Finished help =
+        run(kKorru, {"--help"},
+            {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES"},
+            {}, {QStringLiteral("LANG=") + lang, "XDG_CONFIG_HOME=" + settings.path()});
+    EXPECT_EQ(help.status, 0) << help.err.toStdString();
+    const QString out = QString::fromUtf8(help.out);
+    EXPECT_TRUE(out.startsWith(QString::fromUtf8(usage) + "\n")) << out.toStdString();
+    for (const char* option :
+         {"--scene <TEXT>", "--export-notebook <FILE>", "-h, --help", "-v, --version"}) {
+        EXPECT_TRUE(out.contains(option)) << option << " in " << out.toStdString();
+    }
+    EXPECT_EQ(out.count('\n'), 8) << out.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, Help,
+                         testing::Values(std::pair{"C", "Usage: korru [options]"},
+                                         std::pair{"ja_JP.UTF-8", "使い方: korru [オプション]"},
+                                         std::pair{"en_GB.UTF-8", "Usage: korru [options]"},
+                                         std::pair{"pt_BR.UTF-8", "Uso: korru [opções]"},
+                                         std::pair{"zh_CN.UTF-8", "用法：korru [选项]"},
+                                         std::pair{"fil_PH.UTF-8", "Paggamit: korru [mga opsiyon]"},
+                                         std::pair{"vi_VN.UTF-8", "Cách dùng: korru [tùy chọn]"},
+                                         std::pair{"es_MX.UTF-8", "Uso: korru [opciones]"},
+                                         std::pair{"ko_KR.UTF-8", "사용법: korru [옵션]"},
+                                         std::pair{"ne_NP.UTF-8", "प्रयोग: korru [विकल्पहरू]"}),
+                         [](const auto& info) {
+                             return std::string(info.param.first).substr(0, 2);
+                         });
+
 // A scene not understood and a kept notebook that is not one: the bench starts as usual, the
 // window says both (in its notice, and here on standard error, one line each), and the
 // notebook is set aside, not lost; a new one begins in its place.

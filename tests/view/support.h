@@ -8,10 +8,14 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLocale>
+#include <QSize>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "lesson/session.h"
 #include "model/support.h"
@@ -72,6 +76,31 @@ class InLanguage : public testing::WithParamInterface<QLocale::Language> {
   protected:
     InLanguage() { view::use_language(GetParam()); }
     ~InLanguage() { view::use_language(QLocale::Japanese); }
+};
+
+// Every language of the window, Japanese first, for tests over all of them.
+inline const std::vector<QLocale::Language> kEveryLanguage{
+    QLocale::Japanese,   QLocale::English, QLocale::Portuguese, QLocale::Chinese, QLocale::Filipino,
+    QLocale::Vietnamese, QLocale::Spanish, QLocale::Korean,     QLocale::Nepali};
+
+inline std::string language_name(QLocale::Language language) {
+    return QLocale::languageToString(language).toStdString();
+}
+
+// A language on one of the class's screens: a window made in it, on it.
+struct LanguageOnScreen {
+    QLocale::Language language;
+    QSize screen;
+};
+
+inline void PrintTo(const LanguageOnScreen& p, std::ostream* out) {
+    *out << language_name(p.language) << " on " << p.screen.width() << "x" << p.screen.height();
+}
+
+class InLanguageOnScreen : public testing::WithParamInterface<LanguageOnScreen> {
+  protected:
+    InLanguageOnScreen() { view::use_language(GetParam().language); }
+    ~InLanguageOnScreen() { view::use_language(QLocale::Japanese); }
 };
 
 // The snapshot tool's window picture of a session's steps (a prediction's mark is no step).

@@ -538,13 +538,24 @@ class LightOnTheScreenIsCrisp(PageTest):
             self.assertEqual((source_w, source_h), (width, height))
 
 
+# The bench menu's languages, each in its own words, after the menu's other items.
+LANGUAGES = ["日本語", "English", "Português (Brasil)", "简体中文", "Filipino", "Tiếng Việt",
+             "Español", "한국어", "नेपाली"]
+
+
 class ReaderHearsJapanese(PageTest):
     """What a screen reader hears and a pupil reads, against what the desktop says."""
     language = "ja"
+    tag = "ja"  # the page's lang
     ended = "おわりました。"
     menu = ["絵をコピー", "PNG 画像として保存", "SVG 図として保存", "この場面へのリンクをコピー",
             "像の位置を予想する", "答えを見る", "測定ノートに記録", "測定ノートを開く",
             "スクリーンで探す", "◀ スクリーン", "スクリーン ▶", "上半分をおおう", "下半分をおおう"]
+
+    def setUp(self):
+        super().setUp()
+        # A language the page unpacks is shown a moment after it has started.
+        self.b.wait_for("return document.documentElement.lang === %s" % json.dumps(self.tag))
 
     def before_load(self):
         # The words the bench is painted with.
@@ -575,7 +586,7 @@ class ReaderHearsJapanese(PageTest):
 
     def test_every_control_the_bench_and_the_scene_in_the_pages_language(self):
         self.done = ()
-        self.assertEqual(self.b.js("return document.documentElement.lang"), self.language)
+        self.assertEqual(self.b.js("return document.documentElement.lang"), self.tag)
         said = desktop_words(self.language, self.b.screen(), [])
         shown = self.b.js("""return [...document.querySelectorAll('#client [data-item]')].map(e => {
             const caption = e.tagName === 'INPUT' ? e.nextElementSibling
@@ -593,7 +604,8 @@ class ReaderHearsJapanese(PageTest):
                                  else expected["description"], name)
         self.assertEqual(self.heard("#scene")[0], "status")
         self.assertEqual([e.get_attribute("textContent") for e in
-                          self.b.driver.find_elements(By.CSS_SELECTOR, "[role^=menuitem]")], self.menu)
+                          self.b.driver.find_elements(By.CSS_SELECTOR, "[role^=menuitem]")],
+                         (self.menu or said["menu"]) + LANGUAGES)
 
         # The live region tells the scene after a change, in each case, as the desktop does.
         for clicks, case in [((), "real"), (("smove(0)",) + ("mr",) * 24, "none"),
@@ -624,12 +636,41 @@ class ReaderHearsJapanese(PageTest):
 
 
 class ReaderHearsEnglish(ReaderHearsJapanese):
-    lang, language = "en-US", "en"
+    lang, language, tag = "en-US", "en", "en"
     ended = "The program has ended."
     menu = ["Copy picture", "Save as PNG picture", "Save as SVG drawing", "Copy a link to this scene",
             "Predict the image", "Show the answer", "Record in the notebook", "Open the notebook",
             "Find it on a screen", "◀ Screen", "Screen ▶", "Cover the upper half",
             "Cover the lower half"]
+
+
+# The other languages, followed from the browser's first: the menu's words are the desktop's.
+class ReaderHearsPortuguese(ReaderHearsJapanese):
+    lang, language, tag, ended, menu = "pt-BR", "pt_BR", "pt-BR", "O programa terminou.", None
+
+
+class ReaderHearsChinese(ReaderHearsJapanese):
+    lang, language, tag, ended, menu = "zh-CN", "zh_CN", "zh-CN", "程序已结束。", None
+
+
+class ReaderHearsFilipino(ReaderHearsJapanese):
+    lang, language, tag, ended, menu = "fil", "fil", "fil", "Tapos na ang programa.", None
+
+
+class ReaderHearsVietnamese(ReaderHearsJapanese):
+    lang, language, tag, ended, menu = "vi", "vi", "vi", "Chương trình đã kết thúc.", None
+
+
+class ReaderHearsSpanish(ReaderHearsJapanese):
+    lang, language, tag, ended, menu = "es-ES", "es", "es", "El programa ha terminado.", None
+
+
+class ReaderHearsKorean(ReaderHearsJapanese):
+    lang, language, tag, ended, menu = "ko", "ko", "ko", "끝났습니다.", None
+
+
+class ReaderHearsNepali(ReaderHearsJapanese):
+    lang, language, tag, ended, menu = "ne", "ne", "ne", "कार्यक्रम सकियो।", None
 
 
 SVG, XLINK = "{http://www.w3.org/2000/svg}", "{http://www.w3.org/1999/xlink}href"
@@ -1054,6 +1095,89 @@ def copied_link(b):
           .then(done);""")
 
 
+class LanguagesOnThePage(PageTest):
+    """A language chosen in the bench's menu: every word changes at once while the scene, the
+    prediction and the notebook stay; the choice is kept for the next visit and carried in a
+    copied link, and a link with a language opens in it."""
+
+    KOREAN = 4 + 9 + 7  # the menu's pictures and link, the lesson's nine, then the languages
+
+    def press(self, letter):
+        self.b.key(letter, "Key" + letter.upper(), ord(letter.upper()))
+
+    def shown(self):
+        """Every word on the page a pupil reads or a screen reader says, the menu's but hidden."""
+        return self.b.js("""return document.body.innerText + '\\n' +
+            [...document.querySelectorAll('[aria-label]')].filter(e => !e.closest('[hidden]'))
+              .map(e => e.getAttribute('aria-label')).join('\\n')""")
+
+    def test_a_language_chosen_changes_every_word_and_keeps_the_lesson(self):
+        b = self.b
+        b.item("ml").click()
+        self.press("r")
+        self.press("p")
+        scene, kept = json.loads(b.snapshot()), b.js(STORED)
+        self.assertRegex(self.shown(), "[\u3040-\u30ff]")
+        menu_choice(b, self.KOREAN)
+        b.wait_for("return document.documentElement.lang === 'ko'")
+        self.assertEqual(json.loads(b.snapshot()), scene)
+        self.assertEqual(b.js(STORED), kept)
+        self.assertIn("예상해 보세요", b.js("return document.getElementById('scene').textContent"))
+        shown = self.shown()
+        self.assertIn("초점 거리", shown)
+        # No Japanese left, nor Chinese characters: Korean is written in Hangul alone.
+        self.assertNotRegex(shown, "[\u3040-\u30ff\u4e00-\u9fff]")
+        self.assertEqual(b.js("return localStorage.getItem('korru.language')"), "ko")
+        menu = b.driver.find_elements(By.CSS_SELECTOR, "#bench-menu [role=menuitemradio]")
+        self.assertEqual([m.get_attribute("aria-checked") for m in menu],
+                         ["true" if i == 7 else "false" for i in range(9)])
+        self.assertEqual([m.get_attribute("lang") for m in menu][3], "zh-CN")
+
+        # The copied link carries the language beside the scene; another language in it opens
+        # the same scene in that language.
+        link = copied_link(b)
+        self.assertIn("?lang=ko#", link)
+        b.driver.switch_to.new_window("tab")
+        b.driver.get(link.replace("lang=ko", "lang=vi"))
+        b.wait_for("return !!window.korru && document.documentElement.lang === 'vi'")
+        self.assertEqual(json.loads(b.snapshot()), scene)
+        self.assertIn("Hãy dự đoán", b.js("return document.getElementById('scene').textContent"))
+        # A link without one opens in the language kept from the menu.
+        b.driver.get(link.split("?")[0] + "#" + link.split("#")[1] + "x")
+        b.driver.get(link.split("?")[0] + "#" + link.split("#")[1])
+        b.wait_for("return !!window.korru && document.documentElement.lang === 'ko'")
+
+
+class CaptionsFitInEveryLanguage(unittest.TestCase):
+    """Each control's caption within its control, in each of the nine languages, on a class's
+    screen and a phone held both ways."""
+
+    OVERFLOWING = """return [...document.querySelectorAll('#client [data-item]')].flatMap(e => {
+        const caption = e.tagName === 'INPUT' ? e.nextElementSibling
+            : e.tagName === 'FIELDSET' ? e.querySelector('legend') : e;
+        const box = (e.tagName === 'INPUT' ? e.parentElement : e).getBoundingClientRect();
+        if (e.tagName === 'CANVAS' || !caption || !caption.textContent.trim()) return [];
+        const range = document.createRange();
+        range.selectNodeContents(caption);
+        const ink = range.getBoundingClientRect();
+        return ink.left < box.left - 0.5 || ink.right > box.right + 0.5
+            ? [[e.dataset.item, caption.textContent, ink.right - box.right]] : [];
+    })"""
+
+    def test_every_language(self):
+        for tag in ("ja", "en", "pt-BR", "zh-CN", "fil", "vi", "es", "ko", "ne"):
+            b = Browser(lang=tag)
+            for w, h, phone in ((1024, 768, False), (844, 390, True), (390, 844, True)):
+                with self.subTest(language=tag, viewport=(w, h)):
+                    b.cdp("Emulation.setDeviceMetricsOverride",
+                          {"width": w, "height": h, "deviceScaleFactor": 2 if phone else 1,
+                           "mobile": phone})
+                    b.load()
+                    b.wait_for("return document.documentElement.lang === %s" % json.dumps(tag))
+                    self.assertEqual(b.js(self.OVERFLOWING), [])
+            b.quit()
+
+
 def svg_words(data):
     """An SVG's title and description."""
     svg = ET.fromstring(data)
@@ -1095,7 +1219,8 @@ class ALessonToKeep(PageTest):
             self.b.item(c).click()
         link = copied_link(self.b)
         page, scene = link.split("#", 1)
-        self.assertEqual(page, "file://" + os.path.abspath(PAGE))
+        # The page, in the language it shows.
+        self.assertEqual(page, "file://" + os.path.abspath(PAGE) + "?lang=ja")
         self.assertIn(scene[:30], notice(self.b))  # said, as copied
         # Opened in another window of another size: the window the clicks make there.
         self.b.driver.get("about:blank")
@@ -1812,7 +1937,7 @@ class TheExperiment(BenchPictures):
         self.assertIn([str(ACTIONS["cover_lower"]), "false"], pressed)
         # The menu ticks the same: the experiment, the upper cover, not the lower.
         ticks = self.b.js("return [...document.querySelectorAll('#bench-menu [role^=menuitem]')]"
-                          ".slice(8).map(i => i.getAttribute('aria-checked'))")
+                          ".slice(8, 13).map(i => i.getAttribute('aria-checked'))")
         self.assertEqual(ticks, ["true", None, None, "true", "false"])
         link = copied_link(self.b)
         self.b.driver.get("about:blank")
@@ -1968,8 +2093,8 @@ class RunTimeErrors(unittest.TestCase):
 class OfflineFromAFile(unittest.TestCase):
     def test_the_one_file_works_with_no_network_and_asks_for_nothing(self):
         # A download for a school's slow network: the whole program, the lesson and the
-        # experiment's optics in half a megabyte.
-        self.assertLessEqual(os.path.getsize(PAGE), 512 * 1024)
+        # experiment's optics in half a megabyte, and nine languages in 60 KB more.
+        self.assertLessEqual(os.path.getsize(PAGE), (512 + 60) * 1024)
         b = Browser(offline=True)
         self.addCleanup(b.quit)
         b.load()

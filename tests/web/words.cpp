@@ -1,15 +1,21 @@
 // SPDX-License-Identifier: MIT
-// korru_words LANGUAGE WxH CLICK...: what the desktop window says after those clicks, in its
-// language (en or ja) and through its own catalogue: each control's caption, accessible name and
-// description, and the scene as the bench describes it. JSON, for the page's tests to compare.
+// korru_words LANGUAGE WxH CLICK...: what the desktop window says after those clicks, in one of
+// its languages (a code or tag: ja, en, pt_BR, ko, ...) and through its own catalogue: each
+// control's caption, accessible name and description, the scene as the bench describes it, and
+// the page's bench menu's words before its languages. JSON, for the page's tests to compare.
 #include <QCoreApplication>
 #include <cstdio>
 #include <iostream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "bench/description.h"
 #include "commands/commands.h"
 #include "commands/startup.h"
+#include "lesson/captions.h"
+#include "lesson/flow.h"
+#include "lesson/languages.h"
 #include "view/language.h"
 
 namespace {
@@ -39,10 +45,15 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     int width = 0, height = 0;
     if (argc < 3 || std::sscanf(argv[2], "%dx%d", &width, &height) != 2) {
-        std::cerr << "usage: korru_words en|ja WxH CLICK...\n";
+        std::cerr << "usage: korru_words LANGUAGE WxH CLICK...\n";
         return 2;
     }
-    view::use_language(std::string(argv[1]) == "en" ? QLocale::English : QLocale::Japanese);
+    const Language* language = language_of_tag(argv[1]);
+    if (!language) {
+        std::cerr << "korru_words: no language " << argv[1] << "\n";
+        return 2;
+    }
+    view::use_language(*language);
     Window w;
     start_up(w, ScreenSize::from_pixels(width, height));
     for (int i = 3; i < argc; ++i) {
@@ -67,6 +78,15 @@ int main(int argc, char** argv) {
                   << quoted(def.hint.empty() ? "" : view::translated_utf8(def.hint)) << "}";
         comma = ",";
     }
-    std::cout << "}}\n";
+    std::cout << "}, \"menu\": [";
+    const LessonCaptions& c = kCaptions;
+    std::vector<std::string_view> menu{c.copy_picture, c.save_png, c.save_svg, c.copy_link};
+    for (const LessonActionRow& row : keyed_actions()) menu.push_back(row.caption);
+    comma = "";
+    for (const std::string_view text : menu) {
+        std::cout << comma << quoted(view::translated_utf8(text));
+        comma = ", ";
+    }
+    std::cout << "]}\n";
     return 0;
 }
