@@ -751,5 +751,49 @@
         <source>バージョンを表示して終わります。</source>
         <translation>Muestra la versión y termina.</translation>
     </message>
+    <message>
+        <source>「次の予想」は、答えを見てから選びます。</source>
+        <translation>“Otra predicción” viene después de la respuesta.</translation>
+    </message>
+    <message>
+        <source>もう予想しています。印をつけて「答えを見る」か、「予想をやめる」を選びます。</source>
+        <translation>Ya estás prediciendo. Pon tu marca y elige “Ver la respuesta” o “Dejar de predecir”.</translation>
+    </message>
+    <message>
+        <source>スクリーンとおおいは、「スクリーンで探す」の間だけ使えます。</source>
+        <translation>La pantalla y las tapas solo funcionan en “Buscarla en una pantalla”.</translation>
+    </message>
+    <message>
+        <source>スクリーンはこれ以上レンズから遠ざけられません。</source>
+        <translation>La pantalla no puede alejarse más de la lente.</translation>
+    </message>
+    <message>
+        <source>スクリーンはこれ以上レンズに近づけられません。</source>
+        <translation>La pantalla no puede acercarse más a la lente.</translation>
+    </message>
+    <message>
+        <source>予想はしていません。</source>
+        <translation>No estás prediciendo.</translation>
+    </message>
+    <message>
+        <source>像の位置が変わったので、予想の印を消しました。もう一度印をつけます。</source>
+        <translation>La imagen se ha movido, así que tu marca se ha borrado. Pon una nueva.</translation>
+    </message>
+    <message>
+        <source>像の位置が変わったので、次の予想です。像の先ができると思う所に印をつけます。</source>
+        <translation>La imagen se ha movido: nueva predicción. Marca dónde esperas la punta de la imagen.</translation>
+    </message>
+    <message>
+        <source>測定ノートを %1 に保存しましたが、読み戻すと違っていました。次の記録のときに、もう一度保存します。</source>
+        <translation>El cuaderno se guardó en %1, pero al leerlo de nuevo era distinto. El próximo registro lo guardará otra vez.</translation>
+    </message>
+    <message>
+        <source>答えはもう出ています。「次の予想」で、もう一度予想します。</source>
+        <translation>La respuesta ya se ve. Elige “Otra predicción” para predecir otra vez.</translation>
+    </message>
+    <message>
+        <source>答えを見るのは、「予想する」で予想してからです。</source>
+        <translation>Primero predice (“Predecir”) y luego mira la respuesta.</translation>
+    </message>
 </context>
 </TS>

@@ -751,5 +751,49 @@
         <source>バージョンを表示して終わります。</source>
         <translation>Ipakita ang bersiyon at lumabas.</translation>
     </message>
+    <message>
+        <source>「次の予想」は、答えを見てから選びます。</source>
+        <translation>Ang “Susunod na hula” ay pagkatapos makita ang sagot.</translation>
+    </message>
+    <message>
+        <source>もう予想しています。印をつけて「答えを見る」か、「予想をやめる」を選びます。</source>
+        <translation>Nanghuhula ka na. Maglagay ng marka at piliin ang “Ipakita ang sagot” o “Itigil ang hula”.</translation>
+    </message>
+    <message>
+        <source>スクリーンとおおいは、「スクリーンで探す」の間だけ使えます。</source>
+        <translation>Magagamit lang ang iskrin at ang mga takip habang “Hanapin sa iskrin”.</translation>
+    </message>
+    <message>
+        <source>スクリーンはこれ以上レンズから遠ざけられません。</source>
+        <translation>Hindi na mailalayo pa ang iskrin sa lente.</translation>
+    </message>
+    <message>
+        <source>スクリーンはこれ以上レンズに近づけられません。</source>
+        <translation>Hindi na mailalapit pa ang iskrin sa lente.</translation>
+    </message>
+    <message>
+        <source>予想はしていません。</source>
+        <translation>Hindi ka nanghuhula.</translation>
+    </message>
+    <message>
+        <source>像の位置が変わったので、予想の印を消しました。もう一度印をつけます。</source>
+        <translation>Gumalaw ang larawan, kaya binura ang iyong marka. Maglagay ng bago.</translation>
+    </message>
+    <message>
+        <source>像の位置が変わったので、次の予想です。像の先ができると思う所に印をつけます。</source>
+        <translation>Gumalaw ang larawan: bagong hula. Markahan kung saan mo inaasahan ang dulo ng larawan.</translation>
+    </message>
+    <message>
+        <source>測定ノートを %1 に保存しましたが、読み戻すと違っていました。次の記録のときに、もう一度保存します。</source>
+        <translation>Naisulat ang kuwaderno sa %1, pero iba ito nang basahin muli. Itatago itong muli sa susunod na tala.</translation>
+    </message>
+    <message>
+        <source>答えはもう出ています。「次の予想」で、もう一度予想します。</source>
+        <translation>Nakalabas na ang sagot. Piliin ang “Susunod na hula” para manghula muli.</translation>
+    </message>
+    <message>
+        <source>答えを見るのは、「予想する」で予想してからです。</source>
+        <translation>Manghula muna (“Manghula”), saka tingnan ang sagot.</translation>
+    </message>
 </context>
 </TS>

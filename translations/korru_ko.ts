@@ -751,5 +751,49 @@
         <source>バージョンを表示して終わります。</source>
         <translation>버전을 보이고 끝냅니다.</translation>
     </message>
+    <message>
+        <source>「次の予想」は、答えを見てから選びます。</source>
+        <translation>“다음 예상”은 답을 본 뒤에 고릅니다.</translation>
+    </message>
+    <message>
+        <source>もう予想しています。印をつけて「答えを見る」か、「予想をやめる」を選びます。</source>
+        <translation>이미 예상하고 있습니다. 표시를 한 뒤 “답 보기”나 “예상 그만하기”를 고릅니다.</translation>
+    </message>
+    <message>
+        <source>スクリーンとおおいは、「スクリーンで探す」の間だけ使えます。</source>
+        <translation>스크린과 가리개는 “스크린으로 찾기” 동안에만 쓸 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>スクリーンはこれ以上レンズから遠ざけられません。</source>
+        <translation>스크린을 렌즈에서 더 멀리할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>スクリーンはこれ以上レンズに近づけられません。</source>
+        <translation>스크린을 렌즈에 더 가까이할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>予想はしていません。</source>
+        <translation>예상하고 있지 않습니다.</translation>
+    </message>
+    <message>
+        <source>像の位置が変わったので、予想の印を消しました。もう一度印をつけます。</source>
+        <translation>상의 위치가 바뀌어 예상 표시를 지웠습니다. 다시 표시합니다.</translation>
+    </message>
+    <message>
+        <source>像の位置が変わったので、次の予想です。像の先ができると思う所に印をつけます。</source>
+        <translation>상의 위치가 바뀌어 다음 예상입니다. 상의 끝이 생길 것 같은 곳에 표시합니다.</translation>
+    </message>
+    <message>
+        <source>測定ノートを %1 に保存しましたが、読み戻すと違っていました。次の記録のときに、もう一度保存します。</source>
+        <translation>측정 노트를 %1에 저장했지만 다시 읽어 보니 달랐습니다. 다음 기록 때 다시 저장합니다.</translation>
+    </message>
+    <message>
+        <source>答えはもう出ています。「次の予想」で、もう一度予想します。</source>
+        <translation>답이 이미 나와 있습니다. “다음 예상”으로 다시 예상합니다.</translation>
+    </message>
+    <message>
+        <source>答えを見るのは、「予想する」で予想してからです。</source>
+        <translation>먼저 “예상하기”로 예상한 뒤에 답을 봅니다.</translation>
+    </message>
 </context>
 </TS>

@@ -751,5 +751,49 @@
         <source>バージョンを表示して終わります。</source>
         <translation>संस्करण देखाएर बन्द हुन्छ।</translation>
     </message>
+    <message>
+        <source>「次の予想」は、答えを見てから選びます。</source>
+        <translation>“अर्को अनुमान” उत्तर हेरेपछि मात्र छान्न सकिन्छ।</translation>
+    </message>
+    <message>
+        <source>もう予想しています。印をつけて「答えを見る」か、「予想をやめる」を選びます。</source>
+        <translation>तपाईं अहिले नै अनुमान गर्दै हुनुहुन्छ। चिन्ह लगाएर “उत्तर हेर्नुहोस्” वा “अनुमान रोक्नुहोस्” छान्नुहोस्।</translation>
+    </message>
+    <message>
+        <source>スクリーンとおおいは、「スクリーンで探す」の間だけ使えます。</source>
+        <translation>पर्दा र छोपन “पर्दामा खोज्नुहोस्” गर्दा मात्र चल्छन्।</translation>
+    </message>
+    <message>
+        <source>スクリーンはこれ以上レンズから遠ざけられません。</source>
+        <translation>पर्दालाई लेन्सबाट अझ टाढा लैजान सकिँदैन।</translation>
+    </message>
+    <message>
+        <source>スクリーンはこれ以上レンズに近づけられません。</source>
+        <translation>पर्दालाई लेन्सको अझ नजिक ल्याउन सकिँदैन।</translation>
+    </message>
+    <message>
+        <source>予想はしていません。</source>
+        <translation>तपाईं अनुमान गरिरहनुभएको छैन।</translation>
+    </message>
+    <message>
+        <source>像の位置が変わったので、予想の印を消しました。もう一度印をつけます。</source>
+        <translation>प्रतिबिम्ब सरेकाले तपाईंको चिन्ह हटाइयो। फेरि चिन्ह लगाउनुहोस्।</translation>
+    </message>
+    <message>
+        <source>像の位置が変わったので、次の予想です。像の先ができると思う所に印をつけます。</source>
+        <translation>प्रतिबिम्ब सरेकाले अर्को अनुमान। प्रतिबिम्बको टुप्पो बन्ने ठाउँमा चिन्ह लगाउनुहोस्।</translation>
+    </message>
+    <message>
+        <source>測定ノートを %1 に保存しましたが、読み戻すと違っていました。次の記録のときに、もう一度保存します。</source>
+        <translation>नाप कापी %1 मा लेखियो, तर फेरि पढ्दा फरक भयो। अर्को रेकर्डमा फेरि सुरक्षित गरिन्छ।</translation>
+    </message>
+    <message>
+        <source>答えはもう出ています。「次の予想」で、もう一度予想します。</source>
+        <translation>उत्तर देखिइसकेको छ। फेरि अनुमान गर्न “अर्को अनुमान” छान्नुहोस्।</translation>
+    </message>
+    <message>
+        <source>答えを見るのは、「予想する」で予想してからです。</source>
+        <translation>पहिले “अनुमान” ले अनुमान गर्नुहोस्, त्यसपछि उत्तर हेर्नुहोस्।</translation>
+    </message>
 </context>
 </TS>

@@ -751,5 +751,49 @@
         <source>バージョンを表示して終わります。</source>
         <translation>Mostra a versão e sai.</translation>
     </message>
+    <message>
+        <source>「次の予想」は、答えを見てから選びます。</source>
+        <translation>“Nova previsão” vem depois da resposta.</translation>
+    </message>
+    <message>
+        <source>もう予想しています。印をつけて「答えを見る」か、「予想をやめる」を選びます。</source>
+        <translation>Você já está prevendo. Marque o ponto e escolha “Mostrar a resposta” ou “Parar de prever”.</translation>
+    </message>
+    <message>
+        <source>スクリーンとおおいは、「スクリーンで探す」の間だけ使えます。</source>
+        <translation>O anteparo e as coberturas só funcionam em “Procurar com um anteparo”.</translation>
+    </message>
+    <message>
+        <source>スクリーンはこれ以上レンズから遠ざけられません。</source>
+        <translation>O anteparo não pode se afastar mais da lente.</translation>
+    </message>
+    <message>
+        <source>スクリーンはこれ以上レンズに近づけられません。</source>
+        <translation>O anteparo não pode se aproximar mais da lente.</translation>
+    </message>
+    <message>
+        <source>予想はしていません。</source>
+        <translation>Você não está prevendo.</translation>
+    </message>
+    <message>
+        <source>像の位置が変わったので、予想の印を消しました。もう一度印をつけます。</source>
+        <translation>A imagem mudou de lugar, então sua marca foi apagada. Marque de novo.</translation>
+    </message>
+    <message>
+        <source>像の位置が変わったので、次の予想です。像の先ができると思う所に印をつけます。</source>
+        <translation>A imagem mudou de lugar: nova previsão. Marque onde você espera a ponta da imagem.</translation>
+    </message>
+    <message>
+        <source>測定ノートを %1 に保存しましたが、読み戻すと違っていました。次の記録のときに、もう一度保存します。</source>
+        <translation>O caderno foi gravado em %1, mas ao ler de volta estava diferente. O próximo registro o guarda de novo.</translation>
+    </message>
+    <message>
+        <source>答えはもう出ています。「次の予想」で、もう一度予想します。</source>
+        <translation>A resposta já está à vista. Escolha “Nova previsão” para prever de novo.</translation>
+    </message>
+    <message>
+        <source>答えを見るのは、「予想する」で予想してからです。</source>
+        <translation>Primeiro preveja (“Prever”), depois veja a resposta.</translation>
+    </message>
 </context>
 </TS>

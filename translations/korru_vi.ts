@@ -751,5 +751,49 @@
         <source>バージョンを表示して終わります。</source>
         <translation>Hiện phiên bản rồi thoát.</translation>
     </message>
+    <message>
+        <source>「次の予想」は、答えを見てから選びます。</source>
+        <translation>“Dự đoán tiếp” chỉ chọn được sau khi xem đáp án.</translation>
+    </message>
+    <message>
+        <source>もう予想しています。印をつけて「答えを見る」か、「予想をやめる」を選びます。</source>
+        <translation>Bạn đang dự đoán rồi. Hãy đánh dấu rồi chọn “Xem đáp án” hoặc “Thôi dự đoán”.</translation>
+    </message>
+    <message>
+        <source>スクリーンとおおいは、「スクリーンで探す」の間だけ使えます。</source>
+        <translation>Màn và tấm che chỉ dùng được khi đang “Tìm ảnh bằng màn”.</translation>
+    </message>
+    <message>
+        <source>スクリーンはこれ以上レンズから遠ざけられません。</source>
+        <translation>Không thể đưa màn ra xa thấu kính hơn nữa.</translation>
+    </message>
+    <message>
+        <source>スクリーンはこれ以上レンズに近づけられません。</source>
+        <translation>Không thể đưa màn lại gần thấu kính hơn nữa.</translation>
+    </message>
+    <message>
+        <source>予想はしていません。</source>
+        <translation>Bạn đang không dự đoán.</translation>
+    </message>
+    <message>
+        <source>像の位置が変わったので、予想の印を消しました。もう一度印をつけます。</source>
+        <translation>Ảnh đã đổi chỗ nên dấu dự đoán đã bị xoá. Hãy đánh dấu lại.</translation>
+    </message>
+    <message>
+        <source>像の位置が変わったので、次の予想です。像の先ができると思う所に印をつけます。</source>
+        <translation>Ảnh đã đổi chỗ: dự đoán tiếp. Hãy đánh dấu chỗ bạn nghĩ đỉnh của ảnh sẽ hiện ra.</translation>
+    </message>
+    <message>
+        <source>測定ノートを %1 に保存しましたが、読み戻すと違っていました。次の記録のときに、もう一度保存します。</source>
+        <translation>Sổ đo đã được ghi vào %1 nhưng khi đọc lại thì khác. Lần ghi sau sẽ lưu lại.</translation>
+    </message>
+    <message>
+        <source>答えはもう出ています。「次の予想」で、もう一度予想します。</source>
+        <translation>Đáp án đã hiện ra. Chọn “Dự đoán tiếp” để dự đoán lại.</translation>
+    </message>
+    <message>
+        <source>答えを見るのは、「予想する」で予想してからです。</source>
+        <translation>Hãy dự đoán trước (“Dự đoán”), rồi mới xem đáp án.</translation>
+    </message>
 </context>
 </TS>

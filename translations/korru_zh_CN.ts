@@ -751,5 +751,49 @@
         <source>バージョンを表示して終わります。</source>
         <translation>显示版本并结束。</translation>
     </message>
+    <message>
+        <source>「次の予想」は、答えを見てから選びます。</source>
+        <translation>看过答案后才能选择“下一个预测”。</translation>
+    </message>
+    <message>
+        <source>もう予想しています。印をつけて「答えを見る」か、「予想をやめる」を選びます。</source>
+        <translation>已经在预测中。请做好标记，然后选择“看答案”或“停止预测”。</translation>
+    </message>
+    <message>
+        <source>スクリーンとおおいは、「スクリーンで探す」の間だけ使えます。</source>
+        <translation>光屏和遮挡只能在“用光屏寻找”时使用。</translation>
+    </message>
+    <message>
+        <source>スクリーンはこれ以上レンズから遠ざけられません。</source>
+        <translation>光屏不能再远离透镜了。</translation>
+    </message>
+    <message>
+        <source>スクリーンはこれ以上レンズに近づけられません。</source>
+        <translation>光屏不能再靠近透镜了。</translation>
+    </message>
+    <message>
+        <source>予想はしていません。</source>
+        <translation>现在没有在预测。</translation>
+    </message>
+    <message>
+        <source>像の位置が変わったので、予想の印を消しました。もう一度印をつけます。</source>
+        <translation>像的位置变了，预测的标记已删除。请重新做标记。</translation>
+    </message>
+    <message>
+        <source>像の位置が変わったので、次の予想です。像の先ができると思う所に印をつけます。</source>
+        <translation>像的位置变了，开始下一个预测。请在你认为像的尖端所在处做标记。</translation>
+    </message>
+    <message>
+        <source>測定ノートを %1 に保存しましたが、読み戻すと違っていました。次の記録のときに、もう一度保存します。</source>
+        <translation>测量笔记已保存到 %1，但读回时内容不同。下次记录时会再次保存。</translation>
+    </message>
+    <message>
+        <source>答えはもう出ています。「次の予想」で、もう一度予想します。</source>
+        <translation>答案已经显示。选择“下一个预测”再预测一次。</translation>
+    </message>
+    <message>
+        <source>答えを見るのは、「予想する」で予想してからです。</source>
+        <translation>先用“预测”做预测，再看答案。</translation>
+    </message>
 </context>
 </TS>

@@ -1213,6 +1213,37 @@ class ALessonToKeep(PageTest):
     def scene(self):
         return self.b.js("return document.getElementById('scene').textContent")
 
+    def test_menu_bar_and_keys_agree_with_every_action_in_every_mode(self):
+        # The lesson's entries of the menu, in the order of their keys, and the bar's buttons by
+        # the action each makes: in every mode they stand alike, and a key of an action that
+        # cannot be taken changes nothing and says why, in the words of the entry's title.
+        keys = ["p", "a", "r", "n", "e", ",", ".", "u", "l"]
+        actions = [0, 1, 2, 3, 6, 7, 8, 9, 10]  # predict, show_answer, record, open_notebook, …
+        state = ("const m = [...document.querySelectorAll('#bench-menu [role^=menuitem]')]"
+                 ".slice(4, 13).map(i => [i.getAttribute('aria-disabled'), i.title]);"
+                 "const b = {}; document.querySelectorAll('#lesson button[data-action]')"
+                 ".forEach(x => b[x.dataset.action] = x.getAttribute('aria-disabled') || 'false');"
+                 "return [m, b];")
+        for mode, letter in (("observing", None), ("predicting", "p"), ("answered", "a"),
+                             ("the experiment", "e")):
+            if letter:
+                self.press(letter)
+            menu, bar = self.b.js(state)
+            for key, action, (disabled, why) in zip(keys, actions, menu):
+                where = "%s: %s" % (mode, key)
+                if str(action) in bar:
+                    self.assertEqual(bar[str(action)], disabled, where)
+                self.assertEqual(bool(why), disabled == "true", where)
+                if disabled != "true":
+                    continue
+                before = self.b.snapshot()
+                if key in ",.":
+                    self.b.key(key, "Comma" if key == "," else "Period", 188 if key == "," else 190)
+                else:
+                    self.press(key)
+                self.assertEqual(self.b.snapshot(), before, where)
+                self.assertEqual(notice(self.b), why, where)
+
     def test_a_scene_in_a_link_opens_anywhere_and_a_bad_one_starts_as_usual(self):
         clicks = ["hogan", "smove(0)"] + ["mr"] * 6 + ["fmove(0)", "kosen"]
         for c in clicks:
