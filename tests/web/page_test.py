@@ -1718,8 +1718,10 @@ class WithoutIdleCallbacks(PageTest):
                         "return icon && icon.href.startsWith('data:image/png')")
         errors = [e for e in self.b.driver.get_log("browser") if e["level"] == "SEVERE"]
         self.assertEqual(errors, [])
+        # The menu made after the first frame: its pictures and link, the lesson's nine
+        # actions and the nine languages.
         self.b.wait_for("return document.querySelectorAll('#bench-menu [role^=menuitem]')"
-                        ".length === 13")
+                        ".length === 22")
 
 
 # The lesson's actions, as the page marks the bar's buttons (the order of LessonAction).
