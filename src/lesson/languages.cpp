@@ -54,6 +54,20 @@ const Language& preferred_language(const std::vector<std::string>& tags) {
     return japanese();
 }
 
+const Language& starting_language(std::string_view link, std::string_view remembered,
+                                  const std::vector<std::string>& preferred) {
+    if (const Language* l = language_in_link(link)) return *l;
+    if (const Language* l = remembered.empty() ? nullptr : language_of_tag(remembered)) return *l;
+    return preferred_language(preferred);
+}
+
+std::string language_menu_word(const std::function<std::string(std::string_view)>& translate,
+                               const Language& shown) {
+    std::string word = translate(kLanguageWord);
+    if (shown.code != "en") word += " / Language";
+    return word;
+}
+
 const Language* language_in_link(std::string_view link) {
     link = link.substr(0, link.find('#'));
     const std::size_t question = link.find('?');

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,6 +45,18 @@ const Language* language_of_tag(std::string_view tag);
 // The first of the reader's preferred languages, in order, that korru has; Japanese where it
 // has none of them.
 const Language& preferred_language(const std::vector<std::string>& tags);
+
+// The language a run or a visit starts in: the link's, else the one the reader chose before
+// (`remembered`, a tag or a code, empty for none), else the first of the reader's preferred
+// languages that korru has.
+const Language& starting_language(std::string_view link, std::string_view remembered,
+                                  const std::vector<std::string>& preferred);
+
+// The language menu's word, in the language shown; " / Language" follows it in every language
+// but English, so that a reader who cannot read the language shown still finds the entry.
+inline constexpr std::string_view kLanguageWord = "言語";
+std::string language_menu_word(const std::function<std::string(std::string_view)>& translate,
+                               const Language& shown);
 
 // The language of a link to the page: its query's lang=, read as a tag; null for a link
 // without one or with a language korru does not have.

@@ -229,8 +229,7 @@ Outcome Session::act(LessonAction a) {
 }
 
 Outcome Session::predict(bool on) {
-    if (!on) return move(FlowEvent::leave);
-    return prediction_.asked() ? Outcome{} : move(FlowEvent::predict);
+    return move(on ? FlowEvent::predict : FlowEvent::leave);
 }
 
 Outcome Session::put_mark(BenchPoint p) {
@@ -247,11 +246,6 @@ Outcome Session::show_answer() {
 }
 
 Outcome Session::next_prediction() {
-    if (!prediction_.asked()) return move(FlowEvent::predict);
-    if (mode() != LessonMode::answered) {
-        prediction_.ask(true);
-        return shown_again();
-    }
     return move(FlowEvent::next);
 }
 

@@ -9,6 +9,7 @@
 #include "lesson/captions.h"
 #include "lesson/experiment_words.h"
 #include "lesson/flow.h"
+#include "lesson/languages.h"
 #include "lesson/lesson_bar.h"
 #include "lesson/notebook.h"
 #include "lesson/notebook_keeper.h"

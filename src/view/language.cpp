@@ -16,10 +16,6 @@ namespace korru::view {
 
 namespace {
 
-// The menu entry's own word; " / Language" follows it in every language but English, so that a
-// reader who cannot read the language shown still finds the entry.
-const char* const kLanguageWord = QT_TRANSLATE_NOOP("korru", "言語");
-
 const Language* installed = &japanese();
 
 QTranslator& catalogue() {
@@ -73,15 +69,11 @@ const Language& current_language() {
     return *installed;
 }
 
-void use_system_language() {
-    const QString remembered = settings().value(kLanguageKey).toString();
-    if (const Language* l = language_of_tag(remembered.toStdString()); l && !remembered.isEmpty()) {
-        use_language(*l);
-        return;
-    }
+void use_system_language(std::string_view link) {
     std::vector<std::string> tags;
     for (const QString& tag : QLocale::system().uiLanguages()) tags.push_back(tag.toStdString());
-    use_language(preferred_language(tags));
+    const std::string remembered = settings().value(kLanguageKey).toString().toStdString();
+    use_language(starting_language(link, remembered, tags));
 }
 
 LanguageChanges& language_changes() {
@@ -99,8 +91,8 @@ void choose_language(const Language& language) {
 }
 
 QAction* language_action(QWidget* parent) {
-    QString caption = translated(kLanguageWord);
-    if (current_language().code != "en") caption += QStringLiteral(" / Language");
+    const QString caption =
+        QString::fromStdString(language_menu_word(translated_utf8, current_language()));
     auto* menu = new QMenu(parent);
     menu->setObjectName(QStringLiteral("languages"));
     auto* group = new QActionGroup(menu);

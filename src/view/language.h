@@ -19,9 +19,10 @@ class QWidget;
 
 namespace korru::view {
 
-// Installs the language remembered in the settings, or the system's (QLocale's uiLanguages).
-// Needs a QCoreApplication.
-void use_system_language();
+// Installs the language a run starts in (starting_language): a link's (`link`, the scene given
+// at start), else the one remembered in the settings, else the system's (QLocale's
+// uiLanguages). Needs a QCoreApplication.
+void use_system_language(std::string_view link = {});
 
 // Installs `language`'s catalogue, with the toolkit's own catalogue for its dialogs where one is
 // installed (Debian's qt6-translations-l10n), and the fonts for its script.

@@ -8,7 +8,6 @@
 #include <iostream>
 #include <memory>
 
-#include "lesson/languages.h"
 #include "lesson/session.h"
 #include "view/file_store.h"
 #include "view/language.h"
@@ -54,9 +53,7 @@ void ProgramWindow::remake() {
 
 int run_program(Window& model, ScreenSize screen, const Start& start) {
     use_window_style();
-    use_system_language();
-    // A link handed out in a pupil's language opens in it, for this run.
-    if (const Language* in_link = language_in_link(start.scene)) use_language(*in_link);
+    use_system_language(start.scene);  // a link handed out in a pupil's language opens in it
     std::unique_ptr<FileStore> store;
     if (start.keep_notebook) store = std::make_unique<FileStore>(kept_notebook_file());
     Session session(model, translated_utf8, store.get());

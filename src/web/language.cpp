@@ -20,7 +20,6 @@ namespace {
 
 using emscripten::val;
 
-const char* const kLanguageWord = QT_TRANSLATE_NOOP("korru", "言語");
 const char* const kStorageKey = "korru.language";
 
 const Language* shown_language = &japanese();
@@ -139,22 +138,19 @@ void use(const Language& l) {
 }  // namespace
 
 void use_browser_language() {
-    const Language* chosen = language_in_link(val::global("location")["href"].as<std::string>());
-    if (!chosen) chosen = language_of_tag(kept_language());
-    if (!chosen) {
-        const val navigator = val::global("navigator");
-        const val languages = navigator["languages"];
-        std::vector<std::string> tags;
-        if (!languages.isUndefined() && !languages.isNull()) {
-            for (int i = 0; i < languages["length"].as<int>(); ++i) {
-                if (languages[i].isString()) tags.push_back(languages[i].as<std::string>());
-            }
+    const val navigator = val::global("navigator");
+    const val languages = navigator["languages"];
+    std::vector<std::string> tags;
+    if (!languages.isUndefined() && !languages.isNull()) {
+        for (int i = 0; i < languages["length"].as<int>(); ++i) {
+            if (languages[i].isString()) tags.push_back(languages[i].as<std::string>());
         }
-        if (tags.empty() && navigator["language"].isString()) {
-            tags.push_back(navigator["language"].as<std::string>());
-        }
-        chosen = &preferred_language(tags);
     }
+    if (tags.empty() && navigator["language"].isString()) {
+        tags.push_back(navigator["language"].as<std::string>());
+    }
+    const Language* chosen = &starting_language(val::global("location")["href"].as<std::string>(),
+                                                kept_language(), tags);
     // The page starts in Japanese or English at once; another language follows when unpacked.
     val::global("document")["documentElement"].set("lang",
                                                    std::string(chosen->code == "en" ? "en" : "ja"));
@@ -177,9 +173,7 @@ void on_language_shown(std::function<void()> shown) {
 }
 
 std::string language_word() {
-    std::string word = translated(kLanguageWord);
-    if (shown_language->code != "en") word += " / Language";
-    return word;
+    return language_menu_word(translated, *shown_language);
 }
 
 std::string_view font_families() {

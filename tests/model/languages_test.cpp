@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "lesson/scene_text.h"
@@ -13,28 +14,21 @@
 namespace korru {
 namespace {
 
-struct Tagged {
-    const char* tag;
-    const char* code;  // "" for none of korru's
-};
-
-class Tags : public testing::TestWithParam<Tagged> {};
-
-TEST_P(Tags, NameTheirLanguage) {
-    const Language* l = language_of_tag(GetParam().tag);
-    EXPECT_EQ(l ? std::string(l->code) : "", GetParam().code) << GetParam().tag;
+// Tags as browsers and systems write them, and the catalogue each reads ("" for none).
+TEST(Languages, TagsNameTheirLanguage) {
+    const std::pair<const char*, const char*> tags[] = {
+        {"ja", "ja"},       {"ja-JP", "ja"},    {"EN-gb", "en"}, {"pt-BR", "pt_BR"},
+        {"pt-PT", "pt_BR"}, {"pt_BR", "pt_BR"}, {"zh", "zh_CN"}, {"zh-Hans-CN", "zh_CN"},
+        {"zh-SG", "zh_CN"}, {"zh-TW", ""},      {"zh-Hant", ""}, {"zh_HK", ""},
+        {"fil", "fil"},     {"tl-PH", "fil"},   {"vi-VN", "vi"}, {"es-419", "es"},
+        {"ko-KR", "ko"},    {"ne-NP", "ne"},    {"de-DE", ""},   {"eo", ""},
+        {"e", ""},          {"", ""},           {"C", ""},       {"jav", ""},
+        {"english", ""}};
+    for (const auto& [tag, code] : tags) {
+        const Language* l = language_of_tag(tag);
+        EXPECT_EQ(l ? std::string(l->code) : "", code) << tag;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Languages, Tags,
-    testing::Values(Tagged{"ja", "ja"}, Tagged{"ja-JP", "ja"}, Tagged{"EN-gb", "en"},
-                    Tagged{"pt-BR", "pt_BR"}, Tagged{"pt-PT", "pt_BR"}, Tagged{"pt_BR", "pt_BR"},
-                    Tagged{"zh", "zh_CN"}, Tagged{"zh-Hans-CN", "zh_CN"}, Tagged{"zh-SG", "zh_CN"},
-                    Tagged{"zh-TW", ""}, Tagged{"zh-Hant", ""}, Tagged{"zh_HK", ""},
-                    Tagged{"fil", "fil"}, Tagged{"tl-PH", "fil"}, Tagged{"vi-VN", "vi"},
-                    Tagged{"es-419", "es"}, Tagged{"ko-KR", "ko"}, Tagged{"ne-NP", "ne"},
-                    Tagged{"de-DE", ""}, Tagged{"eo", ""}, Tagged{"e", ""}, Tagged{"", ""},
-                    Tagged{"C", ""}, Tagged{"jav", ""}, Tagged{"english", ""}));
 
 TEST(Languages, EachIsNamedInItsOwnWordsAndFoundByItsTag) {
     for (const Language& l : kLanguages) {
@@ -42,6 +36,22 @@ TEST(Languages, EachIsNamedInItsOwnWordsAndFoundByItsTag) {
         EXPECT_EQ(language_of_tag(l.code), &l) << l.code;
     }
     EXPECT_EQ(kLanguages.front().code, "ja");
+}
+
+// A run starts in the link's language, else the one chosen before, else the reader's, on both
+// faces; a remembered language korru no longer has is passed over.
+TEST(Languages, ARunStartsInTheLinksThenTheRememberedThenThePreferred) {
+    const std::vector<std::string> reader{"es-MX"};
+    EXPECT_EQ(starting_language("korru.html?lang=ko#mr", "vi", reader).code, "ko");
+    EXPECT_EQ(starting_language("korru.html#mr", "vi", reader).code, "vi");
+    EXPECT_EQ(starting_language("", "xx", reader).code, "es");
+    EXPECT_EQ(starting_language("", "", {}).code, "ja");
+    EXPECT_EQ(language_menu_word([](std::string_view t) { return std::string(t); },
+                                 *language_of_tag("ko")),
+              "言語 / Language");
+    EXPECT_EQ(language_menu_word([](std::string_view) { return std::string("Language"); },
+                                 *language_of_tag("en")),
+              "Language");
 }
 
 // The first preferred language korru has: a Taiwanese reader's list goes on to English.
