@@ -105,9 +105,7 @@ void FileStore::watch() {
     }
 }
 
-FileStore::Identity FileStore::identity() const {
-    struct stat st {};
-    if (::stat(QFile::encodeName(file_).constData(), &st) != 0) return {};
+FileStore::Identity FileStore::identity_of(const struct stat& st) {
     return {static_cast<long long>(st.st_dev),
             static_cast<long long>(st.st_ino),
             static_cast<long long>(st.st_size),
@@ -115,6 +113,12 @@ FileStore::Identity FileStore::identity() const {
             st.st_mtim.tv_nsec,
             st.st_ctim.tv_sec,
             st.st_ctim.tv_nsec};
+}
+
+FileStore::Identity FileStore::identity() const {
+    struct stat st {};
+    if (::stat(QFile::encodeName(file_).constData(), &st) != 0) return {};
+    return identity_of(st);
 }
 
 void FileStore::settled() {
@@ -187,13 +191,7 @@ StoreRead FileStore::read() {
         return unreadable(0, translated(kNotAFile));
     }
     if (error == 0) {
-        known_ = {static_cast<long long>(st.st_dev),
-                  static_cast<long long>(st.st_ino),
-                  static_cast<long long>(st.st_size),
-                  st.st_mtim.tv_sec,
-                  st.st_mtim.tv_nsec,
-                  st.st_ctim.tv_sec,
-                  st.st_ctim.tv_nsec};
+        known_ = identity_of(st);
         // As far as the largest notebook read: a larger one reads as cut short.
         text.resize(
             std::min<std::size_t>(static_cast<std::size_t>(st.st_size) + 1, kLargestStored));

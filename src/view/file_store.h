@@ -16,6 +16,8 @@
 
 #include "lesson/store.h"
 
+struct stat;
+
 namespace korru::view {
 
 // notebook.txt in the program's data folder (under XDG_DATA_HOME on Linux).
@@ -43,6 +45,7 @@ class FileStore : public QObject, public Store {
     // The file as the system knows it (device, inode, size, times): a new one is a change.
     using Identity = std::array<long long, 7>;
     Identity identity() const;
+    static Identity identity_of(const struct stat& st);
     void watch();
     void settled();
     void wrote(bool kept);
