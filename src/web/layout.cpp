@@ -39,17 +39,49 @@ bool in_panel(int id) {
     return holder != "main" && holder != "work";
 }
 
-// A panel's control grown to a finger's target about its middle, below the panel's legend.
-PixelBox finger_box(PixelBox b) {
-    if (b.width < kTargetPixels) {
-        b.left -= (kTargetPixels - b.width + 1) / 2;
-        b.width = kTargetPixels;
+// A control grown to a target about its middle, below its panel's legend.
+PixelBox grown(PixelBox b, int target) {
+    if (b.width < target) {
+        b.left -= (target - b.width + 1) / 2;
+        b.width = target;
     }
-    if (b.height < kTargetPixels) {
-        b.top = std::max(kBelowLegend, b.top - (kTargetPixels - b.height + 1) / 2);
-        b.height = kTargetPixels;
+    if (b.height < target) {
+        b.top = std::max(kBelowLegend, b.top - (target - b.height + 1) / 2);
+        b.height = target;
     }
     return b;
+}
+
+// Between a control grown to a target and one pushed below it.
+constexpr int kTargetGap = 4;
+
+// A control grown to a target, and a panel's control then lying over one above it (a whole
+// row above it on the desktop) moved down below that one: ↑, ← →, ↓ in three rows.
+PixelBox target_box(const Window& w, int id, int target) {
+    if (!in_panel(id)) return grown(box_of(w[id]), target);
+    const std::string_view panel = kItems[static_cast<std::size_t>(id)].container;
+    // The panel's controls from the top down, each where it stands once grown and moved.
+    std::vector<std::pair<PixelBox, PixelBox>> placed;  // on the desktop, grown
+    std::vector<int> order;
+    for (int c = 0; c < static_cast<int>(kItemCount); ++c) {
+        if (kItems[static_cast<std::size_t>(c)].container == panel) order.push_back(c);
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [&w](int a, int b) { return box_of(w[a]).top < box_of(w[b]).top; });
+    for (int c : order) {
+        const PixelBox desk = box_of(w[c]);
+        PixelBox b = grown(desk, target);
+        for (const auto& [above_desk, above] : placed) {
+            const bool row_above = above_desk.top + above_desk.height <= desk.top;
+            const bool across = b.left < above.left + above.width && above.left < b.left + b.width;
+            if (row_above && across && b.top < above.top + above.height + kTargetGap) {
+                b.top = above.top + above.height + kTargetGap;
+            }
+        }
+        if (c == id) return b;
+        placed.emplace_back(desk, b);
+    }
+    return box_of(w[id]);
 }
 
 // Screens up to this many times the viewport's width are tried: far more than any needs.
@@ -117,9 +149,9 @@ struct PanelRows {
     double height = 0;
 };
 
-PanelRows panel_rows(const Window& w, double width) {
+PanelRows panel_rows(const Window& w, double width, int target) {
     std::array<PixelBox, 5> size{};
-    for (std::size_t i = 0; i < kPanelRow.size(); ++i) size[i] = page_box(w, kPanelRow[i], true);
+    for (std::size_t i = 0; i < kPanelRow.size(); ++i) size[i] = page_box(w, kPanelRow[i], target);
     // The units of a row: indices of kPanelRow, one panel or two stacked.
     using Unit = std::vector<std::size_t>;
     const std::vector<std::vector<Unit>> flows{{{0}, {1}, {2, 3}, {4}}, {{0}, {1}, {2}, {3}, {4}}};
@@ -201,9 +233,9 @@ int footer_height(const Window& w) {
 
 // A compact window's room for its header and bench: what the panels' rows and the version lines
 // leave.
-double bench_room_height(const Window& w, double width, double height) {
+double bench_room_height(const Window& w, double width, double height, int target) {
     const double footer = footer_needed(w, width) ? footer_height(w) + kPageGap : 0;
-    return height - panel_rows(w, width).height - footer - 2 * kPageGap;
+    return height - panel_rows(w, width, target).height - footer - 2 * kPageGap;
 }
 
 }  // namespace
@@ -216,33 +248,34 @@ PixelBox client_area(const Window& w, int screen_width) {
             outer.height - title - side};
 }
 
-PixelBox page_box(const Window& w, int id, bool fingers) {
+PixelBox page_box(const Window& w, int id, int target) {
     PixelBox box = box_of(w[id]);
+    const int row_height = std::max(kTargetPixels, target);
     if (const int row = check_row(id); row >= 0) {
         // The caption's line in the middle of its row; the row is the target.
-        box.top = kCheckRowsTop + row * kTargetPixels;
-        box.height = kTargetPixels;
+        box.top = kCheckRowsTop + row * row_height;
+        box.height = row_height;
     } else if (id == Window::ids::display_panel) {
-        box.height = std::max(box.height, kCheckRowsTop + 4 * kTargetPixels + kCheckRowsBelow);
-    } else if (fingers && in_panel(id)) {
-        box = finger_box(box);
-    } else if (fingers && kItems[static_cast<std::size_t>(id)].kind == Kind::panel) {
+        box.height = std::max(box.height, kCheckRowsTop + 4 * row_height + kCheckRowsBelow);
+    } else if (target && (in_panel(id) || id == Window::ids::end_button)) {
+        box = target_box(w, id, target);
+    } else if (target && kItems[static_cast<std::size_t>(id)].kind == Kind::panel) {
         for (int child = 0; child < static_cast<int>(kItemCount); ++child) {
             if (kItems[static_cast<std::size_t>(child)].container != kItems[std::size_t(id)].name) {
                 continue;
             }
-            const PixelBox c = page_box(w, child, true);
+            const PixelBox c = page_box(w, child, target);
             box.height = std::max(box.height, c.top + c.height + kCheckRowsBelow);
         }
     }
     return box;
 }
 
-PixelBox box_in_client(const Window& w, int id, bool fingers) {
-    PixelBox box = page_box(w, id, fingers);
+PixelBox box_in_client(const Window& w, int id, int target) {
+    PixelBox box = page_box(w, id, target);
     const std::string_view container = kItems[static_cast<std::size_t>(id)].container;
     if (container != "main") {
-        const PixelBox holder = page_box(w, item_id(container), fingers);
+        const PixelBox holder = page_box(w, item_id(container), target);
         box.left += holder.left;
         box.top += holder.top;
     }
@@ -284,7 +317,7 @@ PageScreen page_screen(int viewport_width, int viewport_height) {
     return viewport;
 }
 
-PagePlan page_plan(int vw, int vh) {
+PagePlan page_plan(int vw, int vh, bool finger) {
     if (vw < kSmallestFittedViewport || vh < kSmallestFittedViewport) {
         return {{vw, vh, 1}, LessonSide::below, false};
     }
@@ -293,6 +326,7 @@ PagePlan page_plan(int vw, int vh) {
     std::optional<PagePlan> best;
     double best_width = 0;
     for (LessonSide side : {LessonSide::beside, LessonSide::below}) {
+        if (finger) break;  // the desktop's controls are too small for one
         const CssBox room = window_room(side, false, vw, vh);
         const auto screen = largest_screen(room.width, room.height, [&](const Window& w) {
             const PixelBox c = client_size(w);
@@ -308,19 +342,20 @@ PagePlan page_plan(int vw, int vh) {
         }
     }
     if (best) return *best;
-    // A phone: the bench as large as the room the panels' rows leave it.
+    // A phone, or a finger: the bench as large as the room the panels' rows leave it.
+    const int target = finger ? kFingerPixels : kTargetPixels;
     for (LessonSide side : {LessonSide::beside, LessonSide::below}) {
         const CssBox room = window_room(side, true, vw, vh);
         const auto screen = largest_screen(room.width, room.height, [&](const Window& w) {
             const BenchPart b = bench_part(w);
             return b.width <= room.width &&
-                   b.height <= bench_room_height(w, room.width, room.height);
+                   b.height <= bench_room_height(w, room.width, room.height, target);
         });
         if (!screen) continue;
         const auto w = started(screen->width, screen->height);
         const double width = w ? page_box(*w, Window::ids::bench_area).width : 0;
         if (w && (!best || width > best_width)) {
-            best = PagePlan{*screen, side, true};
+            best = PagePlan{*screen, side, true, target};
             best_width = width;
         }
     }
@@ -346,6 +381,7 @@ PageLayout page_layout(const Window& w, const PagePlan& plan, int vw, int vh, do
     const double gap = kPageGap, outer = plan.compact ? 0 : gap;
     PageLayout out;
     out.compact = plan.compact;
+    out.target = plan.target;
     const double bar_w = bar_width(plan, vw, vh, notebook);
     // The room the window has, and the lesson's parts around it.
     CssBox room;
@@ -379,9 +415,10 @@ PageLayout page_layout(const Window& w, const PagePlan& plan, int vw, int vh, do
             return std::max(kLeastCompactScale,
                             std::min({1.0, room.width / c.width, height / c.height}));
         }
-        return std::max(kLeastCompactScale,
-                        std::min({kCompactLargest, room.width / b.width,
-                                  bench_room_height(w, room.width, height) / b.height}));
+        return std::max(
+            kLeastCompactScale,
+            std::min({kCompactLargest, room.width / b.width,
+                      bench_room_height(w, room.width, height, plan.target) / b.height}));
     };
     double k = scale_in(room.height);
     if (notebook_below) {
@@ -405,7 +442,7 @@ PageLayout page_layout(const Window& w, const PagePlan& plan, int vw, int vh, do
             out.panel_shift_y = b.height * (k - 1);
         }
     } else {
-        const PanelRows rows = panel_rows(w, room.width);
+        const PanelRows rows = panel_rows(w, room.width, plan.target);
         out.scale = k;
         out.panel_scale = 1;
         out.offset = (room.width - b.width * k) / 2;
@@ -459,7 +496,7 @@ Placed place_item(const Window& w, const PageLayout& layout, int id) {
         }
         return {at.left * layout.scale, at.top * layout.scale, layout.scale, box};
     }
-    const PixelBox box = page_box(w, id, true);
+    const PixelBox box = page_box(w, id, layout.target);
     const auto panel = std::find(kPanelRow.begin(), kPanelRow.end(), id);
     if (panel != kPanelRow.end()) {
         const CssBox& at = layout.panels[static_cast<std::size_t>(panel - kPanelRow.begin())];
