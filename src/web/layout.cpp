@@ -152,9 +152,11 @@ struct PanelRows {
 PanelRows panel_rows(const Window& w, double width, int target) {
     std::array<PixelBox, 5> size{};
     for (std::size_t i = 0; i < kPanelRow.size(); ++i) size[i] = page_box(w, kPanelRow[i], target);
-    // The units of a row: indices of kPanelRow, one panel or two stacked.
+    // The units of a row: indices of kPanelRow, one panel or two stacked; with a finger's taller
+    // panels, the end button under the two stacked too.
     using Unit = std::vector<std::size_t>;
-    const std::vector<std::vector<Unit>> flows{{{0}, {1}, {2, 3}, {4}}, {{0}, {1}, {2}, {3}, {4}}};
+    std::vector<std::vector<Unit>> flows{{{0}, {1}, {2, 3}, {4}}, {{0}, {1}, {2}, {3}, {4}}};
+    if (target > kTargetPixels) flows.push_back({{0}, {1}, {2, 3, 4}});
     std::optional<PanelRows> best;
     for (const auto& flow : flows) {
         PanelRows out;
