@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "commands/startup.h"
@@ -56,7 +57,8 @@ PixelBox grown(PixelBox b, int target) {
 constexpr int kTargetGap = 4;
 
 // A control grown to a target, and a panel's control then lying over one above it (a whole
-// row above it on the desktop) moved down below that one: ↑, ← →, ↓ in three rows.
+// row above it on the desktop) moved down below that one, a little apart: ↑, ← →, ↓ in three
+// rows. Controls that stay apart stay where they are.
 PixelBox target_box(const Window& w, int id, int target) {
     if (!in_panel(id)) return grown(box_of(w[id]), target);
     const std::string_view panel = kItems[static_cast<std::size_t>(id)].container;
@@ -74,7 +76,7 @@ PixelBox target_box(const Window& w, int id, int target) {
         for (const auto& [above_desk, above] : placed) {
             const bool row_above = above_desk.top + above_desk.height <= desk.top;
             const bool across = b.left < above.left + above.width && above.left < b.left + b.width;
-            if (row_above && across && b.top < above.top + above.height + kTargetGap) {
+            if (row_above && across && b.top < above.top + above.height) {
                 b.top = above.top + above.height + kTargetGap;
             }
         }
