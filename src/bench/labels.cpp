@@ -10,7 +10,7 @@ namespace korru {
 
 namespace {
 
-// The candle's flame: its picture's top 15 rows of 39.
+// A candle's flame: its picture's top 15 rows of 39.
 constexpr float kFlameShare = 15.0f / 39;
 // Between a label and what it makes room for.
 constexpr float kClear = kTwipsPerPixel;
@@ -18,6 +18,13 @@ constexpr float kClear = kTwipsPerPixel;
 bool overlap(const Box& a, const Box& b) {
     return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
            b.top < a.top + a.height;
+}
+
+// The flame of the candle or of its image, the image's at its foot where it is turned.
+Box flame_of(const Picture& pic) {
+    const float height = pic.box.height * kFlameShare;
+    return {pic.box.left, pic.turned ? pic.box.top + pic.box.height - height : pic.box.top,
+            pic.box.width, height};
 }
 
 bool is_label(int item) {
@@ -48,10 +55,7 @@ void fit_labels(Drawing& drawing, const WordsWidth& width_of) {
     std::vector<Text*> labels;
     for (Primitive& p : drawing) {
         if (const auto* back = std::get_if<FilledRect>(&p)) foot = std::max(foot, back->box.height);
-        if (const auto* pic = std::get_if<Picture>(&p); pic && pic->item == Window::ids::source) {
-            taken.push_back(
-                {pic->box.left, pic->box.top, pic->box.width, pic->box.height * kFlameShare});
-        }
+        if (const auto* pic = std::get_if<Picture>(&p)) taken.push_back(flame_of(*pic));
         if (auto* t = std::get_if<Text>(&p); t && is_label(t->item)) labels.push_back(t);
     }
     // The candle's label first: it stands left of the candle and grows leftwards; the others

@@ -2,9 +2,9 @@
 // The bench's labels (the candle's, the image's and the focal points') made to hold their words
 // in the reader's language, for every face: a label whose words are wider than the box the window
 // gives it grows to them, away from the thing it names; a label whose words would lie over
-// another's or over the candle's flame moves below it (above, at the bench's foot). Words that
-// fit and lie clear leave the drawing exactly as it was, as the Japanese always do on the
-// window's own screens.
+// another's or over a flame (the candle's or its image's) moves below it (above, at the bench's
+// foot). Words that fit and lie clear leave the drawing exactly as it was, as the Japanese always
+// do on the window's own screens.
 #pragma once
 
 #include <functional>

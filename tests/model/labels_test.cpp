@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The bench's labels fitted to their words: at every place of the candle, with either lens and
 // the focal points shown, on screens from a phone's to a 4K one, words of any width get a box as
-// wide as they are and lie clear of one another and of the flame; words that fit where nothing
-// is in their way (the Japanese on the window's own screens) leave the drawing as it was.
+// wide as they are and lie clear of one another and of the flames (the candle's and its
+// image's); words that fit where nothing is in their way (the Japanese on the window's own
+// screens) leave the drawing as it was.
 #include "bench/labels.h"
 
 #include <gtest/gtest.h>
@@ -44,8 +45,11 @@ WordsWidth width_for(const Words& w) {
 std::vector<Box> flames(const Drawing& d) {
     std::vector<Box> out;
     for (const Primitive& p : d) {
-        if (const auto* pic = std::get_if<Picture>(&p); pic && pic->item == ids::source) {
-            out.push_back({pic->box.left, pic->box.top, pic->box.width, pic->box.height * 15 / 39});
+        if (const auto* pic = std::get_if<Picture>(&p)) {
+            const float flame = pic->box.height * 15 / 39;
+            out.push_back({pic->box.left,
+                           pic->turned ? pic->box.top + pic->box.height - flame : pic->box.top,
+                           pic->box.width, flame});
         }
     }
     return out;
