@@ -189,11 +189,11 @@ TEST_P(Help, SpeaksTheSystemsLanguage) {
     EXPECT_EQ(help.status, 0) << help.err.toStdString();
     const QString out = QString::fromUtf8(help.out);
     EXPECT_TRUE(out.startsWith(QString::fromUtf8(usage) + "\n")) << out.toStdString();
-    for (const char* option :
-         {"--scene <TEXT>", "--export-notebook <FILE>", "-h, --help", "-v, --version"}) {
+    for (const char* option : {"--scene <TEXT>", "--bench-only", "--export-notebook <FILE>",
+                               "-h, --help", "-v, --version"}) {
         EXPECT_TRUE(out.contains(option)) << option << " in " << out.toStdString();
     }
-    EXPECT_EQ(out.count('\n'), 8) << out.toStdString();
+    EXPECT_EQ(out.count('\n'), 9) << out.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Help,
@@ -426,7 +426,8 @@ class Snapshot : public testing::Test {
     QTemporaryDir dir;
 };
 
-// The picture is the window's client area as the window shows it: 914 x 613 at 1024 x 768.
+// The picture is the window's client area as the bench's window alone shows it (--bench-only):
+// 914 x 613 at 1024 x 768.
 TEST_F(Snapshot, PngIsTheWindowAsShown) {
     const QString file = dir.filePath("w.png");
     const Finished r = run(kSnapshot, {"--png", file, "kosen", "mu"}, {"QT_QPA_PLATFORM"});
@@ -435,7 +436,7 @@ TEST_F(Snapshot, PngIsTheWindowAsShown) {
     Window model;
     Session session(model, view::translated_utf8);
     session.start(ScreenSize::from_pixels(1024, 768), {Click::kosen, Click::mu});
-    view::MainWindow window(session);
+    view::MainWindow window(session, std::nullopt);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window, test::kPatience));
     EXPECT_EQ(png.size(), QSize(914, 613));
