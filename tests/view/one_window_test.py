@@ -116,6 +116,7 @@ def run(number, width, height):
         if len(shown) != 1:
             fail("%s korru shows %d windows" % (when, len(shown)))
 
+    bench_at_start = named("光学台", "frame").description
     # The lesson's actions from the start, in the one window.
     for action in ("予想する", "記録する", "測定ノート"):
         named(action, "push button")
@@ -124,14 +125,19 @@ def run(number, width, height):
     if wx < 0 or wy < 0 or wx + ww > width or wy + wh > height:
         fail("the window (%dx%d+%d+%d) runs off the screen" % (ww, wh, wx, wy))
 
-    # A click on the bar's button records; then R records again and P asks for a prediction.
+    # A click on the bar's button records; the candle a step nearer (pressed by the screen
+    # reader's action, which leaves the keyboard where it is), R records again and P asks for a
+    # prediction, the keyboard still on the bar's button.
     click(named("記録する", "push button"))
-    named("1 行目を記録しました", "label")
+    named("1 行目を記録しました", "alert")
+    named("光源をレンズに近づける", "push button").queryAction().doAction(0)
+    wait_for("the candle a step nearer", lambda: not find("光学台", "frame").description
+             .startswith(bench_at_start))
     keys("r")
-    named("2 行目を記録しました", "label")
+    named("2 行目を記録しました", "alert")
     keys("p")
     named("答えを見る", "push button")
-    keys("p")
+    click(named("予想をやめる", "check box"))
     wait_for("the prediction left", lambda: not find("答えを見る", "push button"))
 
     # The notebook in the band, clear of the bench and of every control of the bench's window.
