@@ -109,7 +109,8 @@ void LessonBarView::show_bar(const LessonBar& bar, bool notebook_shown) {
         b->setEnabled(shown.enabled);
         const QString why = QString::fromStdString(shown.why_not);
         b->setToolTip(why);
-        b->setAccessibleDescription(why);
+        // Setting it announces it: only a new one.
+        if (b->accessibleDescription() != why) b->setAccessibleDescription(why);
         b->setCheckable(pressed);
         b->setChecked(pressed);
         static_cast<RowsLayout*>(buttons_)->move_widget(b, at++);

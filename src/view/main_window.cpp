@@ -200,8 +200,15 @@ QMargins MainWindow::frame_margins() const {
 }
 
 // The bench's window stands at the client area's top-left corner, the lesson's band beside or
-// below it in the rest of the room, and the whole in the middle of the area.
-void MainWindow::place_in(const QRect& area) {
+// below it in the rest of the room, and the whole in the middle of the area. Some window managers
+// take the position asked for as the client's where it is the frame's, and put the window a
+// title bar lower (openbox): once the platform tells the frame, the area's last title bar is left
+// free, so that the bottom of the band stays on the screen.
+void MainWindow::place_in(const QRect& area_given) {
+    QRect area = area_given;
+    const QMargins told = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (!told.isNull()) area.setBottom(area.bottom() - told.top());
+    placed_frame_ = told;
     // The bench's window's client area as the model has it, whatever frame the platform draws.
     const QMargins frame = frame_margins();
     const QSize bench = px_rect(model_.main).size().shrunkBy(nominal_frame());
@@ -210,6 +217,15 @@ void MainWindow::place_in(const QRect& area) {
     notebook_window_->setGeometry(laid.band);
     const QSize spare = area.size().shrunkBy(frame) - laid.whole;
     move(area.topLeft() + QPoint(std::max(0, spare.width() / 2), std::max(0, spare.height() / 2)));
+}
+
+// The frame the window manager draws is known once the window is shown: korru's window is placed
+// again for it.
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (!band_ || !windowHandle()) return;
+    const QMargins told = windowHandle()->frameMargins();
+    if (!told.isNull() && told != placed_frame_) place_window();
 }
 
 void MainWindow::show_model() {

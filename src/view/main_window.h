@@ -74,6 +74,7 @@ class MainWindow : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -124,6 +125,7 @@ class MainWindow : public QWidget {
     QString last_save_;    // where the last picture was saved, offered again
 
     std::optional<LessonSide> band_;
+    QMargins placed_frame_;  // the frame the platform told when the window was last placed
     NotebookWindow* notebook_window_ = nullptr;
     QPointer<QWidget> focus_before_notebook_;  // where the keyboard goes back to
     // The lesson's actions with keys, in the menu: each enabled and checked as the lesson's

@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTableView>
@@ -49,6 +50,8 @@ constexpr const char* kTable = QT_TRANSLATE_NOOP("korru", "測定の表");
 constexpr int kLeastSide = 28;
 // The least number of rows the table shows, wherever the notebook opens.
 constexpr int kLeastRows = 5;
+// The least width at which the plot stands beside the table, not under it.
+constexpr int kSideBySide = 640;
 // The window's width, enough for every column of the table, and its height with the notebook.
 constexpr int kWidth = 460, kNotebookHeight = 700;
 
@@ -221,14 +224,27 @@ QWidget* NotebookWindow::make_notebook_part() {
         part, {plot_label, distances_, reciprocals_,
                button(translated(kCaptions.save_plot), "save_plot", [this] { save_plot(); })});
 
-    auto* layout = new QVBoxLayout(part);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(head);
-    layout->addWidget(table_, 1);
-    layout->addWidget(rows);
-    layout->addWidget(plot_row);
-    layout->addWidget(plot_, 2);
+    // The table with its buttons, and the plot with its own: one above the other, or side by
+    // side where the notebook is wide (a band below the bench's window).
+    auto* table_part = new QVBoxLayout;
+    table_part->addLayout(head);
+    table_part->addWidget(table_, 1);
+    table_part->addWidget(rows);
+    auto* plot_part = new QVBoxLayout;
+    plot_part->addWidget(plot_row);
+    plot_part->addWidget(plot_, 1);
+    parts_ = new QBoxLayout(QBoxLayout::TopToBottom, part);
+    parts_->setContentsMargins(0, 0, 0, 0);
+    parts_->addLayout(table_part, 1);
+    parts_->addLayout(plot_part, 2);
     return part;
+}
+
+void NotebookWindow::resizeEvent(QResizeEvent* e) {
+    const bool side_by_side = e->size().width() >= kSideBySide;
+    parts_->setDirection(side_by_side ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    parts_->setStretch(1, side_by_side ? 1 : 2);
+    QWidget::resizeEvent(e);
 }
 
 // The Delete key in the table takes out the chosen row, after asking, as the button does. The

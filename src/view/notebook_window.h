@@ -15,6 +15,7 @@
 #include "lesson/plot.h"
 #include "lesson/session.h"
 
+class QBoxLayout;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -79,6 +80,7 @@ class NotebookWindow : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
   private:
     QWidget* make_notebook_part();
@@ -91,6 +93,7 @@ class NotebookWindow : public QWidget {
 
     const Session& session_;
     QWidget* notebook_part_;
+    QBoxLayout* parts_;
     QLabel* title_;
     NotebookTable* rows_;
     QTableView* table_;
