@@ -8,6 +8,7 @@
 
 #include <sys/stat.h>
 
+#include <QAction>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
@@ -420,6 +421,38 @@ INSTANTIATE_TEST_SUITE_P(
                     BadCall{"with_a_scene", {"--export-notebook", "-", "--scene", "mr"}, 2},
                     BadCall{"with_an_argument", {"--export-notebook", "DIR/a.csv", "x"}, 2}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The bench's window alone, chosen in the bench's menu, is remembered for the next start, which
+// then starts the window up on the whole screen without the band; with the band, on a smaller
+// screen whose window leaves the band its room, where there is one.
+TEST(BenchAlone, IsTheMenusSettingForTheNextStart) {
+    Window model;
+    Session session(model, view::translated_utf8);
+    session.start(ScreenSize::from_pixels(1024, 768));
+    view::MainWindow window(session);
+    QAction* alone = nullptr;
+    for (QAction* a : window.findChild<QWidget*>("work")->actions()) {
+        if (a->objectName() == "bench_only") alone = a;
+    }
+    ASSERT_TRUE(alone && alone->isCheckable());
+    EXPECT_FALSE(alone->isChecked());
+    alone->trigger();
+    EXPECT_TRUE(view::bench_only_kept());
+    const view::ProgramScreen whole = view::program_screen(true);
+    EXPECT_FALSE(whole.band);
+    EXPECT_EQ(whole.screen.width, view::primary_screen().width);
+    // A screen too small for the bench's window beside the band's least room (the test's, of
+    // 800 x 600) shows the bench's window alone, the lesson in a window of its own.
+    const view::ProgramScreen banded = view::program_screen(false);
+    if (banded.band) {
+        EXPECT_LT(banded.screen.width, whole.screen.width);
+    } else {
+        EXPECT_EQ(banded.screen.width, whole.screen.width);
+        EXPECT_EQ(banded.screen.height, whole.screen.height);
+    }
+    alone->trigger();
+    EXPECT_FALSE(view::bench_only_kept());
+}
 
 class Snapshot : public testing::Test {
   protected:
