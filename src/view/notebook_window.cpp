@@ -247,31 +247,13 @@ void NotebookWindow::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
 }
 
-// The Delete key in the table takes out the chosen row, after asking, as the button does. The
-// keys that move in a table move in it, not the candle.
+// The Delete key in the table takes out the chosen row, after asking, as the button does.
 bool NotebookWindow::eventFilter(QObject* watched, QEvent* e) {
     if (watched != table_) return QWidget::eventFilter(watched, e);
     if (e->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(e)->matches(QKeySequence::Delete)) {
         remove_row();
         return true;
-    }
-    if (e->type() == QEvent::ShortcutOverride) {
-        const auto* key = static_cast<QKeyEvent*>(e);
-        switch (key->key()) {
-            case Qt::Key_Up:
-            case Qt::Key_Down:
-            case Qt::Key_Left:
-            case Qt::Key_Right:
-            case Qt::Key_PageUp:
-            case Qt::Key_PageDown:
-            case Qt::Key_Home:
-            case Qt::Key_End:
-                if (!(key->modifiers() & ~Qt::KeypadModifier)) e->accept();
-                return false;
-            default:
-                break;
-        }
     }
     return QWidget::eventFilter(watched, e);
 }

@@ -125,7 +125,7 @@ TEST_F(LessonWindow, ItsBarPredictsShowsTheAnswerPredictsAgainAndLeavesByClicksA
 // window in the screen's room as it is planned for it (the frame as the model assumes it): the
 // notices, the bar and the notebook stand in the band beside or below the bench's window and
 // cover neither the bench nor a control; the window is on the screen, with the notebook's
-// buttons; the table shows five rows at least, and Tab leaves it.
+// buttons; the table shows five rows at least, the arrows move in it and Tab leaves it.
 struct Screen {
     int width, height;
     bool notebook;
@@ -201,6 +201,10 @@ TEST_P(ClassScreens, TheLessonStandsInItsBandClearOfTheBenchAndEveryControl) {
     // The keyboard is in the table, opened by its key; Tab leaves it, Escape puts it away and
     // gives the keyboard back to the control that had it.
     EXPECT_EQ(QApplication::focusWidget(), table);
+    const float candle = model.bench.sdist;
+    QTest::keyClick(table, Qt::Key_Right);
+    QTest::keyClick(table, Qt::Key_Left);
+    EXPECT_EQ(model.bench.sdist, candle) << "an arrow in the table moved the candle";
     QTest::keyClick(table, Qt::Key_Tab);
     EXPECT_NE(QApplication::focusWidget(), table);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
