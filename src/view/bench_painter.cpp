@@ -9,10 +9,12 @@
 // Pictures are scaled without smoothing; the model's rasters, which are light, with it.
 #include "view/bench_painter.h"
 
+#include <QFontMetricsF>
 #include <QPaintEngine>
 #include <QPen>
 #include <cmath>
 
+#include "bench/labels.h"
 #include "view/colour.h"
 #include "view/fonts.h"
 #include "view/language.h"
@@ -154,7 +156,17 @@ void paint_drawing(QPainter& p, const Drawing& drawing) {
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     Painter painter(p);
-    for (const Primitive& primitive : drawing) std::visit(painter, primitive);
+    if (has_labels(drawing)) {
+        const auto width_of = [](const Text& t) {
+            return static_cast<float>(
+                QFontMetricsF(text_font(t)).horizontalAdvance(translated(t.text)) * kTwipsPerPixel);
+        };
+        for (const Primitive& primitive : with_labels_fitted(drawing, width_of)) {
+            std::visit(painter, primitive);
+        }
+    } else {
+        for (const Primitive& primitive : drawing) std::visit(painter, primitive);
+    }
     p.restore();
 }
 
