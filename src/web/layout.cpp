@@ -89,41 +89,6 @@ PixelBox target_box(const Window& w, int id, int target) {
 // Screens up to this many times the viewport's width are tried: far more than any needs.
 constexpr int kMaxScreenFactor = 16;
 
-// A window started up on a screen of width x height pixels, or none where start-up refuses it.
-std::optional<Window> started(int width, int height) {
-    Window w;
-    try {
-        start_up(w, ScreenSize::from_pixels(width, height));
-    } catch (const RuntimeError&) {
-        return std::nullopt;
-    }
-    return w;
-}
-
-// The largest screen of a region's proportions whose window `fits` the region (a test on the
-// window started up on it). Start-up makes a larger window on a larger screen of the same
-// proportions, never a smaller one, so the screens that fit are those up to a width, which a
-// halving search finds. A screen start-up refuses is too small.
-template <typename Fits>
-std::optional<PageScreen> largest_screen(double width, double height, Fits&& fits) {
-    if (width < 1 || height < 1) return std::nullopt;
-    const auto screen_height = [&](int w) {
-        return static_cast<int>(std::lround(w * height / width));
-    };
-    const auto too_large = [&](int w) {
-        const auto window = started(w, screen_height(w));
-        return window && !fits(*window);
-    };
-    int small = 1, large = kMaxScreenFactor * static_cast<int>(std::ceil(width));
-    if (!too_large(large)) return std::nullopt;  // no window on any screen fills it
-    while (large - small > 1) {
-        const int middle = small + (large - small) / 2;
-        (too_large(middle) ? large : small) = middle;
-    }
-    if (!started(small, screen_height(small))) return std::nullopt;
-    return PageScreen{small, screen_height(small), 1};
-}
-
 // The client area's size in pixels, on the screen it was started up on.
 PixelBox client_size(const Window& w) {
     return client_area(w, 0);
@@ -214,15 +179,6 @@ constexpr double kCompactLargest = 1.25, kLeastCompactScale = 0.05;
 // How far the notebook opened below the bar may draw the window smaller, at most.
 constexpr double kNotebookShrinks = 0.6;
 
-// The room the window has on a viewport beside or below the bar alone, as page_plan plans it.
-CssBox window_room(LessonSide side, bool compact, int vw, int vh) {
-    const double gap = kPageGap, outer = compact ? 0 : gap;
-    if (side == LessonSide::beside) {
-        return {outer, outer, vw - outer - 2 * gap - kBarColumn, vh - 2 * outer};
-    }
-    return {outer, outer, vw - 2 * outer, vh - outer - 2 * gap - kBarBand};
-}
-
 // A compact window's version and copyright lines: beside the title where the room is as wide
 // as the desktop's lines, else under the panels' rows at its left.
 bool footer_needed(const Window& w, double width) {
@@ -243,14 +199,6 @@ double bench_room_height(const Window& w, double width, double height, int targe
 }
 
 }  // namespace
-
-PixelBox client_area(const Window& w, int screen_width) {
-    PixelBox outer = box_of(w.main);
-    outer.left = (screen_width - outer.width) / 2;
-    const int side = pixel_of(kNominalFrameSide), title = pixel_of(kNominalTitleBar);
-    return {outer.left + side, outer.top + title, outer.width - 2 * side,
-            outer.height - title - side};
-}
 
 PixelBox page_box(const Window& w, int id, int target) {
     PixelBox box = box_of(w[id]);
@@ -326,44 +274,32 @@ PagePlan page_plan(int vw, int vh, bool finger) {
         return {{vw, vh, 1}, LessonSide::below, false};
     }
     // The window at one CSS pixel to a pixel with every control inside it, as large as the room
-    // beside or below the bar allows; the side that allows the larger one.
-    std::optional<PagePlan> best;
-    double best_width = 0;
-    for (LessonSide side : {LessonSide::beside, LessonSide::below}) {
-        if (finger) break;  // the desktop's controls are too small for one
-        const CssBox room = window_room(side, false, vw, vh);
-        const auto screen = largest_screen(room.width, room.height, [&](const Window& w) {
+    // beside or below the bar allows; none for a finger, the desktop's controls too small for one.
+    const WindowMeasure whole{
+        [](const Window& w, const CssBox& room) {
             const PixelBox c = client_size(w);
             return c.width <= room.width && c.height <= room.height;
-        });
-        if (!screen) continue;
-        const auto w = started(screen->width, screen->height);
-        if (!w || !controls_inside(*w)) continue;
-        const double width = client_size(*w).width;
-        if (!best || width > best_width) {
-            best = PagePlan{*screen, side, false};
-            best_width = width;
+        },
+        [](const Window& w) { return controls_inside(w) ? client_size(w).width : -1.0; }};
+    if (!finger) {
+        if (const auto plan = plan_lesson(vw, vh, kPageLessonRoom, true, whole)) {
+            return {{plan->screen.width, plan->screen.height, 1}, plan->side, false};
         }
     }
-    if (best) return *best;
     // A phone, or a finger: the bench as large as the room the panels' rows leave it.
     const int target = finger ? kFingerPixels : kTargetPixels;
-    for (LessonSide side : {LessonSide::beside, LessonSide::below}) {
-        const CssBox room = window_room(side, true, vw, vh);
-        const auto screen = largest_screen(room.width, room.height, [&](const Window& w) {
+    const WindowMeasure bench{
+        [target](const Window& w, const CssBox& room) {
             const BenchPart b = bench_part(w);
             return b.width <= room.width &&
                    b.height <= bench_room_height(w, room.width, room.height, target);
-        });
-        if (!screen) continue;
-        const auto w = started(screen->width, screen->height);
-        const double width = w ? page_box(*w, Window::ids::bench_area).width : 0;
-        if (w && (!best || width > best_width)) {
-            best = PagePlan{*screen, side, true, target};
-            best_width = width;
-        }
+        },
+        [](const Window& w) {
+            return static_cast<double>(page_box(w, Window::ids::bench_area).width);
+        }};
+    if (const auto plan = plan_lesson(vw, vh, kPageLessonRoom, false, bench)) {
+        return {{plan->screen.width, plan->screen.height, 1}, plan->side, true, target};
     }
-    if (best) return *best;
     return {page_screen(vw, vh), LessonSide::below, false};
 }
 

@@ -13,6 +13,7 @@
 
 #include <array>
 
+#include "lesson/lesson_plan.h"
 #include "window/screen.h"
 #include "window/window.h"
 
@@ -38,10 +39,6 @@ inline constexpr int kSmallestFittedViewport = 320;
 // is kept as it is, as the desktop keeps its screen, so start-up may refuse it with its error.
 PageScreen page_screen(int viewport_width, int viewport_height);
 
-// The window's client area on the screen, in pixels: the outer window as start-up fits it,
-// centred across the screen, inside the frame a face assumes.
-PixelBox client_area(const Window& w, int screen_width);
-
 // An item's box in pixels: a bench item's in the bench, a panel's control's in its panel,
 // anything else's in the client area, each as the page lays it out. With `target` (not 0), every
 // control of the panels and the end button is a target that many pixels each way at least, and
@@ -57,22 +54,22 @@ PixelBox box_in_client(const Window& w, int id, int target = 0);
 // the end of the copyright line.
 bool controls_inside(const Window& w);
 
-// The lesson's area: a column beside the window, or a band below it.
-enum class LessonSide { beside, below };
-
 // The room the page keeps between its parts and at the viewport's edges, and the lesson's
 // column: as wide as the bar needs, and wider with the notebook open in it. CSS pixels.
-inline constexpr int kPageGap = 8;
+inline constexpr int kPageGap = kLessonGap;
 inline constexpr int kBarColumn = 200, kNotebookColumn = 380;
 // The band below the window that the bar is planned for; it takes what its buttons need.
 inline constexpr int kBarBand = 112;
+// The lesson's room the page plans for (lesson_plan.h): the bar's column or band.
+inline constexpr LessonRoom kPageLessonRoom{kBarColumn, kBarBand};
 
 // What the page does with a viewport: the screen the window starts up on, where the lesson's
-// area stands (wherever the window is the larger for it), and whether the plan is compact: the
-// viewport too small for the window's controls at one CSS pixel to a pixel, or the pointer a
-// finger, its panels then stand in rows of targets under the bench. It depends on the viewport
-// and the pointer alone, so that the window's JSON does not change with what the lesson shows.
-// Where the pointer is a `finger`, the plan is compact on any viewport, its targets a finger's.
+// area stands (plan_lesson: wherever the window is the larger for it), and whether the plan is
+// compact: the viewport too small for the window's controls at one CSS pixel to a pixel, or the
+// pointer a finger, its panels then stand in rows of targets under the bench. It depends on the
+// viewport and the pointer alone, so that the window's JSON does not change with what the lesson
+// shows. Where the pointer is a `finger`, the plan is compact on any viewport, its targets a
+// finger's.
 struct PagePlan {
     PageScreen screen;
     LessonSide side = LessonSide::beside;
@@ -82,11 +79,7 @@ struct PagePlan {
 PagePlan page_plan(int viewport_width, int viewport_height, bool finger = false);
 
 // A box of the viewport, or of the window's element, in CSS pixels.
-struct CssBox {
-    double left = 0, top = 0, width = 0, height = 0;
-    double right() const { return left + width; }
-    double bottom() const { return top + height; }
-};
+using CssBox = AreaBox;
 
 // The panels' row of the window, in its order: moving, display, step, focal length, the end.
 inline constexpr std::array<int, 5> kPanelRow{Window::ids::move_panel, Window::ids::display_panel,
