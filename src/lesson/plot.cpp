@@ -7,7 +7,6 @@
 #include <array>
 #include <cmath>
 #include <set>
-#include <sstream>
 #include <tuple>
 #include <vector>
 
@@ -157,8 +156,18 @@ std::vector<std::string> wrapped(const std::string& text, float room) {
         }
         lines.back() += (lines.back().empty() ? "" : space) + piece;
     };
-    std::istringstream words(text);
-    for (std::string word; words >> word;) {
+    // Words between blanks, split by hand: a string stream would bring the locale's machinery
+    // into the page's WebAssembly for this alone.
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+    for (std::size_t at = 0; at < text.size();) {
+        if (blank(text[at])) {
+            ++at;
+            continue;
+        }
+        std::size_t end = at;
+        while (end < text.size() && !blank(text[end])) ++end;
+        const std::string word = text.substr(at, end - at);
+        at = end;
         if (text_room(word, kEm) <= room) {
             add(word, " ");
             continue;
