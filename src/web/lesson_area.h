@@ -34,6 +34,9 @@ class LessonArea {
     // Placed at a box of the viewport, as tall as what it says: its width first, for the browser
     // to say its height, a column (a button a row) or a band whose buttons wrap.
     void set_width(double width, bool column);
+    // Its words (and the notices under it) at `pixels`, or at the page's own size for 0; whether
+    // that changed them.
+    bool set_text_pixels(int pixels);
     double height() const;
     void place(const CssBox& box);
 
@@ -44,6 +47,7 @@ class LessonArea {
     emscripten::val section_, buttons_, status_;
     std::vector<LessonAction> actions_;  // the buttons' as shown
     std::string status_shown_, html_shown_;
+    int text_pixels_ = 0;
 };
 
 }  // namespace korru::web

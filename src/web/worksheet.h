@@ -32,12 +32,13 @@ SvgLook page_svg_look();
 class Worksheet {
   public:
     // The menu's items: the bench's pictures and its link, then the lesson's actions in the
-    // order of the lesson's keyed actions (keyed_actions()), from kFirstLessonChoice on, then the
-    // languages (each in its own words) in the order of kLanguages, from kFirstLanguageChoice on.
+    // order of the lesson's keyed actions (keyed_actions()), from kFirstLessonChoice on, the
+    // projector's look, then the languages (each in its own words) in the order of kLanguages,
+    // from kFirstLanguageChoice on.
     static constexpr int kCopyChoice = 0, kPngChoice = 1, kSvgChoice = 2, kLinkChoice = 3,
                          kFirstLessonChoice = 4;
-    static constexpr int kFirstLanguageChoice =
-        kFirstLessonChoice + static_cast<int>(kKeyedActions);
+    static constexpr int kLookChoice = kFirstLessonChoice + static_cast<int>(kKeyedActions);
+    static constexpr int kFirstLanguageChoice = kLookChoice + 1;
     static LessonAction lesson_action(int choice);
     // The language of a choice, or null for a choice that is none.
     static const Language* language(int choice);
@@ -116,6 +117,7 @@ class Worksheet {
     bool lasting_ = false;       // the notice shown stays until put away
     bool menu_built_ = false;
     std::vector<Availability> menu_shown_;  // how the lesson's entries stand in the menu
+    bool projector_shown_ = false;          // the look's entry ticked
 };
 
 }  // namespace korru::web
