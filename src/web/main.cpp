@@ -81,11 +81,11 @@ void long_press() {
 }
 
 void drag_pointer(val event) {
-    guarded([&event] { page().bench_pointer(event); });
+    guarded([&event] { page().bench().pointer(event); });
 }
 
 void drag_frame(val /*time*/) {
-    guarded([] { page().drag_frame(); });
+    guarded([] { page().bench().frame(); });
 }
 
 void ratio_changed(val /*event*/) {
@@ -167,7 +167,7 @@ void copy_refused(val error) {
 }
 
 void notice_done() {
-    guarded([] { page().worksheet().notice_done(); });
+    guarded([] { page().notice().done(); });
 }
 
 // The first frame is on its way to the screen: what waits for it is done when the browser is

@@ -109,8 +109,16 @@ void Page::start() {
     window.call<void>("requestAnimationFrame", val::module_property("first_frame"));
     controls_.emplace(by_id("client"), val::module_property("press"), val::module_property("key"));
     lesson_.emplace(by_id("lesson"));
-    bench_.emplace(controls_->bench());
-    worksheet_.emplace(controls_->bench());
+    bench_.emplace(controls_->bench(), session_,
+                   BenchWidget::Hooks{
+                       .step = [this](Step s) { return apply(s); },
+                       .moved = [this](const Outcome& out) { show(out); },
+                       .dropped = [this] { describe(); },
+                       .marked = [this](BenchPoint p) { show(session_.put_mark(p)); },
+                       .took = [this] { worksheet_->cancel_long_press(); },
+                   });
+    notice_.emplace(by_id("notice"), "notice_done");
+    worksheet_.emplace(controls_->bench(), *notice_);
     val bench = controls_->bench();
     for (const char* type : {"pointerdown", "pointermove", "pointerup", "pointercancel",
                              "lostpointercapture", "touchstart", "touchmove"}) {
@@ -203,8 +211,7 @@ std::string Page::notebook_csv() {
 
 void Page::scene_changed() {
     if (state_ != State::running) return;
-    grip_.release();
-    screen_grip_.release();
+    bench_->release();
     try {
         show(session_.open(val::global("location")["hash"].as<std::string>()));
     } catch (const RuntimeError& e) {
@@ -216,7 +223,7 @@ void Page::start_on(const PagePlan& plan) {
     session_.replay(ScreenSize::from_pixels(plan.screen.width, plan.screen.height));
     plan_ = plan;
     layout_stale_ = true;
-    let_go();
+    bench_->drop();
     show_bench(true);
 }
 
@@ -226,17 +233,17 @@ void Page::show(const Outcome& out, bool after_notice) {
     // What the bar says may follow from any change, and its size (a longer notice under it too)
     // moves the window.
     show_bar();
-    if (out.withdraw) worksheet_->withdraw();
+    if (out.withdraw) notice_->pass();
     if (out.notice) {
         if (after_notice) {
-            worksheet_->say_also(out.notice->text, out.notice->lasting);
+            notice_->tell_also(out.notice->text, out.notice->lasting);
         } else {
-            worksheet_->say(out.notice->text, out.notice->lasting);
+            notice_->tell(out.notice->text, out.notice->lasting);
         }
         if (lesson_->height() != shown_.bar.height) layout_stale_ = true;
     }
     if (out.bench || layout_stale_) {
-        show_bench(!grip_.held() && !screen_grip_.held());  // a held one is told of when let go
+        show_bench(!bench_->dragging());  // a held one is told of when let go
     }
     worksheet_->show_menu_state(session_);
     if (out.rows && sheet_) sheet_->show(session_);
@@ -286,33 +293,8 @@ void Page::show_bench(bool describing) {
     if (layout_stale_) lay_out();
     const double ratio = val::global("devicePixelRatio").as<double>();
     controls_->show(model_, layout_);
-    place_bench(ratio);
-    // The light on the pupil's screen computed for the device pixels it is painted on.
-    bench_->paint(session_.bench_drawing(layout_.scale * ratio));
+    bench_->show(layout_, ratio);
     if (describing) describe();
-}
-
-// The bench's surface on whole device pixels, its backing store one to one with them, however
-// far the window is scaled: it is placed from the device pixels it covers, not scaled.
-void Page::place_bench(double ratio) {
-    const Placed at = place_item(model_, layout_, Window::ids::bench_area);
-    const double k = at.scale;
-    const CssBox& client = layout_.client;
-    const Rect surface = bench_canvas_box(model_[Window::ids::bench_area]);
-    const double border = kBenchBorderPixels * k;
-    const double device_left = std::floor((client.left + at.left + border) * ratio + 0.5);
-    const double device_top = std::floor((client.top + at.top + border) * ratio + 0.5);
-    bench_->resize(surface.width, surface.height, k * ratio);
-    const double width = bench_->device_width() / ratio, height = bench_->device_height() / ratio;
-    const double left = device_left / ratio - client.left - border,
-                 top = device_top / ratio - client.top - border;
-    const std::string shown = css_pixels(left) + css_pixels(top) + css_pixels(width) +
-                              css_pixels(height) + css_pixels(border);
-    if (shown == bench_shown_) return;
-    const val canvas = controls_->bench();
-    place(canvas, {left, top, width, height});
-    canvas["style"].set("borderWidth", css_pixels(border));
-    bench_shown_ = shown;
 }
 
 // The scene in words, in the live region that a screen reader announces and that describes the
@@ -360,7 +342,7 @@ void Page::key_anywhere(const val& event) {
             event.call<void>("preventDefault");
             open_notebook(false);
         } else {
-            worksheet_->put_away();
+            notice_->clear_notice();
         }
     }
 }
@@ -402,7 +384,7 @@ void Page::copy_link() {
         const std::string address = val::global("location")["href"].as<std::string>();
         worksheet_->copy_text(link_in_language(address, current_language()) + "#" + *copy.scene);
     }
-    worksheet_->say(copy.notice.text, copy.notice.lasting);
+    notice_->tell(copy.notice.text, copy.notice.lasting);
 }
 
 // Every word the page shows, again in the language it has changed to; the session, and with
@@ -413,7 +395,7 @@ void Page::language_shown() {
     worksheet_->relabel();
     lesson_->relabel();
     // A notice said in the language left is put away, as the desktop's window made again has none.
-    worksheet_->put_away();
+    notice_->clear_notice();
     if (sheet_) sheet_->relabel(session_);
     by_id("ended-text")["dataset"].set("aborted", translated(kAborted));
     layout_stale_ = true;
@@ -485,137 +467,13 @@ void Page::deliver(Click c) {
     if (model_.unloaded) stop(State::ended, "");
 }
 
-// Where a pointer event is on the bench, in twips: from the canvas's surface, inside its border,
-// at the bench's scale.
-BenchPoint Page::bench_point(const val& event) const {
-    const val canvas = controls_->bench();
-    const val box = canvas.call<val>("getBoundingClientRect");
-    const double k = layout_.scale, border = kBenchBorderPixels * k;
-    const double x = (event["clientX"].as<double>() - box["left"].as<double>() - border) / k;
-    const double y = (event["clientY"].as<double>() - box["top"].as<double>() - border) / k;
-    return {static_cast<float>(x * kTwipsPerPixel), static_cast<float>(y * kTwipsPerPixel)};
-}
-
-// How far around the candle and across the screen a press takes them, in twips of the bench:
-// CSS pixels of the viewport, at the window's scale.
-float Page::reach() const {
-    return static_cast<float>(kGripReachPixels / layout_.scale * kTwipsPerPixel);
-}
-
-void Page::bench_pointer(const val& event) {
-    const std::string type = event["type"].as<std::string>();
-    if (type == "touchstart" || type == "touchmove") {
-        // The finger that holds the candle or the screen moves it, not the page.
-        if ((grip_.held() || screen_grip_.held()) && event["cancelable"].isTrue()) {
-            event.call<void>("preventDefault");
-        }
-        return;
-    }
-    const int pointer = event["pointerId"].as<int>();
-    const val canvas = controls_->bench();
-    std::string cursor;
-    if (type == "pointerup" && pointer == mark_pointer_) {
-        // A press let go where it was made, while a prediction is asked for: the mark.
-        mark_pointer_ = -1;
-        if (puts_mark(event["clientX"].as<double>() - mark_x_,
-                      event["clientY"].as<double>() - mark_y_) &&
-            state_ == State::running) {
-            show(session_.put_mark(bench_point(event)));
-        }
-        return;
-    }
-    if (type == "pointercancel" && pointer == mark_pointer_) mark_pointer_ = -1;
-    const bool holding = grip_.held() || screen_grip_.held();
-    const bool ours = pointer == (grip_.held() ? grip_pointer_ : screen_pointer_);
-    if (type == "pointerdown") {
-        mark_pointer_ = -1;  // a press that never came up is no mark
-        if (state_ != State::running || holding || event["button"].as<int>() != 0) return;
-        const BenchPoint p = bench_point(event);
-        if (grip_.press(model_, p, reach())) {
-            grip_pointer_ = pointer;
-        } else if (screen_grip_.press(model_, session_.experiment(), p, reach())) {
-            screen_pointer_ = pointer;
-        } else {
-            if (session_.prediction().asked()) {
-                mark_pointer_ = pointer;
-                mark_x_ = event["clientX"].as<double>();
-                mark_y_ = event["clientY"].as<double>();
-            }
-            return;
-        }
-        // A finger that holds something is no long press.
-        worksheet_->cancel_long_press();
-        pointer_at_ = p;
-        canvas.call<void>("setPointerCapture", pointer);
-        cursor = "grabbing";
-    } else if (!holding || !ours) {
-        // A pointer passing over the bench: it shows where the candle or the screen can be
-        // taken.
-        if (type != "pointermove" || state_ != State::running) return;
-        const BenchPoint p = bench_point(event);
-        cursor = takes_candle(model_, p, reach()) ||
-                         takes_screen(model_, session_.experiment(), p, reach())
-                     ? "grab"
-                     : "";
-    } else if (type == "pointermove") {
-        pointer_at_ = bench_point(event);
-        if (!frame_asked_) {
-            frame_asked_ = true;
-            val::global("window").call<void>("requestAnimationFrame",
-                                             val::module_property("drag_frame"));
-        }
-        return;
-    } else {
-        // Let go: where the pointer was let go counts, unless the pointer was taken away.
-        if (type == "pointerup") {
-            pointer_at_ = bench_point(event);
-            drag_frame();
-        }
-        let_go();
-        cursor = "grab";
-    }
-    if (cursor != cursor_shown_) {
-        canvas["style"].set("cursor", cursor);
-        cursor_shown_ = cursor;
-    }
-}
-
-// The pointer's moves since the last frame, as the clicks they amount to: the arrows' for the
-// candle, the screen's steps for the pupil's screen.
-void Page::drag_frame() {
-    frame_asked_ = false;
-    if (state_ != State::running) return;
-    Outcome moved;
-    int steps = 0;
-    if (grip_.held()) {
-        steps = grip_.follow(model_, pointer_at_, [this, &moved](Click c) {
-            if (const auto out = apply(c)) moved |= *out;
-        });
-    } else if (screen_grip_.held()) {
-        steps = screen_grip_.follow(model_, session_.experiment(), pointer_at_,
-                                    [this, &moved](LessonClick c) {
-                                        if (const auto out = apply(c)) moved |= *out;
-                                    });
-    }
-    if (steps > 0 && state_ == State::running) show(moved);
-}
-
-void Page::let_go() {
-    if (!grip_.held() && !screen_grip_.held()) return;
-    grip_.release();
-    grip_pointer_ = -1;
-    screen_grip_.release();
-    screen_pointer_ = -1;
-    if (state_ == State::running) describe();
-}
-
 void Page::long_press() {
     // A finger on the candle or the screen holds it: no menu opens under it.
-    if (grip_.held() || screen_grip_.held()) {
+    if (bench_->dragging()) {
         worksheet_->cancel_long_press();
         return;
     }
-    mark_pointer_ = -1;
+    bench_->forget_press();
     worksheet_->long_press();
 }
 
@@ -660,7 +518,7 @@ void Page::watch_ratio() {
 void Page::ratio_changed() {
     watch_ratio();
     if (state_ != State::running) return;
-    show_bench(!grip_.held() && !screen_grip_.held());  // a held one is told of when let go
+    show_bench(!bench_->dragging());  // a held one is told of when let go
     if (sheet_) sheet_->paint_plot_soon();
 }
 
@@ -688,8 +546,7 @@ void Page::fail(const std::string& message) {
 void Page::stop(State why, const std::string& error) {
     state_ = why;
     settle_timer_.stop();
-    grip_.release();
-    screen_grip_.release();
+    if (bench_) bench_->stop_taking();
     if (sheet_) sheet_->stop();
     if (lesson_) lesson_->stop();
     by_id("lesson").set("hidden", true);

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The page: the one window model with its lesson's session, started up on a screen made from
-// the browser's viewport, and what shows them (the controls, the bench's canvas, the scene in
-// words, the menu, the lesson's bar beside or below the window with its notices, and the
-// notebook's sheet beside the bench). Every click, by mouse, key, a candle or the pupil's screen
-// dragged, and every action of the lesson is the session's; what it says changed is shown
-// again, in one place.
+// the browser's viewport, and the wiring of what shows them (the controls, the bench widget, the
+// scene in words, the menu, the lesson's bar beside or below the window with its notice line,
+// and the notebook's sheet beside the bench). Every click, by mouse, key, a candle or the
+// pupil's screen dragged, and every action of the lesson is the session's; what it says changed
+// is shown again, in one place.
 #pragma once
 
 #include <emscripten/val.h>
@@ -12,16 +12,15 @@
 #include <optional>
 #include <string>
 
-#include "commands/drag.h"
 #include "lesson/captions.h"
-#include "lesson/screen_grip.h"
 #include "lesson/session.h"
-#include "web/bench_canvas.h"
+#include "web/bench_widget.h"
 #include "web/controls.h"
 #include "web/language.h"
 #include "web/layout.h"
 #include "web/lesson_area.h"
 #include "web/notebook_sheet.h"
+#include "web/notice.h"
 #include "web/page_store.h"
 #include "web/timer.h"
 #include "web/worksheet.h"
@@ -48,19 +47,15 @@ class Page {
     // browser.
     void key_anywhere(const emscripten::val& event);
 
-    // A pointer on the bench: a press on the candle takes it, and while it is held the candle
-    // follows the pointer, once an animation frame, in the arrows' steps; in the experiment a
-    // press on the pupil's screen takes it, and it follows along the axis in its own steps.
-    // Touches on a held candle or screen neither scroll nor zoom the page, nor become a long
-    // press. While a prediction is asked for, a tap elsewhere puts its mark.
-    void bench_pointer(const emscripten::val& event);
-    void drag_frame();
+    // The bench, whose pointers take the candle, the pupil's screen and the mark.
+    BenchWidget& bench() { return *bench_; }
     // A long press where nothing is held opens the bench's menu.
     void long_press();
 
     // The bench's menu: its pictures, its link and the lesson's actions (Worksheet::k...Choice).
     void menu_choice(int choice);
     Worksheet& worksheet() { return *worksheet_; }
+    Notice& notice() { return *notice_; }
 
     // The notebook's sheet, made and its rows read from the browser's storage when first
     // wanted: after the first frame, or sooner by a record, the menu or korru.notebook().
@@ -109,12 +104,8 @@ class Page {
     void show_bar();
     void show_bench(bool describing);
     void lay_out();
-    void place_bench(double ratio);
     void describe();
     void watch_ratio();
-    BenchPoint bench_point(const emscripten::val& event) const;
-    float reach() const;
-    void let_go();
     void stop(State why, const std::string& error);
     void open_notebook(bool open);
     void copy_link();
@@ -132,25 +123,13 @@ class Page {
     bool layout_stale_ = true;
     std::optional<Controls> controls_;
     std::optional<LessonArea> lesson_;
-    std::optional<BenchCanvas> bench_;
+    std::optional<BenchWidget> bench_;
+    std::optional<Notice> notice_;
     std::optional<Worksheet> worksheet_;
     std::optional<NotebookSheet> sheet_;
-    std::string bench_shown_, cursor_shown_;
     std::string scene_shown_;
     Timer settle_timer_{"settled"};
     emscripten::val ratio_query_ = emscripten::val::undefined();
-    // The candle under a pointer: the grip, the pointer holding it and where it was last.
-    CandleGrip grip_;
-    int grip_pointer_ = -1;
-    BenchPoint pointer_at_;
-    bool frame_asked_ = false;
-    // The pupil's screen under a pointer: its grip and the pointer holding it.
-    ScreenGrip screen_grip_;
-    int screen_pointer_ = -1;
-    // A press on the bench, not on the candle, while a prediction is asked for: a mark where it
-    // is let go, unless it moved far or became a long press.
-    int mark_pointer_ = -1;
-    double mark_x_ = 0, mark_y_ = 0;
     // Where the focus goes back to when the notebook closes.
     emscripten::val notebook_opener_ = emscripten::val::undefined();
     std::string failure_;

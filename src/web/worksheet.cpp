@@ -93,8 +93,8 @@ LessonAction Worksheet::lesson_action(int choice) {
     return keyed_actions()[static_cast<std::size_t>(choice - kFirstLessonChoice)].action;
 }
 
-Worksheet::Worksheet(val bench)
-    : bench_(std::move(bench)), menu_(by_id("bench-menu")), notice_(by_id("notice")) {
+Worksheet::Worksheet(val bench, Notice& notice)
+    : bench_(std::move(bench)), menu_(by_id("bench-menu")), notice_(notice) {
     menu_.call<void>("addEventListener", val("keydown"), val::module_property("menu_key"));
     menu_.call<void>("addEventListener", val("focusout"), val::module_property("menu_focusout"));
     bench_.call<void>("addEventListener", val("contextmenu"), val::module_property("bench_menu"));
@@ -185,7 +185,7 @@ void Worksheet::copy(Session& s) {
     const val clipboard = navigator["clipboard"];
     const val item_type = val::global("ClipboardItem");
     if (clipboard.isUndefined() || clipboard["write"].isUndefined() || item_type.isUndefined()) {
-        say(translated(kCopyRefused));
+        notice_.tell(translated(kCopyRefused));
         return;
     }
     paint_picture(s);
@@ -335,13 +335,13 @@ void Worksheet::cancel_long_press() {
 }
 
 void Worksheet::refused() {
-    say(translated(kCopyRefused));
+    notice_.tell(translated(kCopyRefused));
 }
 
 void Worksheet::copy_text(const std::string& text) {
     const val clipboard = val::global("navigator")["clipboard"];
     if (clipboard.isUndefined() || clipboard["writeText"].isUndefined()) {
-        say(translated(kTextRefused));
+        notice_.tell(translated(kTextRefused));
         return;
     }
     clipboard.call<val>("writeText", val(text))
@@ -349,7 +349,7 @@ void Worksheet::copy_text(const std::string& text) {
 }
 
 void Worksheet::text_refused() {
-    say(translated(kTextRefused));
+    notice_.tell(translated(kTextRefused));
 }
 
 void Worksheet::show_menu_state(const Session& s) {
@@ -391,39 +391,6 @@ void Worksheet::show_menu_state() {
             set("aria-checked", now.checked.value_or(false));
         }
     }
-}
-
-void Worksheet::say(const std::string& text, bool lasting) {
-    notice_.set("textContent", text);
-    notice_.set("hidden", false);
-    lasting_ = lasting;
-    if (lasting) {
-        notice_timer_.stop();
-    } else {
-        notice_timer_.start(kPassingNoticeMilliseconds);
-    }
-}
-
-void Worksheet::say_also(const std::string& text, bool lasting) {
-    if (notice_["hidden"].isTrue()) {
-        say(text, lasting);
-    } else {
-        say(notice_["textContent"].as<std::string>() + " " + text, lasting || lasting_);
-    }
-}
-
-void Worksheet::withdraw() {
-    if (!lasting_) put_away();
-}
-
-void Worksheet::put_away() {
-    notice_timer_.stop();
-    notice_.set("hidden", true);
-}
-
-void Worksheet::notice_done() {
-    notice_timer_.fired();
-    notice_.set("hidden", true);
 }
 
 void Worksheet::stop() {

@@ -18,6 +18,7 @@
 #include "lesson/lesson_bar.h"
 #include "lesson/session.h"
 #include "web/bench_canvas.h"
+#include "web/notice.h"
 #include "web/timer.h"
 
 namespace korru::web {
@@ -43,8 +44,9 @@ class Worksheet {
     // The language of a choice, or null for a choice that is none.
     static const Language* language(int choice);
 
-    // `bench` is the page's bench canvas; the menu and the notice are the shell's.
-    explicit Worksheet(emscripten::val bench);
+    // `bench` is the page's bench canvas, the menu is the shell's; what the clipboard refuses is
+    // told by `notice`, which must outlive the worksheet.
+    Worksheet(emscripten::val bench, Notice& notice);
 
     enum class Format { png, svg };
 
@@ -75,7 +77,6 @@ class Worksheet {
 
     // The clipboard would not take the pictures: the notice says so, briefly.
     void refused();
-    void notice_done();
 
     // A text (a link, a table) to the clipboard; a refusal is said.
     void copy_text(const std::string& text);
@@ -84,15 +85,6 @@ class Worksheet {
     // The menu's lesson entries as the lesson's actions stand now: each enabled or not, with why
     // not, and those that turn a mode on and off ticked where it is on.
     void show_menu_state(const Session& s);
-
-    // A notice in its line under the lesson's bar, where it covers nothing: one that goes again
-    // after a while, or a lasting one that stays until put away (Escape) or replaced.
-    void say(const std::string& text, bool lasting = false);
-    // The same, after the notice still shown, if there is one (which it must not replace).
-    void say_also(const std::string& text, bool lasting = false);
-    void put_away();
-    // A passing notice put away, where what it said is done with; a lasting one stays.
-    void withdraw();
 
     // The menu's words again, in the language the page has changed to.
     void relabel();
@@ -106,15 +98,14 @@ class Worksheet {
     void show_menu_state();
     void cancel_press();
 
-    emscripten::val bench_, menu_, notice_, languages_heading_ = emscripten::val::undefined();
+    emscripten::val bench_, menu_, languages_heading_ = emscripten::val::undefined();
     std::vector<std::string_view> texts_;  // of the menu's items before the languages
+    Notice& notice_;
     std::optional<BenchCanvas> picture_;
     emscripten::val return_focus_ = emscripten::val::undefined();
     Timer press_timer_{"long_press"};
-    Timer notice_timer_{"notice_done"};
     double press_x_ = 0, press_y_ = 0;
     bool long_pressed_ = false;  // until the finger that pressed is lifted
-    bool lasting_ = false;       // the notice shown stays until put away
     bool menu_built_ = false;
     std::vector<Availability> menu_shown_;  // how the lesson's entries stand in the menu
     bool projector_shown_ = false;          // the look's entry ticked
