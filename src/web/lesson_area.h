@@ -37,6 +37,7 @@ class LessonArea {
     // Its words (and the notices under it) at `pixels`, or at the page's own size for 0; whether
     // that changed them.
     bool set_text_pixels(int pixels);
+    int text_pixels() const { return text_pixels_; }
     double height() const;
     void place(const CssBox& box);
 
