@@ -347,13 +347,12 @@
         <source>すべて消す…</source>
         <translation>Clear…</translation>
     </message>
-    <message>
-        <source>測定ノートの行をすべて消しますか? (%1 行)</source>
-        <translation>Clear every row of the notebook (%1 rows)?</translation>
-    </message>
-    <message>
-        <source>測定ノートの行をすべて消しますか? (1 行)</source>
-        <translation>Clear every row of the notebook (1 row)?</translation>
+    <message numerus="yes">
+        <source>測定ノートの行をすべて消しますか? (%n 行)</source>
+        <translation>
+            <numerusform>Clear every row of the notebook (%n row)?</numerusform>
+            <numerusform>Clear every row of the notebook (%n rows)?</numerusform>
+        </translation>
     </message>
     <message>
         <source>行を消す…</source>
@@ -411,13 +410,12 @@
         <source>閉じる</source>
         <translation>Close</translation>
     </message>
-    <message>
-        <source>%1 行</source>
-        <translation>%1 rows</translation>
-    </message>
-    <message>
-        <source>1 行</source>
-        <translation>1 row</translation>
+    <message numerus="yes">
+        <source>%n 行</source>
+        <translation>
+            <numerusform>%n row</numerusform>
+            <numerusform>%n rows</numerusform>
+        </translation>
     </message>
     <message>
         <source>グラフを PNG で保存</source>
@@ -535,13 +533,12 @@
         <source>%1 行目と同じなので、記録しませんでした。</source>
         <translation>The same as row %1: not recorded again.</translation>
     </message>
-    <message>
-        <source>%1 行はまだ保存されていません。</source>
-        <translation>%1 rows not kept yet.</translation>
-    </message>
-    <message>
-        <source>1 行はまだ保存されていません。</source>
-        <translation>1 row not kept yet.</translation>
+    <message numerus="yes">
+        <source>%n 行はまだ保存されていません。</source>
+        <translation>
+            <numerusform>%n row not kept yet.</numerusform>
+            <numerusform>%n rows not kept yet.</numerusform>
+        </translation>
     </message>
     <message>
         <source>場面を開く…</source>
@@ -722,6 +719,22 @@
     <message>
         <source>スクリーンを動かして、像がはっきり映る所を探します。見つけたら「記録する」。</source>
         <translation>Move the screen to find where the image on it is sharp. Found it? “Record”.</translation>
+    </message>
+    <message>
+        <source>スクリーンに像がはっきり映っています。「記録する」で記録できます。</source>
+        <translation>The image on the screen is sharp. “Record” records it.</translation>
+    </message>
+    <message>
+        <source>像は虚像で、スクリーンには映りません。光源を焦点より遠くへ動かすと、実像ができます。</source>
+        <translation>The image is virtual: no screen shows it. Move the candle beyond the focal point for a real image.</translation>
+    </message>
+    <message>
+        <source>光源が焦点の上にあり、像はできません。スクリーンで探す像はありません。</source>
+        <translation>The candle stands on the focal point and no image forms: there is none to find on the screen.</translation>
+    </message>
+    <message>
+        <source>像はスクリーンを動かせる所より遠くにできます。光源をレンズから遠ざけてください。</source>
+        <translation>The image forms farther away than the screen can go. Move the candle away from the lens.</translation>
     </message>
     <message>
         <source>像の位置が変わったので、予想の印を消しました。もう一度印をつけます。</source>

@@ -347,13 +347,12 @@
         <source>すべて消す…</source>
         <translation>Borrar…</translation>
     </message>
-    <message>
-        <source>測定ノートの行をすべて消しますか? (%1 行)</source>
-        <translation>¿Borrar todas las filas del cuaderno (%1 filas)?</translation>
-    </message>
-    <message>
-        <source>測定ノートの行をすべて消しますか? (1 行)</source>
-        <translation>¿Borrar todas las filas del cuaderno (1 fila)?</translation>
+    <message numerus="yes">
+        <source>測定ノートの行をすべて消しますか? (%n 行)</source>
+        <translation>
+            <numerusform>¿Borrar todas las filas del cuaderno (%n fila)?</numerusform>
+            <numerusform>¿Borrar todas las filas del cuaderno (%n filas)?</numerusform>
+        </translation>
     </message>
     <message>
         <source>行を消す…</source>
@@ -411,13 +410,12 @@
         <source>閉じる</source>
         <translation>Cerrar</translation>
     </message>
-    <message>
-        <source>%1 行</source>
-        <translation>%1 filas</translation>
-    </message>
-    <message>
-        <source>1 行</source>
-        <translation>1 fila</translation>
+    <message numerus="yes">
+        <source>%n 行</source>
+        <translation>
+            <numerusform>%n fila</numerusform>
+            <numerusform>%n filas</numerusform>
+        </translation>
     </message>
     <message>
         <source>グラフを PNG で保存</source>
@@ -535,13 +533,12 @@
         <source>%1 行目と同じなので、記録しませんでした。</source>
         <translation>Igual que la fila %1: no se anota otra vez.</translation>
     </message>
-    <message>
-        <source>%1 行はまだ保存されていません。</source>
-        <translation>%1 filas aún sin guardar.</translation>
-    </message>
-    <message>
-        <source>1 行はまだ保存されていません。</source>
-        <translation>1 fila aún sin guardar.</translation>
+    <message numerus="yes">
+        <source>%n 行はまだ保存されていません。</source>
+        <translation>
+            <numerusform>%n fila aún sin guardar.</numerusform>
+            <numerusform>%n filas aún sin guardar.</numerusform>
+        </translation>
     </message>
     <message>
         <source>場面を開く…</source>
@@ -722,6 +719,22 @@
     <message>
         <source>スクリーンを動かして、像がはっきり映る所を探します。見つけたら「記録する」。</source>
         <translation>Mueve la pantalla hasta que la imagen se vea nítida en ella. ¿La encontraste? «Anotar».</translation>
+    </message>
+    <message>
+        <source>スクリーンに像がはっきり映っています。「記録する」で記録できます。</source>
+        <translation>La imagen en la pantalla es nítida. «Anotar» la anota.</translation>
+    </message>
+    <message>
+        <source>像は虚像で、スクリーンには映りません。光源を焦点より遠くへ動かすと、実像ができます。</source>
+        <translation>La imagen es virtual: ninguna pantalla la muestra. Aleja la vela más allá del foco para tener una imagen real.</translation>
+    </message>
+    <message>
+        <source>光源が焦点の上にあり、像はできません。スクリーンで探す像はありません。</source>
+        <translation>La vela está sobre el foco y no se forma imagen: no hay ninguna que buscar en la pantalla.</translation>
+    </message>
+    <message>
+        <source>像はスクリーンを動かせる所より遠くにできます。光源をレンズから遠ざけてください。</source>
+        <translation>La imagen se forma más lejos de donde llega la pantalla. Aleja la vela de la lente.</translation>
     </message>
     <message>
         <source>言語</source>

@@ -347,13 +347,12 @@
         <source>すべて消す…</source>
         <translation>Burahin lahat…</translation>
     </message>
-    <message>
-        <source>測定ノートの行をすべて消しますか? (%1 行)</source>
-        <translation>Burahin ang lahat ng hanay ng kuwaderno (%1 hanay)?</translation>
-    </message>
-    <message>
-        <source>測定ノートの行をすべて消しますか? (1 行)</source>
-        <translation>Burahin ang lahat ng hanay ng kuwaderno (1 hanay)?</translation>
+    <message numerus="yes">
+        <source>測定ノートの行をすべて消しますか? (%n 行)</source>
+        <translation>
+            <numerusform>Burahin ang lahat ng hanay ng kuwaderno (%n hanay)?</numerusform>
+            <numerusform>Burahin ang lahat ng hanay ng kuwaderno (%n hanay)?</numerusform>
+        </translation>
     </message>
     <message>
         <source>行を消す…</source>
@@ -411,13 +410,12 @@
         <source>閉じる</source>
         <translation>Isara</translation>
     </message>
-    <message>
-        <source>%1 行</source>
-        <translation>%1 hanay</translation>
-    </message>
-    <message>
-        <source>1 行</source>
-        <translation>1 hanay</translation>
+    <message numerus="yes">
+        <source>%n 行</source>
+        <translation>
+            <numerusform>%n hanay</numerusform>
+            <numerusform>%n hanay</numerusform>
+        </translation>
     </message>
     <message>
         <source>グラフを PNG で保存</source>
@@ -535,13 +533,12 @@
         <source>%1 行目と同じなので、記録しませんでした。</source>
         <translation>Kapareho ng hanay %1: hindi na itinala ulit.</translation>
     </message>
-    <message>
-        <source>%1 行はまだ保存されていません。</source>
-        <translation>%1 hanay ang hindi pa nakatago.</translation>
-    </message>
-    <message>
-        <source>1 行はまだ保存されていません。</source>
-        <translation>1 hanay ang hindi pa nakatago.</translation>
+    <message numerus="yes">
+        <source>%n 行はまだ保存されていません。</source>
+        <translation>
+            <numerusform>%n hanay ang hindi pa nakatago.</numerusform>
+            <numerusform>%n hanay ang hindi pa nakatago.</numerusform>
+        </translation>
     </message>
     <message>
         <source>場面を開く…</source>
@@ -722,6 +719,22 @@
     <message>
         <source>スクリーンを動かして、像がはっきり映る所を探します。見つけたら「記録する」。</source>
         <translation>Ilipat ang iskrin hanggang lumiwanag ang imahe rito. Nahanap mo? “Itala”.</translation>
+    </message>
+    <message>
+        <source>スクリーンに像がはっきり映っています。「記録する」で記録できます。</source>
+        <translation>Malinaw ang imahe sa iskrin. Sa “Itala”, maitatala ito.</translation>
+    </message>
+    <message>
+        <source>像は虚像で、スクリーンには映りません。光源を焦点より遠くへ動かすと、実像ができます。</source>
+        <translation>Virtual ang imahe: walang iskrin na makapagpapakita nito. Ilayo ang kandila lampas sa pokus para sa tunay na imahe.</translation>
+    </message>
+    <message>
+        <source>光源が焦点の上にあり、像はできません。スクリーンで探す像はありません。</source>
+        <translation>Nasa pokus ang kandila at walang nabubuong imahe: walang hahanapin sa iskrin.</translation>
+    </message>
+    <message>
+        <source>像はスクリーンを動かせる所より遠くにできます。光源をレンズから遠ざけてください。</source>
+        <translation>Nabubuo ang imahe nang mas malayo kaysa maaabot ng iskrin. Ilayo ang kandila sa lente.</translation>
     </message>
     <message>
         <source>言語</source>

@@ -347,13 +347,11 @@
         <source>すべて消す…</source>
         <translation>모두 지우기…</translation>
     </message>
-    <message>
-        <source>測定ノートの行をすべて消しますか? (%1 行)</source>
-        <translation>측정 노트의 줄을 모두 지울까요? (%1줄)</translation>
-    </message>
-    <message>
-        <source>測定ノートの行をすべて消しますか? (1 行)</source>
-        <translation>측정 노트의 줄을 모두 지울까요? (1줄)</translation>
+    <message numerus="yes">
+        <source>測定ノートの行をすべて消しますか? (%n 行)</source>
+        <translation>
+            <numerusform>측정 노트의 줄을 모두 지울까요? (%n줄)</numerusform>
+        </translation>
     </message>
     <message>
         <source>行を消す…</source>
@@ -411,13 +409,11 @@
         <source>閉じる</source>
         <translation>닫기</translation>
     </message>
-    <message>
-        <source>%1 行</source>
-        <translation>%1줄</translation>
-    </message>
-    <message>
-        <source>1 行</source>
-        <translation>1줄</translation>
+    <message numerus="yes">
+        <source>%n 行</source>
+        <translation>
+            <numerusform>%n줄</numerusform>
+        </translation>
     </message>
     <message>
         <source>グラフを PNG で保存</source>
@@ -535,13 +531,11 @@
         <source>%1 行目と同じなので、記録しませんでした。</source>
         <translation>%1번째 줄과 같아서 기록하지 않았습니다.</translation>
     </message>
-    <message>
-        <source>%1 行はまだ保存されていません。</source>
-        <translation>%1줄이 아직 저장되지 않았습니다.</translation>
-    </message>
-    <message>
-        <source>1 行はまだ保存されていません。</source>
-        <translation>1줄이 아직 저장되지 않았습니다.</translation>
+    <message numerus="yes">
+        <source>%n 行はまだ保存されていません。</source>
+        <translation>
+            <numerusform>%n줄이 아직 저장되지 않았습니다.</numerusform>
+        </translation>
     </message>
     <message>
         <source>場面を開く…</source>
@@ -722,6 +716,22 @@
     <message>
         <source>スクリーンを動かして、像がはっきり映る所を探します。見つけたら「記録する」。</source>
         <translation>스크린을 움직여 상이 선명하게 비치는 곳을 찾습니다. 찾으면 “기록하기”.</translation>
+    </message>
+    <message>
+        <source>スクリーンに像がはっきり映っています。「記録する」で記録できます。</source>
+        <translation>스크린에 상이 선명하게 비칩니다. “기록하기”로 기록할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>像は虚像で、スクリーンには映りません。光源を焦点より遠くへ動かすと、実像ができます。</source>
+        <translation>상이 허상이어서 스크린에 비치지 않습니다. 촛불을 초점보다 멀리 옮기면 실상이 생깁니다.</translation>
+    </message>
+    <message>
+        <source>光源が焦点の上にあり、像はできません。スクリーンで探す像はありません。</source>
+        <translation>촛불이 초점 위에 있어서 상이 생기지 않습니다. 스크린에서 찾을 상이 없습니다.</translation>
+    </message>
+    <message>
+        <source>像はスクリーンを動かせる所より遠くにできます。光源をレンズから遠ざけてください。</source>
+        <translation>상이 스크린을 움직일 수 있는 곳보다 멀리 생깁니다. 촛불을 렌즈에서 멀리 옮기세요.</translation>
     </message>
     <message>
         <source>言語</source>

@@ -347,13 +347,12 @@
         <source>すべて消す…</source>
         <translation>सबै मेटाउनुहोस्…</translation>
     </message>
-    <message>
-        <source>測定ノートの行をすべて消しますか? (%1 行)</source>
-        <translation>नोटबुकका सबै पङ्क्ति मेटाउने (%1 पङ्क्ति)?</translation>
-    </message>
-    <message>
-        <source>測定ノートの行をすべて消しますか? (1 行)</source>
-        <translation>नोटबुकका सबै पङ्क्ति मेटाउने (1 पङ्क्ति)?</translation>
+    <message numerus="yes">
+        <source>測定ノートの行をすべて消しますか? (%n 行)</source>
+        <translation>
+            <numerusform>नोटबुकका सबै पङ्क्ति मेटाउने (%n पङ्क्ति)?</numerusform>
+            <numerusform>नोटबुकका सबै पङ्क्ति मेटाउने (%n पङ्क्ति)?</numerusform>
+        </translation>
     </message>
     <message>
         <source>行を消す…</source>
@@ -411,13 +410,12 @@
         <source>閉じる</source>
         <translation>बन्द गर्नुहोस्</translation>
     </message>
-    <message>
-        <source>%1 行</source>
-        <translation>%1 पङ्क्ति</translation>
-    </message>
-    <message>
-        <source>1 行</source>
-        <translation>1 पङ्क्ति</translation>
+    <message numerus="yes">
+        <source>%n 行</source>
+        <translation>
+            <numerusform>%n पङ्क्ति</numerusform>
+            <numerusform>%n पङ्क्ति</numerusform>
+        </translation>
     </message>
     <message>
         <source>グラフを PNG で保存</source>
@@ -535,13 +533,12 @@
         <source>%1 行目と同じなので、記録しませんでした。</source>
         <translation>पङ्क्ति %1 जस्तै: फेरि लेखिएन।</translation>
     </message>
-    <message>
-        <source>%1 行はまだ保存されていません。</source>
-        <translation>%1 पङ्क्ति अझै राखिएका छैनन्।</translation>
-    </message>
-    <message>
-        <source>1 行はまだ保存されていません。</source>
-        <translation>1 पङ्क्ति अझै राखिएको छैन।</translation>
+    <message numerus="yes">
+        <source>%n 行はまだ保存されていません。</source>
+        <translation>
+            <numerusform>%n पङ्क्ति अझै राखिएको छैन।</numerusform>
+            <numerusform>%n पङ्क्ति अझै राखिएका छैनन्।</numerusform>
+        </translation>
     </message>
     <message>
         <source>場面を開く…</source>
@@ -722,6 +719,22 @@
     <message>
         <source>スクリーンを動かして、像がはっきり映る所を探します。見つけたら「記録する」。</source>
         <translation>प्रतिबिम्ब स्पष्ट देखिने ठाउँ खोज्न पर्दा सार्नुहोस्। भेटियो? “लेख्नुहोस्”।</translation>
+    </message>
+    <message>
+        <source>スクリーンに像がはっきり映っています。「記録する」で記録できます。</source>
+        <translation>पर्दामा प्रतिबिम्ब स्पष्ट देखिन्छ। “लेख्नुहोस्” ले यसलाई लेख्छ।</translation>
+    </message>
+    <message>
+        <source>像は虚像で、スクリーンには映りません。光源を焦点より遠くへ動かすと、実像ができます。</source>
+        <translation>प्रतिबिम्ब काल्पनिक हो: कुनै पर्दामा देखिँदैन। वास्तविक प्रतिबिम्बका लागि मैनबत्ती फोकसभन्दा टाढा सार्नुहोस्।</translation>
+    </message>
+    <message>
+        <source>光源が焦点の上にあり、像はできません。スクリーンで探す像はありません。</source>
+        <translation>मैनबत्ती फोकसमा छ र प्रतिबिम्ब बन्दैन: पर्दामा खोज्ने प्रतिबिम्ब छैन।</translation>
+    </message>
+    <message>
+        <source>像はスクリーンを動かせる所より遠くにできます。光源をレンズから遠ざけてください。</source>
+        <translation>प्रतिबिम्ब पर्दा पुग्न सक्नेभन्दा टाढा बन्छ। मैनबत्तीलाई लेन्सबाट टाढा सार्नुहोस्।</translation>
     </message>
     <message>
         <source>言語</source>

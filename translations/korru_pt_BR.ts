@@ -347,13 +347,12 @@
         <source>すべて消す…</source>
         <translation>Apagar…</translation>
     </message>
-    <message>
-        <source>測定ノートの行をすべて消しますか? (%1 行)</source>
-        <translation>Apagar todas as linhas do caderno (%1 linhas)?</translation>
-    </message>
-    <message>
-        <source>測定ノートの行をすべて消しますか? (1 行)</source>
-        <translation>Apagar todas as linhas do caderno (1 linha)?</translation>
+    <message numerus="yes">
+        <source>測定ノートの行をすべて消しますか? (%n 行)</source>
+        <translation>
+            <numerusform>Apagar todas as linhas do caderno (%n linha)?</numerusform>
+            <numerusform>Apagar todas as linhas do caderno (%n linhas)?</numerusform>
+        </translation>
     </message>
     <message>
         <source>行を消す…</source>
@@ -411,13 +410,12 @@
         <source>閉じる</source>
         <translation>Fechar</translation>
     </message>
-    <message>
-        <source>%1 行</source>
-        <translation>%1 linhas</translation>
-    </message>
-    <message>
-        <source>1 行</source>
-        <translation>1 linha</translation>
+    <message numerus="yes">
+        <source>%n 行</source>
+        <translation>
+            <numerusform>%n linha</numerusform>
+            <numerusform>%n linhas</numerusform>
+        </translation>
     </message>
     <message>
         <source>グラフを PNG で保存</source>
@@ -535,13 +533,12 @@
         <source>%1 行目と同じなので、記録しませんでした。</source>
         <translation>Igual à linha %1: não registrada de novo.</translation>
     </message>
-    <message>
-        <source>%1 行はまだ保存されていません。</source>
-        <translation>%1 linhas ainda não guardadas.</translation>
-    </message>
-    <message>
-        <source>1 行はまだ保存されていません。</source>
-        <translation>1 linha ainda não guardada.</translation>
+    <message numerus="yes">
+        <source>%n 行はまだ保存されていません。</source>
+        <translation>
+            <numerusform>%n linha ainda não guardada.</numerusform>
+            <numerusform>%n linhas ainda não guardadas.</numerusform>
+        </translation>
     </message>
     <message>
         <source>場面を開く…</source>
@@ -722,6 +719,22 @@
     <message>
         <source>スクリーンを動かして、像がはっきり映る所を探します。見つけたら「記録する」。</source>
         <translation>Mova o anteparo até a imagem ficar nítida nele. Achou? “Registrar”.</translation>
+    </message>
+    <message>
+        <source>スクリーンに像がはっきり映っています。「記録する」で記録できます。</source>
+        <translation>A imagem no anteparo está nítida. “Registrar” a registra.</translation>
+    </message>
+    <message>
+        <source>像は虚像で、スクリーンには映りません。光源を焦点より遠くへ動かすと、実像ができます。</source>
+        <translation>A imagem é virtual: nenhum anteparo a mostra. Afaste a vela além do foco para ter uma imagem real.</translation>
+    </message>
+    <message>
+        <source>光源が焦点の上にあり、像はできません。スクリーンで探す像はありません。</source>
+        <translation>A vela está sobre o foco e não se forma imagem: não há nenhuma para achar no anteparo.</translation>
+    </message>
+    <message>
+        <source>像はスクリーンを動かせる所より遠くにできます。光源をレンズから遠ざけてください。</source>
+        <translation>A imagem se forma mais longe do que o anteparo alcança. Afaste a vela da lente.</translation>
     </message>
     <message>
         <source>言語</source>

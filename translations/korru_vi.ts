@@ -347,13 +347,11 @@
         <source>すべて消す…</source>
         <translation>Xóa hết…</translation>
     </message>
-    <message>
-        <source>測定ノートの行をすべて消しますか? (%1 行)</source>
-        <translation>Xóa mọi dòng của sổ đo (%1 dòng)?</translation>
-    </message>
-    <message>
-        <source>測定ノートの行をすべて消しますか? (1 行)</source>
-        <translation>Xóa mọi dòng của sổ đo (1 dòng)?</translation>
+    <message numerus="yes">
+        <source>測定ノートの行をすべて消しますか? (%n 行)</source>
+        <translation>
+            <numerusform>Xóa mọi dòng của sổ đo (%n dòng)?</numerusform>
+        </translation>
     </message>
     <message>
         <source>行を消す…</source>
@@ -411,13 +409,11 @@
         <source>閉じる</source>
         <translation>Đóng</translation>
     </message>
-    <message>
-        <source>%1 行</source>
-        <translation>%1 dòng</translation>
-    </message>
-    <message>
-        <source>1 行</source>
-        <translation>1 dòng</translation>
+    <message numerus="yes">
+        <source>%n 行</source>
+        <translation>
+            <numerusform>%n dòng</numerusform>
+        </translation>
     </message>
     <message>
         <source>グラフを PNG で保存</source>
@@ -535,13 +531,11 @@
         <source>%1 行目と同じなので、記録しませんでした。</source>
         <translation>Giống dòng %1: không ghi lại.</translation>
     </message>
-    <message>
-        <source>%1 行はまだ保存されていません。</source>
-        <translation>%1 dòng chưa được lưu.</translation>
-    </message>
-    <message>
-        <source>1 行はまだ保存されていません。</source>
-        <translation>1 dòng chưa được lưu.</translation>
+    <message numerus="yes">
+        <source>%n 行はまだ保存されていません。</source>
+        <translation>
+            <numerusform>%n dòng chưa được lưu.</numerusform>
+        </translation>
     </message>
     <message>
         <source>場面を開く…</source>
@@ -722,6 +716,22 @@
     <message>
         <source>スクリーンを動かして、像がはっきり映る所を探します。見つけたら「記録する」。</source>
         <translation>Dời màn để tìm chỗ ảnh trên màn rõ nét. Tìm được rồi? “Ghi”.</translation>
+    </message>
+    <message>
+        <source>スクリーンに像がはっきり映っています。「記録する」で記録できます。</source>
+        <translation>Ảnh trên màn đã rõ nét. “Ghi” để ghi lại.</translation>
+    </message>
+    <message>
+        <source>像は虚像で、スクリーンには映りません。光源を焦点より遠くへ動かすと、実像ができます。</source>
+        <translation>Ảnh là ảnh ảo: không màn nào hứng được. Dời nến ra xa hơn tiêu điểm để có ảnh thật.</translation>
+    </message>
+    <message>
+        <source>光源が焦点の上にあり、像はできません。スクリーンで探す像はありません。</source>
+        <translation>Nến ở tại tiêu điểm nên không có ảnh: không có ảnh nào để tìm trên màn.</translation>
+    </message>
+    <message>
+        <source>像はスクリーンを動かせる所より遠くにできます。光源をレンズから遠ざけてください。</source>
+        <translation>Ảnh hiện ra xa hơn chỗ màn có thể tới. Dời nến ra xa thấu kính.</translation>
     </message>
     <message>
         <source>言語</source>

@@ -347,13 +347,11 @@
         <source>すべて消す…</source>
         <translation>全部删除…</translation>
     </message>
-    <message>
-        <source>測定ノートの行をすべて消しますか? (%1 行)</source>
-        <translation>要删除实验记录的全部行吗？(%1 行)</translation>
-    </message>
-    <message>
-        <source>測定ノートの行をすべて消しますか? (1 行)</source>
-        <translation>要删除实验记录的全部行吗？(1 行)</translation>
+    <message numerus="yes">
+        <source>測定ノートの行をすべて消しますか? (%n 行)</source>
+        <translation>
+            <numerusform>要删除实验记录的全部行吗？(%n 行)</numerusform>
+        </translation>
     </message>
     <message>
         <source>行を消す…</source>
@@ -411,13 +409,11 @@
         <source>閉じる</source>
         <translation>关闭</translation>
     </message>
-    <message>
-        <source>%1 行</source>
-        <translation>%1 行</translation>
-    </message>
-    <message>
-        <source>1 行</source>
-        <translation>1 行</translation>
+    <message numerus="yes">
+        <source>%n 行</source>
+        <translation>
+            <numerusform>%n 行</numerusform>
+        </translation>
     </message>
     <message>
         <source>グラフを PNG で保存</source>
@@ -535,13 +531,11 @@
         <source>%1 行目と同じなので、記録しませんでした。</source>
         <translation>与第 %1 行相同，没有记录。</translation>
     </message>
-    <message>
-        <source>%1 行はまだ保存されていません。</source>
-        <translation>还有 %1 行没有保存。</translation>
-    </message>
-    <message>
-        <source>1 行はまだ保存されていません。</source>
-        <translation>还有 1 行没有保存。</translation>
+    <message numerus="yes">
+        <source>%n 行はまだ保存されていません。</source>
+        <translation>
+            <numerusform>还有 %n 行没有保存。</numerusform>
+        </translation>
     </message>
     <message>
         <source>場面を開く…</source>
@@ -722,6 +716,22 @@
     <message>
         <source>スクリーンを動かして、像がはっきり映る所を探します。見つけたら「記録する」。</source>
         <translation>移动光屏，找到像最清晰的位置。找到后按“记录”。</translation>
+    </message>
+    <message>
+        <source>スクリーンに像がはっきり映っています。「記録する」で記録できます。</source>
+        <translation>光屏上的像是清晰的。按“记录”可以记录。</translation>
+    </message>
+    <message>
+        <source>像は虚像で、スクリーンには映りません。光源を焦点より遠くへ動かすと、実像ができます。</source>
+        <translation>像是虚像，光屏上承接不到。把蜡烛移到焦点以外，就能成实像。</translation>
+    </message>
+    <message>
+        <source>光源が焦点の上にあり、像はできません。スクリーンで探す像はありません。</source>
+        <translation>蜡烛在焦点上，不成像：光屏上没有像可找。</translation>
+    </message>
+    <message>
+        <source>像はスクリーンを動かせる所より遠くにできます。光源をレンズから遠ざけてください。</source>
+        <translation>像成在光屏移动不到的远处。请把蜡烛移得离透镜远一些。</translation>
     </message>
     <message>
         <source>言語</source>

@@ -30,8 +30,7 @@ struct LessonCaptions {
     std::string_view record = "測定ノートに記録";
     std::string_view open_notebook = "測定ノートを開く";
     std::string_view notebook = "測定ノート";
-    std::string_view rows = "%1 行";
-    std::string_view one_row = "1 行";  // its own text, for a language with a singular
+    std::string_view rows = "%n 行";  // counted: a catalogue has its language's plural forms
     std::string_view export_csv = "CSV で保存…";
     std::string_view copy_table = "表をコピー";
     std::string_view clear = "すべて消す…";

@@ -17,6 +17,15 @@ namespace korru {
 // Whether the screen stands where the image is sharp: at the quarter square nearest to b.
 bool screen_sharp(const Window& w, const Experiment& e);
 
+// What the pupil's screen shows, as the lesson bar says it: the image sharp on it, still to be
+// found, or a reason why no place of the screen shows it (no real image, a lens covered whole,
+// an image farther than the screen reaches).
+enum class ScreenSight { searching, sharp, virtual_image, no_image, dark, out_of_reach };
+ScreenSight screen_sight(const Window& w, const Experiment& e);
+
+// The bar's sentence for the experiment, with no prediction waiting.
+std::string experiment_status(const Window& w, const Experiment& e, const Translate& translate);
+
 std::string describe_experiment(const Window& w, const Experiment& e, const Prediction& p,
                                 const Translate& translate);
 

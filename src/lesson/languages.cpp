@@ -103,4 +103,21 @@ std::string link_in_language(std::string_view address, const Language& language)
     return out + "?" + query + "lang=" + std::string(language.tag);
 }
 
+int plural_form(const Language& language, unsigned long n) {
+    const std::string_view code = language.code;
+    if (code == "en" || code == "es" || code == "ne") return n == 1 ? 0 : 1;
+    if (code == "pt_BR" || code == "fil") return n <= 1 ? 0 : 1;
+    return 0;
+}
+
+std::string counted_as_written(std::string_view text, unsigned long n) {
+    std::string out(text);
+    const std::string number = std::to_string(n);
+    for (std::size_t at = out.find("%n"); at != std::string::npos; at = out.find("%n", at)) {
+        out.replace(at, 2, number);
+        at += number.size();
+    }
+    return out;
+}
+
 }  // namespace korru

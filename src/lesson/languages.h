@@ -58,6 +58,18 @@ inline constexpr std::string_view kLanguageWord = "言語";
 std::string language_menu_word(const std::function<std::string(std::string_view)>& translate,
                                const Language& shown);
 
+// Which of a catalogue's plural forms of a counted text (a text with "%n") reads right for `n`
+// in `language`, by the rules the desktop's toolkit compiles its catalogues with: one form in
+// Japanese, Chinese, Korean and Vietnamese; English, Spanish and Nepali say one row and n rows;
+// Brazilian Portuguese and Filipino count 0 as they count 1.
+int plural_form(const Language& language, unsigned long n);
+
+// A counted text in a language's words: the form for `n`, with "%n" replaced by `n`.
+using CountedTranslate = std::function<std::string(std::string_view text, unsigned long n)>;
+
+// A counted text as written (Japanese, which has one form): "%n" replaced by `n`.
+std::string counted_as_written(std::string_view text, unsigned long n);
+
 // The language of a link to the page: its query's lang=, read as a tag; null for a link
 // without one or with a language korru does not have.
 const Language* language_in_link(std::string_view link);

@@ -2,14 +2,14 @@
 // What the lesson bar shows in each mode of the lesson.
 #include "lesson/lesson_bar.h"
 
+#include "lesson/experiment_words.h"
+
 namespace korru {
 
 namespace {
 
 constexpr std::string_view kObserving =
     "光源を動かして像を見ます。「予想する」で、像ができる所を先に予想できます。";
-constexpr std::string_view kExperimenting =
-    "スクリーンを動かして、像がはっきり映る所を探します。見つけたら「記録する」。";
 constexpr std::string_view kMarkFirst =
     "予想: 像の先ができると思う所をタップ (クリック) して印をつけます。";
 constexpr std::string_view kMarked = "予想: 印をつけました。「答えを見る」で答えを見ます。";
@@ -30,7 +30,8 @@ LessonBar lesson_bar(const Session& session, const Translate& translate) {
     LessonBar bar;
     switch (session.mode()) {
         case LessonMode::observing:
-            bar.status = translate(e.on ? kExperimenting : kObserving);
+            bar.status =
+                e.on ? experiment_status(session.window(), e, translate) : translate(kObserving);
             break;
         case LessonMode::predicting:
             bar.status = translate(kMarkFirst);
@@ -62,8 +63,7 @@ LessonBar lesson_bar(const Session& session, const Translate& translate) {
 }
 
 std::vector<std::string_view> lesson_bar_texts() {
-    return {kObserving, kExperimenting, kMarkFirst,    kMarked,
-            kAnswerOff, kAnswerNoMark,  kAnswerNoImage};
+    return {kObserving, kMarkFirst, kMarked, kAnswerOff, kAnswerNoMark, kAnswerNoImage};
 }
 
 }  // namespace korru

@@ -20,13 +20,15 @@ namespace korru {
 enum class PlotView { distances, reciprocals };
 
 // Where the plot's values lie on it: the ranges shown across and up, and the area of the plot
-// (pixels) they fill.
+// (pixels) they fill, which leaves room around it for the numbers, the names of the axes, the
+// title and the legend (the words in the reader's language, from `translate`).
 struct PlotFrame {
     double x_min = 0, x_max = 1, y_min = 0, y_max = 1;
     PixelBox area;
 };
 
-PlotFrame plot_frame(const Notebook& n, PlotView view, int width, int height);
+PlotFrame plot_frame(const Notebook& n, PlotView view, int width, int height,
+                     const Translate& translate);
 
 // A row as a point of the plot: (a, b) or (1/a, 1/b); none for a row without an image.
 std::optional<std::pair<double, double>> plot_point(const Measurement& m, PlotView view);
@@ -34,8 +36,9 @@ std::optional<std::pair<double, double>> plot_point(const Measurement& m, PlotVi
 // recorded without the experiment.
 std::optional<std::pair<double, double>> found_point(const Measurement& m, PlotView view);
 
-// The plot on width x height pixels, in twips as every drawing is. The drawing's words are kept
-// in `words`, which must outlive it.
+// The plot on width x height pixels, in twips as every drawing is: no words over one another,
+// the legend beside the curves, never on them, and as many numbers on each axis as have room.
+// The drawing's words are kept in `words`, which must outlive it.
 void draw_plot(const Notebook& n, PlotView view, int width, int height, const Translate& translate,
                Drawing& out, std::deque<std::string>& words);
 

@@ -20,14 +20,12 @@ constexpr std::string_view kRecordedReal = "%1 行目を記録しました: 実�
 constexpr std::string_view kRecordedVirtual = "%1 行目を記録しました: 虚像、b = %2 マス。";
 constexpr std::string_view kRecordedNone = "%1 行目を記録しました: 像はできません。";
 constexpr std::string_view kSameRow = "%1 行目と同じなので、記録しませんでした。";
-constexpr std::string_view kAskClear = "測定ノートの行をすべて消しますか? (%1 行)";
-// The same with one row: a text of its own, so that other languages can say it in the singular.
-constexpr std::string_view kAskClearOne = "測定ノートの行をすべて消しますか? (1 行)";
+// Counted: each catalogue has the forms its language needs for the number of rows.
+constexpr std::string_view kAskClear = "測定ノートの行をすべて消しますか? (%n 行)";
 constexpr std::string_view kAskRemove = "%1 行目を消しますか?";
 constexpr std::string_view kSceneCopied = "場面をコピーしました: %1";
 constexpr std::string_view kSceneTooLong = "クリックが多すぎるため、場面をコピーできません。";
-constexpr std::string_view kUnkept = "%1 行はまだ保存されていません。";
-constexpr std::string_view kUnkeptOne = "1 行はまだ保存されていません。";
+constexpr std::string_view kUnkept = "%n 行はまだ保存されていません。";
 
 // A scene shown in a notice: its beginning, where it is long.
 constexpr std::size_t kShownScene = 60;
@@ -85,8 +83,14 @@ Outcome& Outcome::operator|=(const Outcome& other) {
     return *this;
 }
 
-Session::Session(Window& window, Translate translate, Store* store)
-    : window_(window), translate_(translate), keeper_(store, std::move(translate)) {}
+Session::Session(Window& window, Translate translate, Store* store, CountedTranslate counted)
+    : window_(window),
+      translate_(translate),
+      counted_(counted ? std::move(counted)
+                       : [translate](
+                             std::string_view text,
+                             unsigned long n) { return counted_as_written(translate(text), n); }),
+      keeper_(store, std::move(translate)) {}
 
 void Session::start(ScreenSize screen, std::vector<Step> steps) {
     Window fresh;
@@ -308,8 +312,7 @@ std::string Session::remove_question(RowId id) const {
 
 std::string Session::clear_question() const {
     const std::size_t rows = notebook().rows().size();
-    if (rows == 1) return translate_(kAskClearOne);
-    return with_numbers(translate_(kAskClear), {std::to_string(rows)});
+    return counted_(kAskClear, rows);
 }
 
 Outcome Session::clear_rows() {
@@ -322,8 +325,7 @@ std::string Session::notebook_csv() const {
 
 std::string Session::unkept_text() const {
     if (unkept_rows() == 0) return {};
-    if (unkept_rows() == 1) return translate_(kUnkeptOne);
-    return with_numbers(translate_(kUnkept), {std::to_string(unkept_rows())});
+    return counted_(kUnkept, unkept_rows());
 }
 
 SceneCopy Session::scene_to_copy() const {
@@ -405,8 +407,8 @@ std::string Session::plot_svg(PlotView view, const SvgLook& look) const {
 }
 
 std::vector<std::string_view> session_texts() {
-    return {kRecordedReal, kRecordedVirtual, kRecordedNone, kSameRow, kAskClear, kAskClearOne,
-            kAskRemove,    kSceneCopied,     kSceneTooLong, kUnkept,  kUnkeptOne};
+    return {kRecordedReal, kRecordedVirtual, kRecordedNone, kSameRow, kAskClear,
+            kAskRemove,    kSceneCopied,     kSceneTooLong, kUnkept};
 }
 
 }  // namespace korru

@@ -18,6 +18,7 @@
 #include "lesson/captions.h"
 #include "lesson/experiment.h"
 #include "lesson/flow.h"
+#include "lesson/languages.h"
 #include "lesson/notebook_keeper.h"
 #include "lesson/plot.h"
 #include "lesson/prediction.h"
@@ -49,8 +50,10 @@ struct SceneCopy {
 class Session {
   public:
     // Shows its lesson on `window`, which it starts up and replays into; with a store, the
-    // notebook is kept there. The words are those of `translate`.
-    Session(Window& window, Translate translate, Store* store = nullptr);
+    // notebook is kept there. The words are those of `translate`, and the texts that count rows
+    // those of `counted` (by default, `translate`'s with "%n" replaced by the number).
+    Session(Window& window, Translate translate, Store* store = nullptr,
+            CountedTranslate counted = {});
 
     // Start-up on `screen`, then the steps (a scene's). Raises the model's RuntimeError.
     void start(ScreenSize screen, std::vector<Step> steps = {});
@@ -151,6 +154,7 @@ class Session {
 
     Window& window_;
     Translate translate_;
+    CountedTranslate counted_;
     ScreenSize screen_{};
     std::vector<Step> steps_;
     Prediction prediction_;

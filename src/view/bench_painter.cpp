@@ -11,6 +11,7 @@
 #include "view/bench_painter.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPaintEngine>
 #include <QPainterPath>
 #include <QPen>
@@ -18,6 +19,7 @@
 #include <cmath>
 #include <string>
 
+#include "bench/labels.h"
 #include "bench/pictures.h"
 #include "view/colour.h"
 #include "view/fonts.h"
@@ -225,7 +227,17 @@ void paint_drawing(QPainter& p, const Drawing& drawing) {
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     Painter painter(p);
-    for (const Primitive& primitive : drawing) std::visit(painter, primitive);
+    if (has_labels(drawing)) {
+        const auto width_of = [](const Text& t) {
+            return static_cast<float>(
+                QFontMetricsF(text_font(t)).horizontalAdvance(translated(t.text)) * kTwipsPerPixel);
+        };
+        for (const Primitive& primitive : with_labels_fitted(drawing, width_of)) {
+            std::visit(painter, primitive);
+        }
+    } else {
+        for (const Primitive& primitive : drawing) std::visit(painter, primitive);
+    }
     p.restore();
 }
 

@@ -116,6 +116,15 @@ QString translated(std::string_view text) {
     return QCoreApplication::translate("korru", source.c_str());
 }
 
+QString counted(std::string_view text, unsigned long n) {
+    const std::string source(text);
+    return QCoreApplication::translate("korru", source.c_str(), nullptr, static_cast<int>(n));
+}
+
+std::string counted_utf8(std::string_view text, unsigned long n) {
+    return counted(text, n).toStdString();
+}
+
 std::string translated_utf8(std::string_view text) {
     return translated(text).toStdString();
 }

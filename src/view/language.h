@@ -55,4 +55,8 @@ QAction* language_action(QWidget* parent);
 QString translated(std::string_view text);
 std::string translated_utf8(std::string_view text);
 
+// A counted text ("%n 行") for `n`: the catalogue's plural form for it, "%n" replaced.
+QString counted(std::string_view text, unsigned long n);
+std::string counted_utf8(std::string_view text, unsigned long n);
+
 }  // namespace korru::view

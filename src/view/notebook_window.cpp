@@ -205,9 +205,8 @@ void NotebookWindow::show_rows() {
     const Notebook& notebook = session_.notebook();
     fit_columns(rows_->follow());
     const std::size_t count = notebook.rows().size();
-    setWindowTitle(
-        translated(kCaptions.notebook) + QStringLiteral(" — ") +
-        (count == 1 ? translated(kCaptions.one_row) : translated(kCaptions.rows).arg(count)));
+    setWindowTitle(translated(kCaptions.notebook) + QStringLiteral(" — ") +
+                   counted(kCaptions.rows, count));
     const QString unkept = words(session_.unkept_text());
     unkept_->setText(unkept);
     unkept_->setVisible(!unkept.isEmpty());

@@ -57,7 +57,7 @@ int run_program(Window& model, ScreenSize screen, const Start& start) {
     use_system_language(start.scene);  // a link handed out in a pupil's language opens in it
     std::unique_ptr<FileStore> store;
     if (start.keep_notebook) store = std::make_unique<FileStore>(kept_notebook_file());
-    Session session(model, translated_utf8, store.get());
+    Session session(model, translated_utf8, store.get(), counted_utf8);
     session.set_look(remembered_look());
     Outcome begun;
     try {

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "bench/labels.h"
 #include "bench/svg.h"
 #include "web/bitmap.h"
 #include "web/fonts.h"
@@ -205,6 +206,17 @@ void BenchCanvas::paint(const Drawing& drawing) {
     context_.set("imageSmoothingEnabled", false);
     context_.set("textBaseline", "top");
     Painter painter{*this, context_, ratio_};
+    if (has_labels(drawing)) {
+        // Measured at the bench's own size, as the labels' boxes are given.
+        const auto width_of = [this](const Text& t) {
+            context_.set("font", css_font(text_pixels(t), t.font.bold));
+            return static_cast<float>(
+                context_.call<val>("measureText", val(translated(t.text)))["width"].as<double>() *
+                kTwipsPerPixel);
+        };
+        for (const Primitive& p : with_labels_fitted(drawing, width_of)) std::visit(painter, p);
+        return;
+    }
     for (const Primitive& p : drawing) std::visit(painter, p);
 }
 

@@ -6,11 +6,15 @@
 # English stays plain, read at once; every other language is packed with deflate (zlib's format,
 # which the browser's DecompressionStream reads) and unpacked only when it is chosen, so the page
 # grows by a packed catalogue each and starts no slower.
+# A counted text (Qt's numerus="yes", "%n 行") keeps its plural forms in one translation, a unit
+# separator between them; the page picks the form its language's rule asks for (plural_form).
 # Usage: catalogue.py HEADER TS... A catalogue the page cannot read fails the build, naming why.
 import os
 import sys
 import xml.etree.ElementTree as ET
 import zlib
+
+FORM_BETWEEN = "\x1f"  # between a counted text's plural forms
 
 
 def literal(text):
@@ -42,12 +46,19 @@ def pairs(ts_path):
             source, translation = message.find("source"), message.find("translation")
             if source is None or translation is None:
                 sys.exit("catalogue.py: %s: a message without its source or translation" % ts_path)
-            if message.get("numerus") == "yes":
-                sys.exit("catalogue.py: %s: plural forms are not read by the page: %s"
-                         % (ts_path, source.text))
             # Like lrelease: what was dropped from the sources is left out, an unfinished but
             # written translation is used, and an empty one shows the text as written.
-            if translation.get("type") in ("vanished", "obsolete") or not translation.text:
+            if translation.get("type") in ("vanished", "obsolete"):
+                continue
+            if message.get("numerus") == "yes":
+                forms = [f.text or "" for f in translation.findall("numerusform")]
+                if any(FORM_BETWEEN in f for f in forms):
+                    sys.exit("catalogue.py: %s: a plural form with the separator: %s"
+                             % (ts_path, source.text))
+                if not forms or not all(forms):
+                    continue
+                translation.text = FORM_BETWEEN.join(forms)
+            elif not translation.text:
                 continue
             if "\0" in translation.text:
                 sys.exit("catalogue.py: %s: a translation with a NUL: %s" % (ts_path, source.text))
@@ -75,6 +86,8 @@ def main():
     lines = ["// Made by src/web/catalogue.py from translations/korru_*.ts; not to be edited.",
              "#pragma once", "", "#include <cstddef>", "#include <string_view>", "",
              "namespace korru::web {", "",
+             "// Between the plural forms of a counted text's translation.",
+             "inline constexpr char kFormBetween = '\\x1f';", "",
              "// Every text some catalogue translates, as written.",
              "inline constexpr std::string_view kSources[] = {"]
     lines += ["    %s," % literal(s) for s in sources]

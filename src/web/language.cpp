@@ -205,6 +205,21 @@ std::string translated(std::string_view text) {
     return std::string(text);
 }
 
+std::string counted(std::string_view text, unsigned long n) {
+    // A catalogue holds a counted text's forms in one entry, kFormBetween between them; a form
+    // it lacks reads as its first.
+    const std::string all = translated(text);
+    std::vector<std::string_view> forms;
+    for (std::string_view rest = all;;) {
+        const std::size_t end = rest.find(kFormBetween);
+        forms.push_back(rest.substr(0, end));
+        if (end == std::string_view::npos) break;
+        rest.remove_prefix(end + 1);
+    }
+    const auto wanted = static_cast<std::size_t>(plural_form(*shown_language, n));
+    return counted_as_written(forms[wanted < forms.size() ? wanted : 0], n);
+}
+
 EMSCRIPTEN_BINDINGS(korru_language) {
     emscripten::function("catalogue_read", &catalogue_read);
 }

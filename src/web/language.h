@@ -43,4 +43,8 @@ std::string_view font_families();
 // written.
 std::string translated(std::string_view text);
 
+// A counted text ("%n 行") for `n` as the reader reads it: the catalogue's plural form for `n`
+// in the language shown (plural_form), "%n" replaced.
+std::string counted(std::string_view text, unsigned long n);
+
 }  // namespace korru::web

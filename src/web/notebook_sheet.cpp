@@ -299,8 +299,7 @@ void NotebookSheet::show(const Session& s) {
     marked_ = std::min(s.unkept_rows(), ids.size());
     mark(ids.size() - marked_, ids.size(), true);
 
-    count_.set("textContent",
-               " " + with_numbers(translated(kCaptions.rows), {std::to_string(ids.size())}));
+    count_.set("textContent", " " + counted(kCaptions.rows, ids.size()));
     const std::string unkept = s.unkept_text();
     if (unkept != unkept_["textContent"].as<std::string>()) unkept_.set("textContent", unkept);
     unkept_.set("hidden", unkept.empty());

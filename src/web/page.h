@@ -114,7 +114,7 @@ class Page {
     State state_ = State::starting;
     Window model_;
     PageStore store_{"korru.notebook"};
-    Session session_{model_, translated, &store_};
+    Session session_{model_, translated, &store_, counted};
     PagePlan plan_{};
     PageLayout layout_{};
     // The layout as last placed, and whether what it depends on (the bar's size, the notebook

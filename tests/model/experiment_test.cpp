@@ -13,11 +13,14 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <random>
+#include <set>
 #include <sstream>
 
 #include "bench/png.h"
 #include "bench/svg.h"
+#include "lesson/experiment_words.h"
 #include "lesson/screen_light.h"
 #include "support.h"
 
@@ -378,6 +381,61 @@ INSTANTIATE_TEST_SUITE_P(Experiment, NoRealImage,
                                          Inside{"f6_a5", 6, 5},
                                          Inside{"f6_on_the_focal_point", 6, 6}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// --- What the bar says the screen shows ----------------------------------------------------------
+
+std::string as_written(std::string_view text) {
+    return std::string(text);
+}
+
+// At every place of the candle, with either lens, and every place of the screen: the bar says
+// the image is sharp exactly where it is; with no real image, that there is none to find (a
+// virtual one, or none at all) wherever the screen stands; where no place of the screen shows
+// the real image sharp, that it lies beyond the screen's reach, and only there; with the lens
+// covered whole, that no light comes. Each case in a sentence of its own, with no number in it.
+TEST(ScreenSight, TheBarSaysWhatTheScreenShowsAtEveryPlace) {
+    std::map<ScreenSight, std::set<std::string>> said;
+    for (const int focal : {4, 6}) {
+        Window w = test::started();
+        if (focal == 6) click(w, Click::fmove_long);
+        test::clicks(w, Click::mr, 100);
+        for (float last = -1; w.bench.sdist != last; click(w, Click::ml)) {
+            last = w.bench.sdist;
+            const float a = w.bench.sdist / w.bench.unit;
+            SCOPED_TRACE(testing::Message() << "f = " << focal << ", a = " << a);
+            const bool real = w[ids::real_image].visible;
+            bool any_sharp = false;
+            for (int q = Experiment::kNearest; q <= Experiment::kFarthest; ++q) {
+                Experiment e = screen_at(q / 4.0f);
+                const ScreenSight sight = screen_sight(w, e);
+                said[sight].insert(experiment_status(w, e, as_written));
+                if (!real) {
+                    EXPECT_EQ(sight, w[ids::virtual_image].visible ? ScreenSight::virtual_image
+                                                                   : ScreenSight::no_image);
+                    continue;
+                }
+                any_sharp = any_sharp || screen_sharp(w, e);
+                EXPECT_EQ(sight == ScreenSight::sharp, screen_sharp(w, e)) << q;
+                e.upper_covered = e.lower_covered = true;
+                EXPECT_EQ(screen_sight(w, e), ScreenSight::dark);
+                said[ScreenSight::dark].insert(experiment_status(w, e, as_written));
+            }
+            if (!real) continue;
+            const float b = image_distance(w.bench) / w.bench.unit;
+            EXPECT_EQ(screen_sight(w, screen_at(20)) == ScreenSight::out_of_reach, !any_sharp);
+            EXPECT_EQ(!any_sharp, b > 20.125f) << "b = " << b;
+        }
+    }
+    EXPECT_EQ(screen_sight(bench(6, 8.5f), screen_at(20)), ScreenSight::out_of_reach);
+    ASSERT_EQ(said.size(), 6u);
+    std::set<std::string> sentences;
+    for (const auto& [sight, texts] : said) {
+        ASSERT_EQ(texts.size(), 1u) << static_cast<int>(sight);
+        sentences.insert(*texts.begin());
+        EXPECT_EQ(texts.begin()->find_first_of("0123456789"), std::string::npos);
+    }
+    EXPECT_EQ(sentences.size(), 6u);
+}
 
 // --- The drawing -------------------------------------------------------------------------------
 

@@ -54,8 +54,9 @@ std::vector<Input> inputs(bool with_reopen) {
 }
 
 // Words that say where the image is, or whether the pupil's screen has found it.
-constexpr std::array<std::string_view, 8> kTelling{
-    "実像", "虚像", "像はレンズ", "像はできません", "はっきり", "ぼやけ", "b = ", "倍"};
+constexpr std::array<std::string_view, 9> kTelling{
+    "実像",   "虚像", "像はレンズ", "像はできません",    "はっきり",
+    "ぼやけ", "b = ", "倍",         "動かせる所より遠く"};
 
 std::string telling_word(std::string_view text) {
     for (std::string_view w : kTelling) {

@@ -340,7 +340,7 @@ TEST(Plot, PointsAndCurvesStandWhereTheLawPutsThem) {
         Drawing d;
         std::deque<std::string> words;
         draw_plot(n, view, 480, 360, as_written, d, words);
-        const PlotFrame f = plot_frame(n, view, 480, 360);
+        const PlotFrame f = plot_frame(n, view, 480, 360, as_written);
         const auto value = [&](float x, float y) {
             x /= kTwipsPerPixel;
             y /= kTwipsPerPixel;
@@ -348,13 +348,15 @@ TEST(Plot, PointsAndCurvesStandWhereTheLawPutsThem) {
                              f.y_max - (y - f.area.top) / f.area.height * (f.y_max - f.y_min)};
         };
         // A point for each row with an image, at (a, b) or (1/a, 1/b) of the law (the legend's
-        // marks stand above the plot's area).
+        // marks stand outside the plot's area).
         std::vector<std::pair<double, double>> points;
         for (const Primitive& prim : d) {
-            if (const auto* s = std::get_if<Shape>(&prim);
-                s && s->box.top >= f.area.top * kTwipsPerPixel) {
-                points.push_back(
-                    value(s->box.left + s->box.width / 2, s->box.top + s->box.height / 2));
+            if (const auto* s = std::get_if<Shape>(&prim)) {
+                const auto [x, y] =
+                    value(s->box.left + s->box.width / 2, s->box.top + s->box.height / 2);
+                if (x >= f.x_min && x <= f.x_max && y >= f.y_min && y <= f.y_max) {
+                    points.push_back({x, y});
+                }
             }
         }
         std::vector<std::pair<double, double>> law;

@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QMenu>
 #include <QRegularExpression>
@@ -16,8 +17,10 @@
 #include <map>
 #include <set>
 
+#include "lesson/plot.h"
 #include "lesson/texts.h"
 #include "support.h"
+#include "view/fonts.h"
 #include "view/language.h"
 #include "view/notebook_window.h"
 #include "view/program.h"
@@ -28,7 +31,8 @@ namespace {
 // A catalogue as its translator sees it: each text with its translation, and the texts whose
 // translation is still to come (Qt Linguist's unfinished, empty).
 struct Catalogue {
-    std::map<QString, QString> translated;
+    std::map<QString, QString> translated;  // a counted text's first form
+    std::map<QString, QStringList> forms;   // a counted text's plural forms
     std::set<QString> awaited;
 };
 
@@ -39,12 +43,19 @@ Catalogue read_catalogue(std::string_view code) {
     Catalogue c;
     QXmlStreamReader xml(&file);
     QString source;
+    bool counted = false;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement) continue;
-        if (xml.name() == QLatin1String("source")) {
+        if (xml.name() == QLatin1String("message")) {
+            counted = xml.attributes().value("numerus") == QLatin1String("yes");
+        } else if (xml.name() == QLatin1String("source")) {
             source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("numerusform")) {
+            c.forms[source] << xml.readElementText();
+            if (c.forms[source].size() == 1) c.translated[source] = c.forms[source].front();
         } else if (xml.name() == QLatin1String("translation")) {
             const bool unfinished = xml.attributes().value("type") == QLatin1String("unfinished");
+            if (counted) continue;  // its forms follow
             const QString text = xml.readElementText();
             if (text.isEmpty()) {
                 if (unfinished) c.awaited.insert(source);
@@ -93,6 +104,68 @@ TEST_P(Catalogues, HaveEveryTextOfALessonAndKeepItsNumbers) {
         };
         EXPECT_EQ(numbers(translation), numbers(source)) << source.toStdString();
     }
+}
+
+// A counted text reads right for every count in every language: the page's and the lesson's
+// rule (plural_form) picks the very form the toolkit's catalogue does, and each catalogue has as
+// many forms as its language counts with.
+TEST_P(Catalogues, CountRowsAsTheirLanguageCounts) {
+    const Language& l = *language_of_tag(GetParam());
+    const Catalogue c = read_catalogue(l.code);
+    view::use_language(l);
+    int forms_needed = 0;
+    for (unsigned long n = 0; n <= 120; ++n)
+        forms_needed = std::max(forms_needed, plural_form(l, n) + 1);
+    for (const std::string_view t :
+         {kCaptions.rows, std::string_view("%n 行はまだ保存されていません。")}) {
+        const QStringList forms = c.forms.count(text(t)) ? c.forms.at(text(t)) : QStringList{};
+        ASSERT_EQ(forms.size(), forms_needed) << t;
+        for (unsigned long n : {0ul, 1ul, 2ul, 3ul, 4ul, 5ul, 11ul, 21ul, 101ul, 104ul}) {
+            QString expected = forms[plural_form(l, n)];
+            expected.replace(QStringLiteral("%n"), QString::number(n));
+            EXPECT_EQ(view::counted(t, n), expected) << n;
+            EXPECT_EQ(QString::fromStdString(
+                          counted_as_written(forms[plural_form(l, n)].toStdString(), n)),
+                      expected);
+        }
+    }
+    view::use_language(japanese());
+    EXPECT_EQ(view::counted(kCaptions.rows, 1), QStringLiteral("1 行"));
+}
+
+// The plot lays its words out by the room it reckons they need: with the window's own fonts each
+// fits the box it is given, whole, in every language and either view.
+TEST_P(Catalogues, PlotWordsFitTheirBoxes) {
+    view::use_language(*language_of_tag(GetParam()));
+    Notebook n;
+    RowId id = 0;
+    for (const float a : {2.0f, 8.0f, 12.0f, 19.75f}) {
+        for (const float f : {4.0f, 6.0f}) {
+            Measurement m;
+            m.candle_distance = a;
+            m.focal_length = f;
+            m.image_distance = a * f / (a - f);
+            m.image = m.image_distance > 0 ? ImageCase::real : ImageCase::virtual_image;
+            if (m.image_distance > 0) m.screen = m.image_distance;
+            n.add(++id, m);
+        }
+    }
+    for (const PlotView view : {PlotView::distances, PlotView::reciprocals}) {
+        for (const QSize size : {QSize(290, 217), QSize(460, 340), QSize(1600, 1000)}) {
+            Drawing d;
+            std::deque<std::string> words;
+            draw_plot(n, view, size.width(), size.height(), view::translated_utf8, d, words);
+            for (const Primitive& p : d) {
+                const auto* t = std::get_if<Text>(&p);
+                if (!t) continue;
+                const QString shown = view::translated(t->text);
+                const double needs = QFontMetricsF(view::text_font(*t)).horizontalAdvance(shown);
+                EXPECT_LE(needs, t->box.width / kTwipsPerPixel + 0.5)
+                    << shown.toStdString() << " at " << size.width() << " x " << size.height();
+            }
+        }
+    }
+    view::use_language(japanese());
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Catalogues, testing::ValuesIn(catalogue_codes()),

@@ -1232,6 +1232,33 @@ class LanguagesOnThePage(PageTest):
         b.wait_for("return !!window.korru && document.documentElement.lang === 'ko'")
 
 
+class RowsCountedInEachLanguage(PageTest):
+    """The notebook's count of its rows in the form each language says it in: one row and two
+    rows in English, Brazilian Portuguese counting as it does, Korean in its one form."""
+    window = (1280, 900)
+
+    def count(self):
+        return self.b.js("return document.querySelector('#notebook .count').textContent").strip()
+
+    def test_one_row_and_two(self):
+        b = self.b
+        b.key("r", "KeyR", ord("R"))
+        b.key("n", "KeyN", ord("N"))
+        self.assertEqual(self.count(), "1 行")
+        said = {}
+        for rows in (1, 2):
+            if rows == 2:
+                b.item("ml").click()
+                b.key("r", "KeyR", ord("R"))
+            for index, tag in ((1, "en"), (2, "pt-BR"), (7, "ko")):
+                menu_choice(b, 4 + 9 + index)
+                b.wait_for("return document.documentElement.lang === '%s'" % tag)
+                said[(tag, rows)] = self.count()
+        self.assertEqual(said, {("en", 1): "1 row", ("en", 2): "2 rows",
+                                ("pt-BR", 1): "1 linha", ("pt-BR", 2): "2 linhas",
+                                ("ko", 1): "1줄", ("ko", 2): "2줄"})
+
+
 class CaptionsFitInEveryLanguage(unittest.TestCase):
     """Each control's caption within its control, in each of the nine languages, on a class's
     screen and a phone held both ways."""
