@@ -19,6 +19,7 @@
 #include <sstream>
 
 #include "bench/png.h"
+#include "bench/scene.h"
 #include "bench/svg.h"
 #include "lesson/experiment_words.h"
 #include "lesson/screen_light.h"
