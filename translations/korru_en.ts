@@ -837,6 +837,14 @@
         <translation>Options:</translation>
     </message>
     <message>
+        <source>授業のバーと測定ノートを並べず、光学台のウィンドウだけを表示します (光学台のメニューでも選べます)。</source>
+        <translation>Show the bench&apos;s window alone, without the lesson&apos;s bar and the notebook beside it (the bench&apos;s menu chooses it too).</translation>
+    </message>
+    <message>
+        <source>光学台のウィンドウだけを表示 (次の起動から)</source>
+        <translation>Show the bench&apos;s window alone (from the next start)</translation>
+    </message>
+    <message>
         <source>場面のクリックから始めます。光学台のメニューがコピーする文字列 (kosen.mr*24.fmove(0)) か、ページのその場面へのリンクです。</source>
         <translation>Start with the clicks of a scene, as the bench&apos;s menu copies it (kosen.mr*24.fmove(0)), or the page&apos;s link to one.</translation>
     </message>

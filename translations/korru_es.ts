@@ -753,6 +753,14 @@
         <translation>Opciones:</translation>
     </message>
     <message>
+        <source>授業のバーと測定ノートを並べず、光学台のウィンドウだけを表示します (光学台のメニューでも選べます)。</source>
+        <translation>Muestra solo la ventana del banco, sin la barra de la clase ni el cuaderno a su lado (también se elige en el menú del banco).</translation>
+    </message>
+    <message>
+        <source>光学台のウィンドウだけを表示 (次の起動から)</source>
+        <translation>Mostrar solo la ventana del banco (desde el próximo inicio)</translation>
+    </message>
+    <message>
         <source>場面のクリックから始めます。光学台のメニューがコピーする文字列 (kosen.mr*24.fmove(0)) か、ページのその場面へのリンクです。</source>
         <translation>Empieza con los clics de una escena, como la copia el menú del banco (kosen.mr*24.fmove(0)), o con el enlace de la página a ella.</translation>
     </message>

@@ -753,6 +753,14 @@
         <translation>Mga opsiyon:</translation>
     </message>
     <message>
+        <source>授業のバーと測定ノートを並べず、光学台のウィンドウだけを表示します (光学台のメニューでも選べます)。</source>
+        <translation>Ipakita lamang ang window ng bench, nang walang bar ng aralin at kuwaderno sa tabi nito (mapipili rin ito sa menu ng bench).</translation>
+    </message>
+    <message>
+        <source>光学台のウィンドウだけを表示 (次の起動から)</source>
+        <translation>Ipakita lamang ang window ng bench (mula sa susunod na pagbukas)</translation>
+    </message>
+    <message>
         <source>場面のクリックから始めます。光学台のメニューがコピーする文字列 (kosen.mr*24.fmove(0)) か、ページのその場面へのリンクです。</source>
         <translation>Magsimula sa mga klik ng isang eksena, gaya ng pagkopya nito ng menu ng bench (kosen.mr*24.fmove(0)), o sa link ng pahina rito.</translation>
     </message>

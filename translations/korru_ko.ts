@@ -750,6 +750,14 @@
         <translation>옵션:</translation>
     </message>
     <message>
+        <source>授業のバーと測定ノートを並べず、光学台のウィンドウだけを表示します (光学台のメニューでも選べます)。</source>
+        <translation>수업 막대와 측정 노트 없이 광학대 창만 표시합니다 (광학대 메뉴에서도 고를 수 있습니다).</translation>
+    </message>
+    <message>
+        <source>光学台のウィンドウだけを表示 (次の起動から)</source>
+        <translation>광학대 창만 표시 (다음 실행부터)</translation>
+    </message>
+    <message>
         <source>場面のクリックから始めます。光学台のメニューがコピーする文字列 (kosen.mr*24.fmove(0)) か、ページのその場面へのリンクです。</source>
         <translation>장면의 클릭으로 시작합니다. 광학대 메뉴가 복사하는 문자열 (kosen.mr*24.fmove(0))이나 페이지의 그 장면 링크입니다.</translation>
     </message>

@@ -753,6 +753,14 @@
         <translation>विकल्पहरू:</translation>
     </message>
     <message>
+        <source>授業のバーと測定ノートを並べず、光学台のウィンドウだけを表示します (光学台のメニューでも選べます)。</source>
+        <translation>पाठको पट्टी र नोटबुक छेउमा नराखी बेन्चको सञ्झ्याल मात्र देखाउँछ (बेन्चको मेनुबाट पनि छान्न सकिन्छ)।</translation>
+    </message>
+    <message>
+        <source>光学台のウィンドウだけを表示 (次の起動から)</source>
+        <translation>बेन्चको सञ्झ्याल मात्र देखाउने (अर्को पटक खोल्दादेखि)</translation>
+    </message>
+    <message>
         <source>場面のクリックから始めます。光学台のメニューがコピーする文字列 (kosen.mr*24.fmove(0)) か、ページのその場面へのリンクです。</source>
         <translation>दृश्यका क्लिकहरूबाट सुरु गर्छ: बेन्चको मेनुले कपी गर्ने पाठ (kosen.mr*24.fmove(0)), वा पृष्ठको त्यस दृश्यको लिङ्क।</translation>
     </message>

@@ -753,6 +753,14 @@
         <translation>Opções:</translation>
     </message>
     <message>
+        <source>授業のバーと測定ノートを並べず、光学台のウィンドウだけを表示します (光学台のメニューでも選べます)。</source>
+        <translation>Mostra só a janela do banco óptico, sem a barra da aula e o caderno ao lado (também se escolhe no menu do banco óptico).</translation>
+    </message>
+    <message>
+        <source>光学台のウィンドウだけを表示 (次の起動から)</source>
+        <translation>Mostrar só a janela do banco óptico (a partir da próxima abertura)</translation>
+    </message>
+    <message>
         <source>場面のクリックから始めます。光学台のメニューがコピーする文字列 (kosen.mr*24.fmove(0)) か、ページのその場面へのリンクです。</source>
         <translation>Começa com os cliques de uma cena, como o menu do banco óptico a copia (kosen.mr*24.fmove(0)), ou com o link da página para ela.</translation>
     </message>

@@ -750,6 +750,14 @@
         <translation>Tùy chọn:</translation>
     </message>
     <message>
+        <source>授業のバーと測定ノートを並べず、光学台のウィンドウだけを表示します (光学台のメニューでも選べます)。</source>
+        <translation>Chỉ hiện cửa sổ giá quang học, không có thanh bài học và sổ đo bên cạnh (cũng chọn được trong menu của giá quang học).</translation>
+    </message>
+    <message>
+        <source>光学台のウィンドウだけを表示 (次の起動から)</source>
+        <translation>Chỉ hiện cửa sổ giá quang học (từ lần khởi động sau)</translation>
+    </message>
+    <message>
         <source>場面のクリックから始めます。光学台のメニューがコピーする文字列 (kosen.mr*24.fmove(0)) か、ページのその場面へのリンクです。</source>
         <translation>Bắt đầu với các cú nhấp của một cảnh, như menu của giá quang học chép nó (kosen.mr*24.fmove(0)), hoặc liên kết của trang đến cảnh đó.</translation>
     </message>

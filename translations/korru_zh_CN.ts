@@ -750,6 +750,14 @@
         <translation>选项：</translation>
     </message>
     <message>
+        <source>授業のバーと測定ノートを並べず、光学台のウィンドウだけを表示します (光学台のメニューでも選べます)。</source>
+        <translation>只显示光具座窗口，旁边不放课堂栏和实验记录（也可在光具座菜单中选择）。</translation>
+    </message>
+    <message>
+        <source>光学台のウィンドウだけを表示 (次の起動から)</source>
+        <translation>只显示光具座窗口（下次启动起）</translation>
+    </message>
+    <message>
         <source>場面のクリックから始めます。光学台のメニューがコピーする文字列 (kosen.mr*24.fmove(0)) か、ページのその場面へのリンクです。</source>
         <translation>从场景的点击开始：光具座菜单复制的文字 (kosen.mr*24.fmove(0))，或页面中该场景的链接。</translation>
     </message>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // korru: the lens bench window. Its command line: --scene TEXT (the clicks to start with, as
-// the window copies a scene, or the page's link to one), --export-notebook FILE, --help and
-// --version, and the toolkit's own options. It keeps the notebook of measurements in the user's
-// data folder, and no settings.
+// the window copies a scene, or the page's link to one), --bench-only, --export-notebook FILE,
+// --help and --version, and the toolkit's own options. It keeps the notebook of measurements in
+// the user's data folder, and the language and the bench's window alone in its settings.
 // --help speaks the window's language (the one chosen in its menu, else the system's), but
 // under the C locale, whose terminal may show no more than ASCII: English there.
 // Exit status: 0 when the window is closed (or after --help, --version or the notebook
@@ -75,6 +75,11 @@ struct Options {
                                "場面のクリックから始めます。光学台のメニューがコピーする文字列 "
                                "(kosen.mr*24.fmove(0)) か、ページのその場面へのリンクです。")),
         QStringLiteral("TEXT")};
+    QCommandLineOption bench_only{
+        QStringLiteral("bench-only"),
+        text(QT_TRANSLATE_NOOP("korru",
+                               "授業のバーと測定ノートを並べず、光学台のウィンドウだけを表示します "
+                               "(光学台のメニューでも選べます)。"))};
     QCommandLineOption export_notebook{
         QStringLiteral("export-notebook"),
         text(QT_TRANSLATE_NOOP("korru",
@@ -88,7 +93,7 @@ struct Options {
         text(QT_TRANSLATE_NOOP("korru", "バージョンを表示して終わります。"))};
 
     explicit Options(QCommandLineParser& parser) {
-        parser.addOptions({scene, export_notebook, help, version});
+        parser.addOptions({scene, bench_only, export_notebook, help, version});
     }
 };
 
@@ -101,7 +106,8 @@ QString help_text(const Options& options) {
     std::vector<std::pair<QString, QString>> rows;
     qsizetype widest = 0;
     for (const QCommandLineOption* o :
-         {&options.scene, &options.export_notebook, &options.help, &options.version}) {
+         {&options.scene, &options.bench_only, &options.export_notebook, &options.help,
+          &options.version}) {
         QStringList names;
         for (const QString& name : o->names()) {
             names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
@@ -164,7 +170,8 @@ void on_toolkit_message(QtMsgType type, const QMessageLogContext& context, const
 // Exports the kept notebook, which asks for no other option and no display.
 int export_notebook(int argc, char** argv, const QCommandLineParser& parser,
                     const Options& options) {
-    if (parser.isSet(options.scene) || !parser.positionalArguments().isEmpty()) {
+    if (parser.isSet(options.scene) || parser.isSet(options.bench_only) ||
+        !parser.positionalArguments().isEmpty()) {
         std::cerr << "korru: --export-notebook takes no other option or argument\n";
         return 2;
     }
@@ -214,12 +221,16 @@ int main(int argc, char** argv) {
     if (answered(argc, argv, parser, options)) return 0;
     if (const QStringList left = parser.positionalArguments(); !left.isEmpty()) {
         std::cerr << "korru: unexpected argument '" << left.first().toStdString()
-                  << "': korru takes only --scene, --export-notebook, --help and --version\n";
+                  << "': korru takes only --scene, --bench-only, --export-notebook, --help and "
+                     "--version\n";
         return 2;
     }
     korru::view::Start start;
     start.scene = parser.value(options.scene).toStdString();
     start.keep_notebook = true;
+    const auto shown = korru::view::program_screen(parser.isSet(options.bench_only) ||
+                                                   korru::view::bench_only_kept());
+    start.band = shown.band;
     korru::Window model;
-    return korru::view::run_program(model, korru::view::primary_screen(), start);
+    return korru::view::run_program(model, shown.screen, start);
 }

@@ -32,10 +32,6 @@ QString text(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-QSettings settings() {
-    return QSettings(QStringLiteral("korru"), QStringLiteral("korru"));
-}
-
 const QString kLanguageKey = QStringLiteral("language");
 
 }  // namespace
@@ -72,7 +68,7 @@ const Language& current_language() {
 void use_system_language(std::string_view link) {
     std::vector<std::string> tags;
     for (const QString& tag : QLocale::system().uiLanguages()) tags.push_back(tag.toStdString());
-    const std::string remembered = settings().value(kLanguageKey).toString().toStdString();
+    const std::string remembered = kept_settings().value(kLanguageKey).toString().toStdString();
     use_language(starting_language(link, remembered, tags));
 }
 
@@ -83,11 +79,15 @@ LanguageChanges& language_changes() {
 
 void choose_language(const Language& language) {
     use_language(language);
-    QSettings kept = settings();
+    QSettings kept = kept_settings();
     kept.setValue(kLanguageKey, text(language.code));
     kept.sync();
     // Whoever shows words may go with the menu that chose: not while its entry is still acting.
     QTimer::singleShot(0, &language_changes(), &LanguageChanges::changed);
+}
+
+QSettings kept_settings() {
+    return QSettings(QStringLiteral("korru"), QStringLiteral("korru"));
 }
 
 QAction* language_action(QWidget* parent) {

@@ -8,6 +8,7 @@
 
 #include <QLocale>
 #include <QObject>
+#include <QSettings>
 #include <QString>
 #include <string>
 #include <string_view>
@@ -50,6 +51,10 @@ LanguageChanges& language_changes();
 // The bench menu's entry "言語 / Language": a submenu with every language in its own words, the
 // installed one checked; an entry chooses its language.
 QAction* language_action(QWidget* parent);
+
+// korru's settings, the user's choices kept for the next start: the language, the bench's
+// window alone.
+QSettings kept_settings();
 
 // A text of the model or the view as the user reads it.
 QString translated(std::string_view text);

@@ -31,6 +31,7 @@
 #include "view/notice.h"
 #include "view/panel.h"
 #include "view/pictures.h"
+#include "view/placement.h"
 #include "view/quit_question.h"
 #include "view/twips.h"
 #include "view/worksheet.h"
@@ -67,8 +68,8 @@ void report_error(QWidget* parent, const RuntimeError& e) {
     QMessageBox::critical(parent, text(kMainDef.caption), QString::fromUtf8(e.what()));
 }
 
-MainWindow::MainWindow(Session& session)
-    : QWidget(nullptr, kWindowFlags), session_(session), model_(session.window()) {
+MainWindow::MainWindow(Session& session, std::optional<LessonSide> band)
+    : QWidget(nullptr, kWindowFlags), session_(session), model_(session.window()), band_(band) {
     install_accessibility();
     setObjectName(text(kMainDef.name));
     setWindowTitle(text(model_.main.caption));
@@ -79,6 +80,7 @@ MainWindow::MainWindow(Session& session)
     add_keys();
     add_picture_actions();
     add_lesson_actions();
+    if (band_) notebook_window()->show_notebook(false);  // the bar from the start
     show_model();
     place_window();
     widgets_[static_cast<std::size_t>(Window::ids::move_away)]->setFocus();
@@ -179,15 +181,51 @@ void MainWindow::set_tab_order() {
 
 // The model's window geometry is the outer frame; the client area lies inside the frame margins.
 void MainWindow::place_window() {
-    QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    if (frame.isNull()) frame = nominal_frame();
-    QRect outer = px_rect(model_.main);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        outer.translate(screen->geometry().topLeft());
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (band_) {
+        place_in(screen ? screen->availableGeometry() : QRect());
+        return;
     }
+    QRect outer = px_rect(model_.main);
+    if (screen) outer.translate(screen->geometry().topLeft());
+    const QMargins frame = frame_margins();
     setFixedSize(outer.width() - frame.left() - frame.right(),
                  outer.height() - frame.top() - frame.bottom());
     move(outer.topLeft());
+}
+
+QMargins MainWindow::frame_margins() const {
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    return frame.isNull() ? nominal_frame() : frame;
+}
+
+// The bench's window stands at the client area's top-left corner, the lesson's band beside or
+// below it in the rest of the room, and the whole in the middle of the area. Some window managers
+// take the position asked for as the client's where it is the frame's, and put the window a
+// title bar lower (openbox): once the platform tells the frame, the area's last title bar is left
+// free, so that the bottom of the band stays on the screen.
+void MainWindow::place_in(const QRect& area_given) {
+    QRect area = area_given;
+    const QMargins told = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (!told.isNull()) area.setBottom(area.bottom() - told.top());
+    placed_frame_ = told;
+    // The bench's window's client area as the model has it, whatever frame the platform draws.
+    const QMargins frame = frame_margins();
+    const QSize bench = px_rect(model_.main).size().shrunkBy(nominal_frame());
+    const BandLayout laid = lay_out_band(bench, area.size().shrunkBy(frame), *band_);
+    setFixedSize(laid.whole);
+    notebook_window_->setGeometry(laid.band);
+    const QSize spare = area.size().shrunkBy(frame) - laid.whole;
+    move(area.topLeft() + QPoint(std::max(0, spare.width() / 2), std::max(0, spare.height() / 2)));
+}
+
+// The frame the window manager draws is known once the window is shown: korru's window is placed
+// again for it.
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (!band_ || !windowHandle()) return;
+    const QMargins told = windowHandle()->frameMargins();
+    if (!told.isNull() && told != placed_frame_) place_window();
 }
 
 void MainWindow::show_model() {

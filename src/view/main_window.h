@@ -5,16 +5,20 @@
 // lesson action one of its calls (a drag of the pupil's screen is the bar's steps of it, one by
 // one); what each returns is shown in one place (present). The widgets' states and the bench are
 // read back from the model. The lesson's menu and keys are in main_window_lesson.cpp; its bar,
-// notices and notebook in a window of its own beside this one.
+// notices and notebook in a band of this window beside or below the bench's window, or, with
+// the bench's window alone, in a window of their own beside this one, opened when asked for.
 #pragma once
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "lesson/captions.h"
+#include "lesson/lesson_plan.h"
 #include "lesson/session.h"
 
 class QAction;
@@ -29,8 +33,10 @@ class MainWindow : public QWidget {
     Q_OBJECT
 
   public:
-    // Shows `session`'s window, which must have been started and must outlive this one.
-    explicit MainWindow(Session& session);
+    // Shows `session`'s window, which must have been started and must outlive this one, with
+    // the lesson's band on its `band` side; with none, the bench's window alone, as the
+    // snapshot tool draws it.
+    explicit MainWindow(Session& session, std::optional<LessonSide> band = LessonSide::beside);
 
     // The bench's surface as the window shows it, one pixel to a device-independent pixel.
     QImage bench_picture();
@@ -41,19 +47,26 @@ class MainWindow : public QWidget {
     // The session shown, as it stands.
     const Session& session() const { return session_; }
 
-    // Says `text` in the lesson's window, which opens beside the bench without taking the
-    // keyboard, and stops nothing (Notice): a lasting notice stays until another comes.
+    // Says `text` in the lesson's band (or its window, which opens beside the bench without
+    // taking the keyboard), and stops nothing (Notice): a lasting notice stays until another
+    // comes.
     void tell(const QString& text, bool lasting);
 
     // Where the notebook is kept, another window (or program) has written it.
     void store_changed();
 
-    // The lesson's window open as `other`'s is, with its notebook or only its bar; none where
-    // `other` has none open. For a window made again in another language.
+    // The lesson open as `other`'s is, with its notebook or only its bar; none where `other` has
+    // none open. For a window made again in another language.
     void show_lesson_as(const MainWindow& other);
 
-    // The lesson's window, made when first asked for (not shown by that).
+    // The lesson's band, or its window, made when first asked for (not shown by that).
     NotebookWindow* notebook_window();
+
+    // The side of the lesson's band; none where the bench's window is shown alone.
+    std::optional<LessonSide> band() const { return band_; }
+    // With the band, the window placed in `area`, a screen's room for windows: the bench's
+    // window at its size, the band in the rest (lay_out_band). It is placed so where it opens.
+    void place_in(const QRect& area);
 
     // The bench and every control of this window, on the screen: what the lesson's window and
     // its notices should leave in sight.
@@ -61,6 +74,7 @@ class MainWindow : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -72,6 +86,8 @@ class MainWindow : public QWidget {
     // The lesson's window shown beside this one where it is not, with its notebook or only its
     // bar; raised and given the keyboard with `activate`.
     void show_lesson(bool activate, bool with_notebook);
+    void put_notebook_away();
+    void give_focus_back();
     bool notebook_in_sight() const;
     void place_lesson();
     int lesson_width() const;
@@ -88,6 +104,7 @@ class MainWindow : public QWidget {
     QWidget* make_widget(int id, QWidget* parent);
     void set_tab_order();
     void place_window();
+    QMargins frame_margins() const;
     void show_model();
     // What a call of the session changed, shown: the one place of it.
     void present(const Outcome& out);
@@ -107,7 +124,10 @@ class MainWindow : public QWidget {
     bool ending_ = false;  // the window may end, its rows kept or left as the user said
     QString last_save_;    // where the last picture was saved, offered again
 
+    std::optional<LessonSide> band_;
+    QMargins placed_frame_;  // the frame the platform told when the window was last placed
     NotebookWindow* notebook_window_ = nullptr;
+    QPointer<QWidget> focus_before_notebook_;  // where the keyboard goes back to
     // The lesson's actions with keys, in the menu: each enabled and checked as the lesson's
     // flow says.
     std::vector<std::pair<LessonAction, QAction*>> lesson_keys_;

@@ -3,11 +3,12 @@
 // lesson bar of the lesson's window, each a call of the session: the scene copied as a text, or
 // opened from a text or the page's link; predict, then look (P, a click or Shift+arrows for the
 // mark, A for the answer), and predict again; a row of the notebook recorded (R) or taken out,
-// and the notebook (N). The lesson's window stands beside this one and holds the bar, the
-// notices and the notebook. None of it is in the model: with none of it in use, the window is as
-// it was.
+// and the notebook (N). The lesson's band (or, with the bench's window alone, the lesson's window
+// beside this one) holds the bar, the notices and the notebook. None of it is in the model: the
+// bench's window is as it was.
 #include <QAbstractSpinBox>
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -29,6 +30,7 @@
 #include "view/notebook_window.h"
 #include "view/notice.h"
 #include "view/placement.h"
+#include "view/program.h"
 #include "view/snapshot.h"
 
 namespace korru::view {
@@ -38,6 +40,10 @@ namespace {
 // Pixels between the bench's axis and a notebook's window below it: the candle's foot and an
 // upright image's.
 constexpr int kAxisClearance = 12;
+// The menu's setting of the bench's window alone.
+constexpr const char* kBenchAlone =
+    QT_TRANSLATE_NOOP("korru", "光学台のウィンドウだけを表示 (次の起動から)");
+
 // The lesson window's least and greatest first width, and the pixels it leaves before the
 // controls beside it.
 constexpr std::pair<int, int> kLessonWidths{460, 640};
@@ -84,13 +90,22 @@ void MainWindow::add_lesson_actions() {
     });
     bench_->addAction(look_);
     bench_->addAction(language_action(bench_));
+    auto* alone = action(kBenchAlone, {}, [](bool on) { keep_bench_only(on); });
+    alone->setCheckable(true);
+    alone->setChecked(bench_only_kept());
+    alone->setObjectName(QStringLiteral("bench_only"));
     // A key whose action cannot be taken now, or pressed in the lesson's window, reaches no
     // shortcut of this window: the lesson's keys are heard wherever the focus is in korru.
     qApp->installEventFilter(this);
     show_mode();
+    // Escape puts the notebook away where it is open in the band, else the notice.
     auto* away = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(away, &QShortcut::activated, this, [this] {
-        if (notebook_window_) notebook_window_->notice()->clear_notice();
+        if (band_ && notebook_in_sight()) {
+            put_notebook_away();
+        } else if (notebook_window_) {
+            notebook_window_->notice()->clear_notice();
+        }
     });
 }
 
@@ -187,8 +202,9 @@ void MainWindow::open_scene() {
 
 NotebookWindow* MainWindow::notebook_window() {
     if (!notebook_window_) {
-        notebook_window_ = new NotebookWindow(session_, this);
+        notebook_window_ = new NotebookWindow(session_, this, !band_);
         connect(notebook_window_, &NotebookWindow::acted, this, &MainWindow::act);
+        connect(notebook_window_, &NotebookWindow::put_away, this, &MainWindow::put_notebook_away);
         connect(notebook_window_, &NotebookWindow::clear_asked, this,
                 [this] { present(session_.clear_rows()); });
         connect(notebook_window_, &NotebookWindow::remove_asked, this,
@@ -202,6 +218,16 @@ NotebookWindow* MainWindow::notebook_window() {
 // recording. It is placed where it is first shown and where its notebook comes or goes.
 void MainWindow::show_lesson(bool activate, bool with_notebook) {
     NotebookWindow* lesson = notebook_window();
+    if (band_) {
+        // In the band the notebook opens under the bar; asked for from the keyboard or the bar,
+        // it takes the keyboard, which goes back where it was when it is put away.
+        const bool was_shown = lesson->notebook_shown();
+        if (with_notebook && !was_shown) focus_before_notebook_ = QApplication::focusWidget();
+        lesson->show_notebook(with_notebook);
+        if (with_notebook && activate) lesson->take_focus();
+        if (!with_notebook && was_shown) give_focus_back();
+        return;
+    }
     const bool opening = !lesson->isVisible();
     const bool resized = with_notebook != lesson->notebook_shown();
     if (opening) lesson->set_width(lesson_width());
@@ -218,6 +244,23 @@ void MainWindow::show_lesson(bool activate, bool with_notebook) {
     } else if (opening && isActiveWindow()) {
         activateWindow();  // where the platform gives a new window the keyboard all the same
     }
+}
+
+void MainWindow::put_notebook_away() {
+    show_lesson(false, false);
+    if (!band_) activateWindow();
+}
+
+// Where the keyboard was before the notebook opened, or the window's first control.
+void MainWindow::give_focus_back() {
+    QWidget* back = focus_before_notebook_;
+    focus_before_notebook_ = nullptr;
+    if (!back || !back->isVisible() || back->window() != this) {
+        const QWidget* now = QApplication::focusWidget();
+        if (now && now->isVisible() && now->window() == this) return;
+        back = widgets_[static_cast<std::size_t>(Window::ids::move_away)];
+    }
+    back->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::show_lesson_as(const MainWindow& other) {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The lesson's window: the notebook's table, its buttons and the plot painted as the bench is;
-// below them the bar and the notices.
+// The lesson's band or window: the bar and the notices, the notebook's table, its buttons and
+// the plot painted as the bench is.
 #include "view/notebook_window.h"
 
 #include <QClipboard>
@@ -17,9 +17,13 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <deque>
+#include <initializer_list>
 #include <string>
 
 #include "lesson/lesson_bar.h"
@@ -30,6 +34,7 @@
 #include "view/lesson_bar_view.h"
 #include "view/notebook_table.h"
 #include "view/notice.h"
+#include "view/rows_layout.h"
 #include "view/snapshot.h"
 #include "view/worksheet.h"
 
@@ -43,6 +48,10 @@ constexpr const char* kTable = QT_TRANSLATE_NOOP("korru", "測定の表");
 
 // The least height of a button or an option, for a finger.
 constexpr int kLeastSide = 28;
+// The least number of rows the table shows, wherever the notebook opens.
+constexpr int kLeastRows = 5;
+// The least width at which the plot stands beside the table, not under it.
+constexpr int kSideBySide = 640;
 // The window's width, enough for every column of the table, and its height with the notebook.
 constexpr int kWidth = 460, kNotebookHeight = 700;
 
@@ -58,6 +67,17 @@ QString title_of(std::string_view caption) {
 // The name the user chose, with the suffix of the chosen kind where it has none.
 QString with_suffix(const QString& file, const QString& suffix) {
     return QFileInfo(file).suffix().isEmpty() ? file + suffix : file;
+}
+
+// Controls side by side in `parent`, on as many rows as the notebook's width needs.
+QWidget* buttons_row(QWidget* parent, std::initializer_list<QWidget*> buttons) {
+    auto* row = new QWidget(parent);
+    auto* layout = new RowsLayout(row);
+    for (QWidget* b : buttons) {
+        b->setParent(row);
+        layout->addWidget(b);
+    }
+    return row;
 }
 
 }  // namespace
@@ -88,8 +108,8 @@ class PlotWidget : public QWidget {
     GrowingPicture picture_;
 };
 
-NotebookWindow::NotebookWindow(const Session& session, QWidget* parent)
-    : QWidget(parent, Qt::Window), session_(session) {
+NotebookWindow::NotebookWindow(const Session& session, QWidget* parent, bool own_window)
+    : QWidget(parent, own_window ? Qt::Window : Qt::Widget), session_(session) {
     setObjectName(QStringLiteral("notebook"));
     setFont(window_font());
     notebook_part_ = make_notebook_part();
@@ -117,8 +137,19 @@ NotebookWindow::NotebookWindow(const Session& session, QWidget* parent)
     // The window's sizes are set here, not by its layout, once it is shown: the bar's height
     // follows its words.
     layout->setSizeConstraint(QLayout::SetNoConstraint);
-    layout->addWidget(notebook_part_, 1);
-    layout->addWidget(band_);
+    if (own_window) {
+        layout->addWidget(notebook_part_, 1);
+        layout->addWidget(band_);
+        // In the band of korru's window, korru's window hears the key.
+        auto* away = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+        connect(away, &QShortcut::activated, this, &NotebookWindow::put_away);
+    } else {
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(band_);
+        layout->addWidget(notebook_part_, 1);
+        // Nothing but the bar and the notices while the notebook is away.
+        layout->addStretch(0);
+    }
     set_plot_view(PlotView::distances);
     show_rows();
     show_mode();
@@ -138,6 +169,15 @@ QWidget* NotebookWindow::make_notebook_part() {
         return b;
     };
 
+    title_ = new QLabel(part);
+    title_->setObjectName(QStringLiteral("notebook_title"));
+    QFont heading = title_->font();
+    heading.setBold(true);
+    title_->setFont(heading);
+    auto* head = new QHBoxLayout;
+    head->addWidget(title_, 1);
+    head->addWidget(button(translated(kCaptions.close), "close", [this] { Q_EMIT put_away(); }));
+
     rows_ = new NotebookTable(session_.notebook(), this);
     table_ = new QTableView(part);
     table_->setObjectName(QStringLiteral("rows"));
@@ -152,15 +192,19 @@ QWidget* NotebookWindow::make_notebook_part() {
     QHeaderView* numbers = table_->verticalHeader();
     numbers->setSectionResizeMode(QHeaderView::Fixed);
     numbers->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    // Tab leaves the table for the next control; the arrows move in it.
+    table_->setTabKeyNavigation(false);
+    table_->setMinimumHeight(table_->horizontalHeader()->sizeHint().height() +
+                             kLeastRows * numbers->defaultSectionSize() +
+                             table_->horizontalScrollBar()->sizeHint().height() +
+                             2 * table_->frameWidth());
     table_->installEventFilter(this);
 
     remove_ = button(translated(kCaptions.remove_row), "remove", [this] { remove_row(); });
-    auto* rows = new QHBoxLayout;
-    rows->addWidget(button(translated(kCaptions.export_csv), "csv", [this] { export_csv(); }));
-    rows->addWidget(button(translated(kCaptions.copy_table), "copy", [this] { copy_table(); }));
-    rows->addStretch();
-    rows->addWidget(remove_);
-    rows->addWidget(button(translated(kCaptions.clear), "clear", [this] { clear_rows(); }));
+    QWidget* rows = buttons_row(
+        part, {button(translated(kCaptions.export_csv), "csv", [this] { export_csv(); }),
+               button(translated(kCaptions.copy_table), "copy", [this] { copy_table(); }), remove_,
+               button(translated(kCaptions.clear), "clear", [this] { clear_rows(); })});
 
     plot_ = new PlotWidget(session_, part);
     plot_->setObjectName(QStringLiteral("plot"));
@@ -174,26 +218,39 @@ QWidget* NotebookWindow::make_notebook_part() {
     reciprocals_->setMinimumHeight(kLeastSide);
     connect(reciprocals_, &QRadioButton::toggled, this,
             [this](bool on) { set_plot_view(on ? PlotView::reciprocals : PlotView::distances); });
-    auto* plot_row = new QHBoxLayout;
-    plot_row->addWidget(new QLabel(translated(kCaptions.plot) + QLatin1Char(':'), part));
-    plot_row->addWidget(distances_);
-    plot_row->addWidget(reciprocals_);
-    plot_row->addStretch();
-    plot_row->addWidget(
-        button(translated(kCaptions.save_plot), "save_plot", [this] { save_plot(); }));
+    auto* plot_label = new QLabel(translated(kCaptions.plot) + QLatin1Char(':'), part);
+    plot_label->setMinimumHeight(kLeastSide);
+    QWidget* plot_row = buttons_row(
+        part, {plot_label, distances_, reciprocals_,
+               button(translated(kCaptions.save_plot), "save_plot", [this] { save_plot(); })});
 
-    auto* layout = new QVBoxLayout(part);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(table_, 1);
-    layout->addLayout(rows);
-    layout->addLayout(plot_row);
-    layout->addWidget(plot_, 2);
+    // The table with its buttons, and the plot with its own: one above the other, or side by
+    // side where the notebook is wide (a band below the bench's window).
+    auto* table_part = new QVBoxLayout;
+    table_part->addLayout(head);
+    table_part->addWidget(table_, 1);
+    table_part->addWidget(rows);
+    auto* plot_part = new QVBoxLayout;
+    plot_part->addWidget(plot_row);
+    plot_part->addWidget(plot_, 1);
+    parts_ = new QBoxLayout(QBoxLayout::TopToBottom, part);
+    parts_->setContentsMargins(0, 0, 0, 0);
+    parts_->addLayout(table_part, 1);
+    parts_->addLayout(plot_part, 2);
     return part;
+}
+
+void NotebookWindow::resizeEvent(QResizeEvent* e) {
+    const bool side_by_side = e->size().width() >= kSideBySide;
+    parts_->setDirection(side_by_side ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    parts_->setStretch(1, side_by_side ? 1 : 2);
+    QWidget::resizeEvent(e);
 }
 
 // The Delete key in the table takes out the chosen row, after asking, as the button does.
 bool NotebookWindow::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == table_ && e->type() == QEvent::KeyPress &&
+    if (watched != table_) return QWidget::eventFilter(watched, e);
+    if (e->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(e)->matches(QKeySequence::Delete)) {
         remove_row();
         return true;
@@ -207,6 +264,7 @@ void NotebookWindow::show_rows() {
     const std::size_t count = notebook.rows().size();
     setWindowTitle(translated(kCaptions.notebook) + QStringLiteral(" — ") +
                    counted(kCaptions.rows, count));
+    title_->setText(windowTitle());
     const QString unkept = words(session_.unkept_text());
     unkept_->setText(unkept);
     unkept_->setVisible(!unkept.isEmpty());
@@ -230,6 +288,7 @@ void NotebookWindow::show_mode() {
 // Without the notebook, the window as tall as its bar and notices need at its width, its bottom
 // where it was: a bar of more buttons grows upwards, away from the screen's edge.
 void NotebookWindow::fit_bar() {
+    if (!isWindow()) return;  // the band's size is korru's window's
     notice_->updateGeometry();
     band_->updateGeometry();
     layout()->activate();
@@ -254,7 +313,7 @@ void NotebookWindow::show_notebook(bool shown) {
     if (!shown && isVisible()) notebook_size_ = size();
     notebook_part_->setVisible(shown);
     show_mode();
-    if (shown) resize(notebook_size_);
+    if (shown && isWindow()) resize(notebook_size_);
 }
 
 void NotebookWindow::set_width(int width) {
@@ -265,6 +324,10 @@ void NotebookWindow::set_width(int width) {
 
 bool NotebookWindow::notebook_shown() const {
     return !notebook_part_->isHidden();
+}
+
+void NotebookWindow::take_focus() {
+    table_->setFocus(Qt::OtherFocusReason);
 }
 
 int NotebookWindow::band_height() const {

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
-// The lesson's own window beside the bench: at its bottom the lesson bar, the notices and the rows
-// not yet kept; above them, while asked for, the notebook — its rows as a table (saved, copied, a
-// row taken out or all cleared after asking) and plotted, the plot saved at print size. It shows
-// the session; every change goes by the bench's window, which makes the session's calls.
+// The lesson beside the bench: the lesson bar, the notices and the rows not yet kept, and while
+// asked for the notebook — its rows as a table (saved, copied, a row taken out or all cleared
+// after asking) and plotted, the plot saved at print size. It is the band of korru's window,
+// the bar at its top and the notebook under it; or, with the bench alone in korru's window, a
+// window of its own, the bar at its bottom and the notebook above it. It shows the session; every
+// change goes by korru's window, which makes the session's calls.
 #pragma once
 
 #include <QByteArray>
@@ -13,6 +15,7 @@
 #include "lesson/plot.h"
 #include "lesson/session.h"
 
+class QBoxLayout;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -29,8 +32,9 @@ class NotebookWindow : public QWidget {
     Q_OBJECT
 
   public:
-    // Shows `session`'s lesson, the notebook included; the session must outlive the window.
-    NotebookWindow(const Session& session, QWidget* parent);
+    // Shows `session`'s lesson, the notebook included, in a window of its own where `own_window`,
+    // else as the band of `parent`; the session must outlive it.
+    NotebookWindow(const Session& session, QWidget* parent, bool own_window);
 
     // The rows have changed: the table, the plot and the title show them as they are now.
     void show_rows();
@@ -44,6 +48,8 @@ class NotebookWindow : public QWidget {
     // The notebook's part shown or not: without it the window is the bar and the notices.
     void show_notebook(bool shown);
     bool notebook_shown() const;
+    // The keyboard to the notebook's table.
+    void take_focus();
     // The window's width; without the notebook, its height follows.
     void set_width(int width);
     // The height of the bottom band, the bar and the notices, in pixels.
@@ -65,6 +71,8 @@ class NotebookWindow : public QWidget {
   Q_SIGNALS:
     // A button of the bar.
     void acted(korru::LessonAction action);
+    // The notebook's close button or the Escape key: the notebook to be put away.
+    void put_away();
     // The user asked for every row to go, and said yes when asked again.
     void clear_asked();
     // The user asked for the row `id` to go, and said yes when asked again.
@@ -72,6 +80,7 @@ class NotebookWindow : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
   private:
     QWidget* make_notebook_part();
@@ -84,6 +93,8 @@ class NotebookWindow : public QWidget {
 
     const Session& session_;
     QWidget* notebook_part_;
+    QBoxLayout* parts_;
+    QLabel* title_;
     NotebookTable* rows_;
     QTableView* table_;
     QPushButton* remove_;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The lesson window's place: every candidate scored by what it covers.
+// The lesson's band in korru's window, and the lesson window's place: every candidate scored by
+// what it covers.
 #include "view/placement.h"
 
 #include <algorithm>
@@ -27,6 +28,23 @@ QRect on_screen(QRect r, const QRect& screen) {
 }
 
 }  // namespace
+
+BandLayout lay_out_band(QSize bench, QSize room, LessonSide side) {
+    const int gap = kLessonGap;
+    QRect band;
+    if (side == LessonSide::beside) {
+        const int column =
+            std::max(kDesktopLessonRoom.column, room.width() - bench.width() - 2 * gap);
+        band = QRect(bench.width() + gap, gap, column,
+                     std::max(bench.height(), room.height()) - 2 * gap);
+    } else {
+        const int height =
+            std::max(kDesktopLessonRoom.band, room.height() - bench.height() - 2 * gap);
+        band = QRect(gap, bench.height() + gap, std::max(bench.width(), room.width()) - 2 * gap,
+                     height);
+    }
+    return {QSize(band.right() + 1 + gap, band.bottom() + 1 + gap), band};
+}
 
 LessonSpot place_lesson_window(const LessonPlace& p) {
     const int w = p.window.width(), h = p.window.height();

@@ -13,6 +13,7 @@
 #include "view/language.h"
 #include "view/look.h"
 #include "view/main_window.h"
+#include "view/placement.h"
 
 namespace korru::view {
 
@@ -26,8 +27,35 @@ ScreenSize primary_screen() {
     return ScreenSize::from_pixels(size.width(), size.height());
 }
 
-ProgramWindow::ProgramWindow(Session& session, FileStore* store)
-    : session_(session), store_(store) {
+namespace {
+
+const QString kBenchOnlyKey = QStringLiteral("bench_only");
+
+}  // namespace
+
+ProgramScreen program_screen(bool bench_only) {
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const ScreenSize whole = primary_screen();
+    if (bench_only) return {whole, std::nullopt};
+    const QSize room = primary->availableGeometry().size().shrunkBy(nominal_frame());
+    const auto plan =
+        plan_lesson(room.width(), room.height(), kDesktopLessonRoom, false, client_measure());
+    if (!plan) return {whole, std::nullopt};
+    return {ScreenSize::from_pixels(plan->screen.width, plan->screen.height), plan->side};
+}
+
+bool bench_only_kept() {
+    return kept_settings().value(kBenchOnlyKey, false).toBool();
+}
+
+void keep_bench_only(bool alone) {
+    QSettings kept = kept_settings();
+    kept.setValue(kBenchOnlyKey, alone);
+    kept.sync();
+}
+
+ProgramWindow::ProgramWindow(Session& session, FileStore* store, std::optional<LessonSide> band)
+    : session_(session), store_(store), band_(band) {
     make();
     connect(&language_changes(), &LanguageChanges::changed, this, &ProgramWindow::remake);
 }
@@ -35,7 +63,7 @@ ProgramWindow::ProgramWindow(Session& session, FileStore* store)
 ProgramWindow::~ProgramWindow() = default;
 
 void ProgramWindow::make() {
-    window_ = std::make_unique<MainWindow>(session_);
+    window_ = std::make_unique<MainWindow>(session_, band_);
     if (store_) {
         QObject::connect(store_, &FileStore::changed, window_.get(), &MainWindow::store_changed);
     }
@@ -77,7 +105,7 @@ int run_program(Window& model, ScreenSize screen, const Start& start) {
         told << QString::fromStdString(kept.notice->text);
         printed << told.back();
     }
-    const ProgramWindow shown(session, store.get());
+    const ProgramWindow shown(session, store.get(), start.band);
     if (!told.isEmpty()) shown.window().tell(told.join(QLatin1Char('\n')), true);
     for (const QString& line : printed) std::cerr << "korru: " << line.toStdString() << "\n";
     const int status = QApplication::exec();

@@ -20,7 +20,7 @@ namespace korru::view {
 
 QImage window_picture(Session& session) {
     use_window_style();
-    MainWindow window(session);
+    MainWindow window(session, std::nullopt);  // the bench's window alone
     window.show();
     QApplication::processEvents();
     QImage image(window.size(), QImage::Format_RGB32);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "commands/startup.h"
@@ -39,56 +40,54 @@ bool in_panel(int id) {
     return holder != "main" && holder != "work";
 }
 
-// A panel's control grown to a finger's target about its middle, below the panel's legend.
-PixelBox finger_box(PixelBox b) {
-    if (b.width < kTargetPixels) {
-        b.left -= (kTargetPixels - b.width + 1) / 2;
-        b.width = kTargetPixels;
+// A control grown to a target about its middle, below its panel's legend.
+PixelBox grown(PixelBox b, int target) {
+    if (b.width < target) {
+        b.left -= (target - b.width + 1) / 2;
+        b.width = target;
     }
-    if (b.height < kTargetPixels) {
-        b.top = std::max(kBelowLegend, b.top - (kTargetPixels - b.height + 1) / 2);
-        b.height = kTargetPixels;
+    if (b.height < target) {
+        b.top = std::max(kBelowLegend, b.top - (target - b.height + 1) / 2);
+        b.height = target;
     }
     return b;
 }
 
+// Between a control grown to a target and one pushed below it.
+constexpr int kTargetGap = 4;
+
+// A control grown to a target, and a panel's control then lying over one above it (a whole
+// row above it on the desktop) moved down below that one, a little apart: ↑, ← →, ↓ in three
+// rows. Controls that stay apart stay where they are.
+PixelBox target_box(const Window& w, int id, int target) {
+    if (!in_panel(id)) return grown(box_of(w[id]), target);
+    const std::string_view panel = kItems[static_cast<std::size_t>(id)].container;
+    // The panel's controls from the top down, each where it stands once grown and moved.
+    std::vector<std::pair<PixelBox, PixelBox>> placed;  // on the desktop, grown
+    std::vector<int> order;
+    for (int c = 0; c < static_cast<int>(kItemCount); ++c) {
+        if (kItems[static_cast<std::size_t>(c)].container == panel) order.push_back(c);
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [&w](int a, int b) { return box_of(w[a]).top < box_of(w[b]).top; });
+    for (int c : order) {
+        const PixelBox desk = box_of(w[c]);
+        PixelBox b = grown(desk, target);
+        for (const auto& [above_desk, above] : placed) {
+            const bool row_above = above_desk.top + above_desk.height <= desk.top;
+            const bool across = b.left < above.left + above.width && above.left < b.left + b.width;
+            if (row_above && across && b.top < above.top + above.height) {
+                b.top = above.top + above.height + kTargetGap;
+            }
+        }
+        if (c == id) return b;
+        placed.emplace_back(desk, b);
+    }
+    return box_of(w[id]);
+}
+
 // Screens up to this many times the viewport's width are tried: far more than any needs.
 constexpr int kMaxScreenFactor = 16;
-
-// A window started up on a screen of width x height pixels, or none where start-up refuses it.
-std::optional<Window> started(int width, int height) {
-    Window w;
-    try {
-        start_up(w, ScreenSize::from_pixels(width, height));
-    } catch (const RuntimeError&) {
-        return std::nullopt;
-    }
-    return w;
-}
-
-// The largest screen of a region's proportions whose window `fits` the region (a test on the
-// window started up on it). Start-up makes a larger window on a larger screen of the same
-// proportions, never a smaller one, so the screens that fit are those up to a width, which a
-// halving search finds. A screen start-up refuses is too small.
-template <typename Fits>
-std::optional<PageScreen> largest_screen(double width, double height, Fits&& fits) {
-    if (width < 1 || height < 1) return std::nullopt;
-    const auto screen_height = [&](int w) {
-        return static_cast<int>(std::lround(w * height / width));
-    };
-    const auto too_large = [&](int w) {
-        const auto window = started(w, screen_height(w));
-        return window && !fits(*window);
-    };
-    int small = 1, large = kMaxScreenFactor * static_cast<int>(std::ceil(width));
-    if (!too_large(large)) return std::nullopt;  // no window on any screen fills it
-    while (large - small > 1) {
-        const int middle = small + (large - small) / 2;
-        (too_large(middle) ? large : small) = middle;
-    }
-    if (!started(small, screen_height(small))) return std::nullopt;
-    return PageScreen{small, screen_height(small), 1};
-}
 
 // The client area's size in pixels, on the screen it was started up on.
 PixelBox client_size(const Window& w) {
@@ -117,12 +116,14 @@ struct PanelRows {
     double height = 0;
 };
 
-PanelRows panel_rows(const Window& w, double width) {
+PanelRows panel_rows(const Window& w, double width, int target) {
     std::array<PixelBox, 5> size{};
-    for (std::size_t i = 0; i < kPanelRow.size(); ++i) size[i] = page_box(w, kPanelRow[i], true);
-    // The units of a row: indices of kPanelRow, one panel or two stacked.
+    for (std::size_t i = 0; i < kPanelRow.size(); ++i) size[i] = page_box(w, kPanelRow[i], target);
+    // The units of a row: indices of kPanelRow, one panel or two stacked; with a finger's taller
+    // panels, the end button under the two stacked too.
     using Unit = std::vector<std::size_t>;
-    const std::vector<std::vector<Unit>> flows{{{0}, {1}, {2, 3}, {4}}, {{0}, {1}, {2}, {3}, {4}}};
+    std::vector<std::vector<Unit>> flows{{{0}, {1}, {2, 3}, {4}}, {{0}, {1}, {2}, {3}, {4}}};
+    if (target > kTargetPixels) flows.push_back({{0}, {1}, {2, 3, 4}});
     std::optional<PanelRows> best;
     for (const auto& flow : flows) {
         PanelRows out;
@@ -178,15 +179,6 @@ constexpr double kCompactLargest = 1.25, kLeastCompactScale = 0.05;
 // How far the notebook opened below the bar may draw the window smaller, at most.
 constexpr double kNotebookShrinks = 0.6;
 
-// The room the window has on a viewport beside or below the bar alone, as page_plan plans it.
-CssBox window_room(LessonSide side, bool compact, int vw, int vh) {
-    const double gap = kPageGap, outer = compact ? 0 : gap;
-    if (side == LessonSide::beside) {
-        return {outer, outer, vw - outer - 2 * gap - kBarColumn, vh - 2 * outer};
-    }
-    return {outer, outer, vw - 2 * outer, vh - outer - 2 * gap - kBarBand};
-}
-
 // A compact window's version and copyright lines: beside the title where the room is as wide
 // as the desktop's lines, else under the panels' rows at its left.
 bool footer_needed(const Window& w, double width) {
@@ -201,48 +193,41 @@ int footer_height(const Window& w) {
 
 // A compact window's room for its header and bench: what the panels' rows and the version lines
 // leave.
-double bench_room_height(const Window& w, double width, double height) {
+double bench_room_height(const Window& w, double width, double height, int target) {
     const double footer = footer_needed(w, width) ? footer_height(w) + kPageGap : 0;
-    return height - panel_rows(w, width).height - footer - 2 * kPageGap;
+    return height - panel_rows(w, width, target).height - footer - 2 * kPageGap;
 }
 
 }  // namespace
 
-PixelBox client_area(const Window& w, int screen_width) {
-    PixelBox outer = box_of(w.main);
-    outer.left = (screen_width - outer.width) / 2;
-    const int side = pixel_of(kNominalFrameSide), title = pixel_of(kNominalTitleBar);
-    return {outer.left + side, outer.top + title, outer.width - 2 * side,
-            outer.height - title - side};
-}
-
-PixelBox page_box(const Window& w, int id, bool fingers) {
+PixelBox page_box(const Window& w, int id, int target) {
     PixelBox box = box_of(w[id]);
+    const int row_height = std::max(kTargetPixels, target);
     if (const int row = check_row(id); row >= 0) {
         // The caption's line in the middle of its row; the row is the target.
-        box.top = kCheckRowsTop + row * kTargetPixels;
-        box.height = kTargetPixels;
+        box.top = kCheckRowsTop + row * row_height;
+        box.height = row_height;
     } else if (id == Window::ids::display_panel) {
-        box.height = std::max(box.height, kCheckRowsTop + 4 * kTargetPixels + kCheckRowsBelow);
-    } else if (fingers && in_panel(id)) {
-        box = finger_box(box);
-    } else if (fingers && kItems[static_cast<std::size_t>(id)].kind == Kind::panel) {
+        box.height = std::max(box.height, kCheckRowsTop + 4 * row_height + kCheckRowsBelow);
+    } else if (target && (in_panel(id) || id == Window::ids::end_button)) {
+        box = target_box(w, id, target);
+    } else if (target && kItems[static_cast<std::size_t>(id)].kind == Kind::panel) {
         for (int child = 0; child < static_cast<int>(kItemCount); ++child) {
             if (kItems[static_cast<std::size_t>(child)].container != kItems[std::size_t(id)].name) {
                 continue;
             }
-            const PixelBox c = page_box(w, child, true);
+            const PixelBox c = page_box(w, child, target);
             box.height = std::max(box.height, c.top + c.height + kCheckRowsBelow);
         }
     }
     return box;
 }
 
-PixelBox box_in_client(const Window& w, int id, bool fingers) {
-    PixelBox box = page_box(w, id, fingers);
+PixelBox box_in_client(const Window& w, int id, int target) {
+    PixelBox box = page_box(w, id, target);
     const std::string_view container = kItems[static_cast<std::size_t>(id)].container;
     if (container != "main") {
-        const PixelBox holder = page_box(w, item_id(container), fingers);
+        const PixelBox holder = page_box(w, item_id(container), target);
         box.left += holder.left;
         box.top += holder.top;
     }
@@ -284,47 +269,37 @@ PageScreen page_screen(int viewport_width, int viewport_height) {
     return viewport;
 }
 
-PagePlan page_plan(int vw, int vh) {
+PagePlan page_plan(int vw, int vh, bool finger) {
     if (vw < kSmallestFittedViewport || vh < kSmallestFittedViewport) {
         return {{vw, vh, 1}, LessonSide::below, false};
     }
     // The window at one CSS pixel to a pixel with every control inside it, as large as the room
-    // beside or below the bar allows; the side that allows the larger one.
-    std::optional<PagePlan> best;
-    double best_width = 0;
-    for (LessonSide side : {LessonSide::beside, LessonSide::below}) {
-        const CssBox room = window_room(side, false, vw, vh);
-        const auto screen = largest_screen(room.width, room.height, [&](const Window& w) {
+    // beside or below the bar allows; none for a finger, the desktop's controls too small for one.
+    const WindowMeasure whole{
+        [](const Window& w, const CssBox& room) {
             const PixelBox c = client_size(w);
             return c.width <= room.width && c.height <= room.height;
-        });
-        if (!screen) continue;
-        const auto w = started(screen->width, screen->height);
-        if (!w || !controls_inside(*w)) continue;
-        const double width = client_size(*w).width;
-        if (!best || width > best_width) {
-            best = PagePlan{*screen, side, false};
-            best_width = width;
+        },
+        [](const Window& w) { return controls_inside(w) ? client_size(w).width : -1.0; }};
+    if (!finger) {
+        if (const auto plan = plan_lesson(vw, vh, kPageLessonRoom, true, whole)) {
+            return {{plan->screen.width, plan->screen.height, 1}, plan->side, false};
         }
     }
-    if (best) return *best;
-    // A phone: the bench as large as the room the panels' rows leave it.
-    for (LessonSide side : {LessonSide::beside, LessonSide::below}) {
-        const CssBox room = window_room(side, true, vw, vh);
-        const auto screen = largest_screen(room.width, room.height, [&](const Window& w) {
+    // A phone, or a finger: the bench as large as the room the panels' rows leave it.
+    const int target = finger ? kFingerPixels : kTargetPixels;
+    const WindowMeasure bench{
+        [target](const Window& w, const CssBox& room) {
             const BenchPart b = bench_part(w);
             return b.width <= room.width &&
-                   b.height <= bench_room_height(w, room.width, room.height);
-        });
-        if (!screen) continue;
-        const auto w = started(screen->width, screen->height);
-        const double width = w ? page_box(*w, Window::ids::bench_area).width : 0;
-        if (w && (!best || width > best_width)) {
-            best = PagePlan{*screen, side, true};
-            best_width = width;
-        }
+                   b.height <= bench_room_height(w, room.width, room.height, target);
+        },
+        [](const Window& w) {
+            return static_cast<double>(page_box(w, Window::ids::bench_area).width);
+        }};
+    if (const auto plan = plan_lesson(vw, vh, kPageLessonRoom, false, bench)) {
+        return {{plan->screen.width, plan->screen.height, 1}, plan->side, true, target};
     }
-    if (best) return *best;
     return {page_screen(vw, vh), LessonSide::below, false};
 }
 
@@ -349,6 +324,7 @@ PageLayout page_layout(const Window& w, const PagePlan& plan, int vw, int vh, do
     const double gap = kPageGap, outer = plan.compact ? 0 : gap;
     PageLayout out;
     out.compact = plan.compact;
+    out.target = plan.target;
     const double bar_w = bar_width(plan, vw, vh, notebook, words);
     // The room the window has, and the lesson's parts around it.
     CssBox room;
@@ -382,9 +358,10 @@ PageLayout page_layout(const Window& w, const PagePlan& plan, int vw, int vh, do
             return std::max(kLeastCompactScale,
                             std::min({1.0, room.width / c.width, height / c.height}));
         }
-        return std::max(kLeastCompactScale,
-                        std::min({kCompactLargest, room.width / b.width,
-                                  bench_room_height(w, room.width, height) / b.height}));
+        return std::max(
+            kLeastCompactScale,
+            std::min({kCompactLargest, room.width / b.width,
+                      bench_room_height(w, room.width, height, plan.target) / b.height}));
     };
     double k = scale_in(room.height);
     if (notebook_below) {
@@ -408,7 +385,7 @@ PageLayout page_layout(const Window& w, const PagePlan& plan, int vw, int vh, do
             out.panel_shift_y = b.height * (k - 1);
         }
     } else {
-        const PanelRows rows = panel_rows(w, room.width);
+        const PanelRows rows = panel_rows(w, room.width, plan.target);
         out.scale = k;
         out.panel_scale = 1;
         out.offset = (room.width - b.width * k) / 2;
@@ -462,7 +439,7 @@ Placed place_item(const Window& w, const PageLayout& layout, int id) {
         }
         return {at.left * layout.scale, at.top * layout.scale, layout.scale, box};
     }
-    const PixelBox box = page_box(w, id, true);
+    const PixelBox box = page_box(w, id, layout.target);
     const auto panel = std::find(kPanelRow.begin(), kPanelRow.end(), id);
     if (panel != kPanelRow.end()) {
         const CssBox& at = layout.panels[static_cast<std::size_t>(panel - kPanelRow.begin())];

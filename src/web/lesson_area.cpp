@@ -97,9 +97,15 @@ val LessonArea::button(LessonAction a) const {
     return val::undefined();
 }
 
-void LessonArea::set_width(double width, bool column) {
+void LessonArea::set_width(double width, bool column, double most) {
     section_["style"].set("width", css_pixels(width));
-    section_["classList"].call<void>("toggle", val("column"), column);
+    const val classes = section_["classList"];
+    classes.call<void>("toggle", val("column"), column);
+    classes.call<void>("remove", val("pairs"));
+    // Its whole height, where the viewport would cut it.
+    if (column && section_["scrollHeight"].as<double>() > most) {
+        classes.call<void>("add", val("pairs"));
+    }
 }
 
 double LessonArea::height() const {

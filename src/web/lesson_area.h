@@ -32,8 +32,9 @@ class LessonArea {
     emscripten::val button(LessonAction a) const;
 
     // Placed at a box of the viewport, as tall as what it says: its width first, for the browser
-    // to say its height, a column (a button a row) or a band whose buttons wrap.
-    void set_width(double width, bool column);
+    // to say its height, a column (a button a row, or two where one would make it taller than
+    // `most` CSS pixels) or a band whose buttons wrap.
+    void set_width(double width, bool column, double most);
     // Its words (and the notices under it) at `pixels`, or at the page's own size for 0; whether
     // that changed them.
     bool set_text_pixels(int pixels);

@@ -26,8 +26,9 @@ using emscripten::val;
 
 namespace {
 
-// The plot on the sheet, in CSS pixels, at most: narrower where the sheet is.
-constexpr int kPlotWidth = 360, kPlotHeight = 270;
+// The plot on the sheet, in CSS pixels, at most: narrower where the sheet is, and lower where it
+// is short, down to the least height; its margin above and border, as the page's style has them.
+constexpr int kPlotWidth = 360, kPlotHeight = 270, kLeastPlotHeight = 120, kPlotFrame = 8 + 2;
 
 // The sheet's padding and border either side, CSS pixels, as the page's style has them.
 constexpr int kSheetInside = 2 * 8 + 1;
@@ -155,7 +156,8 @@ bool lengthen(std::vector<std::size_t>& longest, const Notebook& n, std::size_t 
 
 // The sheet as HTML: its title and count, its buttons (each with the number button() takes it
 // by), the line of the rows not yet kept, the table under short headings that say their words
-// and units to a screen reader and a pointer, the plot's views, the plot and its pictures.
+// and units to a screen reader and a pointer, and the plot, the two between the buttons; under
+// them the plot's views, its pictures and the close button.
 std::string sheet_html(const std::vector<std::string>& shorts) {
     const LessonCaptions& c = kCaptions;
     std::string out = "<h2 id=\"notebook-title\">";
@@ -176,7 +178,8 @@ std::string sheet_html(const std::vector<std::string>& shorts) {
     out += "</div><p class=\"unkept\" role=\"status\" hidden></p>";
     // A table wider than the sheet scrolls by keyboard too.
     out +=
-        "<div class=\"rows\" tabindex=\"0\" role=\"region\" aria-labelledby=\"notebook-title\">"
+        "<div class=\"middle\"><div class=\"rows\" tabindex=\"0\" role=\"region\" "
+        "aria-labelledby=\"notebook-title\">"
         "<div class=\"table\" role=\"table\" aria-labelledby=\"notebook-title\">"
         "<div class=\"head\" role=\"rowgroup\"><div role=\"row\">"
         "<span role=\"columnheader\">#</span>";
@@ -197,14 +200,14 @@ std::string sheet_html(const std::vector<std::string>& shorts) {
         out += "</span>";
     }
     out += "</div></div><div class=\"body\" role=\"rowgroup\"></div></div></div>";
-    out += "<div class=\"tools\" role=\"group\" aria-label=\"";
+    out += "<canvas class=\"plot\" role=\"img\" aria-label=\"";
+    escaped(out, translated(c.plot));
+    out += "\"></canvas></div><div class=\"tools\" role=\"group\" aria-label=\"";
     escaped(out, translated(c.plot));
     out += "\">";
     button(NotebookSheet::kDistances, c.distances, " aria-pressed=\"true\"");
     button(NotebookSheet::kReciprocals, c.reciprocals, " aria-pressed=\"false\"");
-    out += "</div><canvas class=\"plot\" role=\"img\" aria-label=\"";
-    escaped(out, translated(c.plot));
-    out += "\"></canvas><div class=\"tools\">";
+    out += "</div><div class=\"tools\">";
     button(NotebookSheet::kPlotPng, c.save_plot_png);
     button(NotebookSheet::kPlotSvg, c.save_plot_svg);
     button(NotebookSheet::kClose, c.close);
@@ -235,6 +238,7 @@ void NotebookSheet::build() {
     unkept_ = part(".unkept");
     plot_canvas_ = part("canvas");
     wrap_ = part(".rows");
+    middle_ = part(".middle");
     least_ = least_widths(shorts);
     longest_.assign(least_.size(), 0);
     set_columns();
@@ -248,10 +252,10 @@ void NotebookSheet::relabel(const Session& s) {
     shown_.clear();
     plotted_.clear();
     marked_ = 0;
-    width_shown_ = -1;
     show(s);
     show_chosen(true);
     choose_view(view_);
+    fit_plot();  // its words take another room
 }
 
 void NotebookSheet::show(const Session& s) {
@@ -302,7 +306,10 @@ void NotebookSheet::show(const Session& s) {
     count_.set("textContent", " " + counted(kCaptions.rows, ids.size()));
     const std::string unkept = s.unkept_text();
     if (unkept != unkept_["textContent"].as<std::string>()) unkept_.set("textContent", unkept);
-    unkept_.set("hidden", unkept.empty());
+    if (unkept.empty() != unkept_["hidden"].as<bool>()) {
+        unkept_.set("hidden", unkept.empty());
+        fit_plot();  // the line takes its room from the table and the plot
+    }
     if (is_open()) {
         paint_plot_soon();
         if (ids.size() > had) show_newest();
@@ -368,22 +375,32 @@ bool NotebookSheet::is_open() const {
 
 void NotebookSheet::place(const CssBox& box) {
     web::place(sheet_, box);
-    const double width = box.width;
-    if (width == width_shown_) return;
-    width_shown_ = width;
-    // A vertical scroll bar may take its room from the table's box.
-    const double inside = width - kSheetInside - 2 - 16;
-    inside_ = inside;
-    sheet_["classList"].call<void>("toggle", val("narrow"), table_width_ > inside_);
-    // The plot too, with its border.
-    const int plot = static_cast<int>(std::min<double>(kPlotWidth, inside - 2));
-    if (plot > 0 && plot != plot_width_) {
-        plot_width_ = plot;
-        plot_height_ = plot * kPlotHeight / kPlotWidth;
-        plot_canvas_["style"].set("width", css_pixels(plot_width_));
-        plot_canvas_["style"].set("height", css_pixels(plot_height_));
-        paint_plot_soon();
+    if (box.width != width_shown_) {
+        width_shown_ = box.width;
+        // A vertical scroll bar may take its room from the table's box.
+        inside_ = box.width - kSheetInside - 2 - 16;
+        sheet_["classList"].call<void>("toggle", val("narrow"), table_width_ > inside_);
     }
+    fit_plot();
+}
+
+// The plot as wide as the sheet allows, and as tall as the room the table leaves it at its
+// least, in its own proportions at most.
+void NotebookSheet::fit_plot() {
+    if (!is_open() || width_shown_ < 0) return;  // fitted once placed
+    const int width = static_cast<int>(std::min<double>(kPlotWidth, inside_ - 2));
+    if (width <= 0) return;
+    const double table =
+        val::global("parseFloat")(val::global("getComputedStyle")(wrap_)["minHeight"]).as<double>();
+    const double room = middle_["clientHeight"].as<double>() - table - kPlotFrame;
+    const int height = std::max(kLeastPlotHeight,
+                                std::min(width * kPlotHeight / kPlotWidth, static_cast<int>(room)));
+    if (width == plot_width_ && height == plot_height_) return;
+    plot_width_ = width;
+    plot_height_ = height;
+    plot_canvas_["style"].set("width", css_pixels(plot_width_));
+    plot_canvas_["style"].set("height", css_pixels(plot_height_));
+    paint_plot_soon();
 }
 
 // Each column as wide as its heading, its words and its longest number: digits are as wide as

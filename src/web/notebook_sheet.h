@@ -44,7 +44,8 @@ class NotebookSheet {
     void show(const Session& s);
     void open(bool shown);
     bool is_open() const;
-    // Placed at a box of the viewport: the table and the plot fitted to its width.
+    // Placed at a box of the viewport: the table fitted to its width, the plot to its width and
+    // to the height the table leaves.
     void place(const CssBox& box);
     // The newest row scrolled into the table's view.
     void show_newest();
@@ -80,8 +81,9 @@ class NotebookSheet {
     emscripten::val sheet_,
         rows_ = emscripten::val::undefined(), count_ = emscripten::val::undefined(),
         unkept_ = emscripten::val::undefined(), plot_canvas_ = emscripten::val::undefined(),
-        wrap_ = emscripten::val::undefined();
+        wrap_ = emscripten::val::undefined(), middle_ = emscripten::val::undefined();
     void set_columns();
+    void fit_plot();
 
     // The columns' least widths (their headings and words) and the most characters a cell of
     // each holds; the table's width in CSS pixels with every column, and without those a narrow

@@ -87,11 +87,20 @@ bool letter(const val& event, char l) {
     return code.as<std::string>() == place;
 }
 
+// A finger's plan where the page's primary pointer is one; a tablet that takes a mouse, or
+// loses it, plans again as on a new viewport.
+val finger_query() {
+    static const val query =
+        val::global("window").call<val>("matchMedia", val("(pointer: coarse)"));
+    return query;
+}
+
 }  // namespace
 
 PagePlan Page::planned() const {
     const val root = val::global("document")["documentElement"];
-    return page_plan(root["clientWidth"].as<int>(), root["clientHeight"].as<int>());
+    return page_plan(root["clientWidth"].as<int>(), root["clientHeight"].as<int>(),
+                     finger_query()["matches"].as<bool>());
 }
 
 void Page::start() {
@@ -128,6 +137,7 @@ void Page::start() {
                          options);
     }
     window.call<void>("addEventListener", val("resize"), val::module_property("resized"));
+    finger_query().call<void>("addEventListener", val("change"), val::module_property("resized"));
     window.call<void>("addEventListener", val("hashchange"), val::module_property("scene_changed"));
     store_.watch("store_changed");
     watch_ratio();
@@ -266,7 +276,7 @@ void Page::lay_out() {
         // The bar's column as much wider as its words are larger than the stylesheet's 13 px.
         const double words = lesson_->text_pixels() > 0 ? lesson_->text_pixels() / 13.0 : 1;
         lesson_->set_width(bar_width(plan_, vw, vh, open, words),
-                           plan_.side == LessonSide::beside && !open);
+                           plan_.side == LessonSide::beside && !open, vh - 2.0 * kPageGap);
         layout_ = page_layout(model_, plan_, vw, vh, lesson_->height(), open, words);
     };
     lay_out_bar();
@@ -490,7 +500,8 @@ void Page::viewport_settled() {
     const PagePlan plan = planned();
     try {
         if (plan.screen.width == plan_.screen.width && plan.screen.height == plan_.screen.height &&
-            plan.side == plan_.side && plan.compact == plan_.compact) {
+            plan.side == plan_.side && plan.compact == plan_.compact &&
+            plan.target == plan_.target) {
             // The same screen, perhaps at another devicePixelRatio or with the window laid out
             // otherwise on the viewport.
             layout_stale_ = true;

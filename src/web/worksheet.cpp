@@ -143,8 +143,7 @@ void Worksheet::build_menu() {
         item.set("textContent", std::string(kLanguages[i].name));
     }
     // Nine languages more: on a phone held sideways the menu scrolls rather than leave the
-    // viewport.
-    menu_["style"].set("maxHeight", "100vh");
+    // viewport (its height set where it opens).
     menu_["style"].set("overflowY", "auto");
     menu_["style"].set("boxSizing", "border-box");
     relabel();
@@ -241,6 +240,8 @@ void Worksheet::open_menu(double x, double y) {
         x = box["left"].as<double>() + 8;
         y = box["top"].as<double>() + 8;
     }
+    // The viewport's height as shown, which a phone's 100vh is not while its address bar is.
+    menu_["style"].set("maxHeight", std::to_string(root["clientHeight"].as<int>()) + "px");
     const double width = menu_["offsetWidth"].as<double>(),
                  height = menu_["offsetHeight"].as<double>();
     x = std::max(0.0, std::min(x, root["clientWidth"].as<double>() - width));

@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
 # What a screen reader hears from korru, on the real accessibility bus (AT-SPI, which Orca
-# reads): every control by a name in words with its role, and the bench's description, announced
-# each time a press changes the scene. Runs korru under its own X server and D-Bus session.
+# reads): every control by a name in words with its role, the lesson bar's actions among them from
+# the start, and the bench's description, announced each time a press changes the scene. Runs korru under its own X server and D-Bus session.
 # Every wait is for something to happen, up to a deadline long enough for a loaded machine and
 # a sanitizer build.
 #   screen_reader_test.py KORRU
@@ -109,6 +109,9 @@ try:
         "方眼表示": "check box",
         "おわり": "push button",
         "光学台": "frame",
+        "予想する": "push button",
+        "記録する": "push button",
+        "測定ノート": "push button",
     }
     for name, role in expected.items():
         if name not in by_name:

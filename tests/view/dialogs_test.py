@@ -1,10 +1,10 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
-# The lesson window's questions as a teacher meets them, on an X server of the test's own without
-# a window manager and (where installed) with openbox: a row recorded (R), the notebook opened
-# (N), then "すべて消す…" and, a row chosen, "行を消す…" each ask; each question is read off the
-# screen as the server holds it (GetImage of the root): the window's background around words in
-# ink, and answered "no". Buttons and the table are found on the accessibility bus and clicked.
+# The notebook's questions as a teacher meets them, on an X server of the test's own without a
+# window manager and (where installed) with openbox: a row recorded (R), the notebook opened (N)
+# in the lesson's band of korru's window, then "すべて消す…" and, a row chosen, "行を消す…" each
+# ask; each question is read off the screen as the server holds it (GetImage of the root): the
+# window's background around words in ink, and answered "no". Buttons and the table are found on the accessibility bus and clicked.
 # xwd is no judge: each toolkit window has a colormap of its own, and xwd, reading a screen of
 # several colormaps region by region, reads a window inside the overlap of two others as one
 # colour, whatever the screen shows.
@@ -128,9 +128,8 @@ def run(number, manager):
     def titled(title):
         return wait_for(title, lambda: next((w for w, t in windows().items() if t == title), 0))
 
-    subprocess.run(["xdotool", "windowfocus", "--sync", titled("Tavensu"), "key", "r", "n"],
-                   check=True)
-    lesson = titled("測定ノート — 1 行")
+    window = titled("Tavensu")
+    subprocess.run(["xdotool", "windowfocus", "--sync", window, "key", "r", "n"], check=True)
 
     import pyatspi  # once the session's bus is known
 
@@ -150,11 +149,13 @@ def run(number, manager):
         subprocess.run(["xdotool", "mousemove", str(e.x + e.width // 2),
                         str(e.y + e.height // 2), "click", "1"], check=True)
 
-    # The lesson window, all of it on the screen: its background and the ink of its words.
-    lx, ly, lw, lh = geometry(lesson)
+    # korru's one window, all of it on the screen; its background, around the notebook's title.
+    lx, ly, lw, lh = geometry(window)
     if lx < 0 or ly < 0 or lx + lw > 1366 or ly + lh > 768:
-        fail("the lesson window (%dx%d+%d+%d) runs off the screen" % (lw, lh, lx, ly))
-    seen = screen.pixels(lx, ly, lw, lh)
+        fail("korru's window (%dx%d+%d+%d) runs off the screen" % (lw, lh, lx, ly))
+    title = named("測定ノート — 1 行", "label").queryComponent().getExtents(
+        pyatspi.DESKTOP_COORDS)
+    seen = screen.pixels(title.x, title.y, title.width, title.height)
     background = max(set(seen), key=seen.count)
 
     def read_question(what, ask):
@@ -180,7 +181,7 @@ def run(number, manager):
     table = named("測定の表", "table").queryTable()
     click(table.getAccessibleAt(0, 1))
     read_question("the question to take a row out", lambda: click(named("行を消す…", "push button")))
-    titled("測定ノート — 1 行")  # answered "no": the row stays
+    named("測定ノート — 1 行", "label")  # answered "no": the row stays
 
 
 if len(sys.argv) == 2:

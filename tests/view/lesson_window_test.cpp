@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
-// The lesson's own window, used with a mouse or a finger alone: its bar predicts, answers,
-// predicts again and leaves, and shows the mode; its notices and bar stand clear of the bench and
-// the controls on a class's screens; a row is taken out after asking; the plot is saved at print
+// The lesson in korru's window, used with a mouse or a finger alone: its bar predicts, answers,
+// predicts again and leaves, and shows the mode; its band stands clear of the bench and the
+// controls on a class's screens; a row is taken out after asking; the plot is saved at print
 // size; the toolkit's dialogs speak the window's language.
 #include <QAction>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -17,6 +18,7 @@
 #include "view/notebook_window.h"
 #include "view/notice.h"
 #include "view/placement.h"
+#include "view/twips.h"
 #include "view/worksheet.h"
 
 namespace korru {
@@ -39,10 +41,6 @@ void when_asked(QMessageBox::StandardButton answer, QString* asked) {
         poll->deleteLater();
     });
     poll->start(10);
-}
-
-QRect on_screen(const QWidget* w) {
-    return QRect(w->mapToGlobal(QPoint()), w->size());
 }
 
 class LessonWindow : public test::DataFolder, public test::ViewTest {
@@ -123,9 +121,11 @@ TEST_F(LessonWindow, ItsBarPredictsShowsTheAnswerPredictsAgainAndLeavesByClicksA
                                          bench->contentsRect().translated(bench->pos())));
 }
 
-// A row recorded by its key, the notebook opened or not, on the screens of a class: the notices
-// and the bar cover no control nor the bench of the bench's window (as the window definition lays
-// them out), and the lesson's window leaves the candle, the lens and the image in sight.
+// A row recorded by its key, the notebook opened or not, on the screens of a class, korru's
+// window in the screen's room as it is planned for it (the frame as the model assumes it): the
+// notices, the bar and the notebook stand in the band beside or below the bench's window and
+// cover neither the bench nor a control; the window is on the screen, with the notebook's
+// buttons; the table shows five rows at least, the arrows move in it and Tab leaves it.
 struct Screen {
     int width, height;
     bool notebook;
@@ -134,47 +134,90 @@ void PrintTo(const Screen& s, std::ostream* os) {
     *os << s.width << "x" << s.height << (s.notebook ? " with the notebook" : "");
 }
 
+QRect room_of(const Screen& s) {
+    return QRect(0, 0, s.width, s.height);
+}
+
+LessonPlan plan_for(const Screen& s) {
+    const QSize room = room_of(s).size().shrunkBy(view::nominal_frame());
+    return *plan_lesson(room.width(), room.height(), view::kDesktopLessonRoom, false,
+                        client_measure());
+}
+
 class ClassScreens : public test::DataFolder,
                      public test::ViewTest,
                      public testing::WithParamInterface<Screen> {
   protected:
-    ClassScreens() : ViewTest(GetParam().width, GetParam().height, view::kept_notebook_file()) {}
-
-    QRect on_screen(int id, QPoint origin) const {
-        const Item& it = model.items[static_cast<std::size_t>(id)];
-        return {origin + QPoint(pixel_of(it.left), pixel_of(it.top)),
-                QSize(pixel_of(it.width), pixel_of(it.height))};
+    ClassScreens()
+        : ViewTest(plan_for(GetParam()).screen.width, plan_for(GetParam()).screen.height,
+                   view::kept_notebook_file(), plan_for(GetParam()).side) {
+        view->place_in(room_of(GetParam()));
     }
 };
 
-TEST_P(ClassScreens, NoticeAndBarCoverNeitherTheBenchNorAControl) {
+TEST_P(ClassScreens, TheLessonStandsInItsBandClearOfTheBenchAndEveryControl) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_R);
     if (GetParam().notebook) QTest::keyClick(QApplication::focusWidget(), Qt::Key_N);
     const view::NotebookWindow* lesson = view->notebook_window();
     ASSERT_EQ(lesson->notebook_shown(), GetParam().notebook);
+    ASSERT_FALSE(lesson->isWindow());
     const auto* notice = lesson->findChild<view::Notice*>();
     ASSERT_TRUE(notice->isVisible());
     EXPECT_TRUE(notice->text().startsWith("1 行目を記録しました")) << notice->text().toStdString();
-    for (std::size_t id = 0; id < kItemCount; ++id) {
-        if (kItems[id].container != "main" || kItems[id].kind == Kind::label) continue;
-        const QRect kept = on_screen(static_cast<int>(id), view->mapToGlobal(QPoint()));
-        for (const char* part : {"notice", "lesson_bar"}) {
-            EXPECT_FALSE(::korru::on_screen(lesson->findChild<QWidget*>(part)).intersects(kept))
-                << part << " over " << test::name_of(static_cast<int>(id)).toStdString();
+    // Beside on a wide screen, below on a tall one; the window on the screen.
+    const QRect bench_window(QPoint(),
+                             view::px_rect(model.main).size().shrunkBy(view::nominal_frame()));
+    if (GetParam().width > GetParam().height) {
+        EXPECT_GT(lesson->x(), bench_window.right());
+    } else {
+        EXPECT_GT(lesson->y(), bench_window.bottom());
+    }
+    const QSize whole = view->frameGeometry().size();
+    EXPECT_LE(whole.width(), GetParam().width) << "the window is wider than the screen";
+    EXPECT_LE(whole.height(), GetParam().height) << "the window is taller than the screen";
+    std::vector<const QWidget*> parts{notice, lesson->findChild<QWidget*>("lesson_bar")};
+    if (GetParam().notebook) {
+        for (const char* name : {"rows", "plot", "save_plot", "close", "csv", "clear"}) {
+            const auto* part = lesson->findChild<QWidget*>(name);
+            ASSERT_TRUE(part && part->isVisible()) << name;
+            EXPECT_TRUE(
+                view->rect().contains(QRect(part->mapTo(view.get(), QPoint()), part->size())))
+                << name << " out of the window";
+            parts.push_back(part);
         }
     }
-    const QWidget* bench = widget("work");
-    const QPoint surface = bench->mapToGlobal(bench->contentsRect().topLeft());
-    for (const int id : {Window::ids::source, Window::ids::lens, Window::ids::real_image}) {
-        EXPECT_FALSE(lesson->frameGeometry().intersects(on_screen(id, surface)))
-            << test::name_of(id).toStdString();
+    for (std::size_t id = 0; id < kItemCount; ++id) {
+        if (kItems[id].container != "main" || kItems[id].kind == Kind::label) continue;
+        const QRect kept = view::px_rect(model.items[id]);
+        for (const QWidget* part : parts) {
+            EXPECT_FALSE(QRect(part->mapTo(view.get(), QPoint()), part->size()).intersects(kept))
+                << part->objectName().toStdString() << " over "
+                << test::name_of(static_cast<int>(id)).toStdString();
+        }
     }
+    if (!GetParam().notebook) return;
+    auto* table = lesson->findChild<QTableView*>("rows");
+    EXPECT_GE(table->viewport()->height(), 5 * table->verticalHeader()->defaultSectionSize());
+    // The keyboard is in the table, opened by its key; Tab leaves it, Escape puts it away and
+    // gives the keyboard back to the control that had it.
+    EXPECT_EQ(QApplication::focusWidget(), table);
+    const float candle = model.bench.sdist;
+    QTest::keyClick(table, Qt::Key_Right);
+    QTest::keyClick(table, Qt::Key_Left);
+    EXPECT_EQ(model.bench.sdist, candle) << "an arrow in the table moved the candle";
+    QTest::keyClick(table, Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), table);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(lesson->notebook_shown());
+    EXPECT_EQ(QApplication::focusWidget(), widget("ml"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, ClassScreens,
                          testing::Values(Screen{1024, 768, false}, Screen{1024, 768, true},
                                          Screen{1366, 768, false}, Screen{1366, 768, true},
-                                         Screen{1920, 1080, false}, Screen{1920, 1080, true}),
+                                         Screen{1920, 1080, false}, Screen{1920, 1080, true},
+                                         Screen{3840, 2160, true}, Screen{768, 1024, false},
+                                         Screen{768, 1024, true}),
                          [](const auto& info) {
                              return std::to_string(info.param.width) + "x" +
                                     std::to_string(info.param.height) +

@@ -8,6 +8,7 @@
 
 #include <sys/stat.h>
 
+#include <QAction>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
@@ -189,11 +190,11 @@ TEST_P(Help, SpeaksTheSystemsLanguage) {
     EXPECT_EQ(help.status, 0) << help.err.toStdString();
     const QString out = QString::fromUtf8(help.out);
     EXPECT_TRUE(out.startsWith(QString::fromUtf8(usage) + "\n")) << out.toStdString();
-    for (const char* option :
-         {"--scene <TEXT>", "--export-notebook <FILE>", "-h, --help", "-v, --version"}) {
+    for (const char* option : {"--scene <TEXT>", "--bench-only", "--export-notebook <FILE>",
+                               "-h, --help", "-v, --version"}) {
         EXPECT_TRUE(out.contains(option)) << option << " in " << out.toStdString();
     }
-    EXPECT_EQ(out.count('\n'), 8) << out.toStdString();
+    EXPECT_EQ(out.count('\n'), 9) << out.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Help,
@@ -421,12 +422,45 @@ INSTANTIATE_TEST_SUITE_P(
                     BadCall{"with_an_argument", {"--export-notebook", "DIR/a.csv", "x"}, 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The bench's window alone, chosen in the bench's menu, is remembered for the next start, which
+// then starts the window up on the whole screen without the band; with the band, on a smaller
+// screen whose window leaves the band its room, where there is one.
+TEST(BenchAlone, IsTheMenusSettingForTheNextStart) {
+    Window model;
+    Session session(model, view::translated_utf8);
+    session.start(ScreenSize::from_pixels(1024, 768));
+    view::MainWindow window(session);
+    QAction* alone = nullptr;
+    for (QAction* a : window.findChild<QWidget*>("work")->actions()) {
+        if (a->objectName() == "bench_only") alone = a;
+    }
+    ASSERT_TRUE(alone && alone->isCheckable());
+    EXPECT_FALSE(alone->isChecked());
+    alone->trigger();
+    EXPECT_TRUE(view::bench_only_kept());
+    const view::ProgramScreen whole = view::program_screen(true);
+    EXPECT_FALSE(whole.band);
+    EXPECT_EQ(whole.screen.width, view::primary_screen().width);
+    // A screen too small for the bench's window beside the band's least room (the test's, of
+    // 800 x 600) shows the bench's window alone, the lesson in a window of its own.
+    const view::ProgramScreen banded = view::program_screen(false);
+    if (banded.band) {
+        EXPECT_LT(banded.screen.width, whole.screen.width);
+    } else {
+        EXPECT_EQ(banded.screen.width, whole.screen.width);
+        EXPECT_EQ(banded.screen.height, whole.screen.height);
+    }
+    alone->trigger();
+    EXPECT_FALSE(view::bench_only_kept());
+}
+
 class Snapshot : public testing::Test {
   protected:
     QTemporaryDir dir;
 };
 
-// The picture is the window's client area as the window shows it: 914 x 613 at 1024 x 768.
+// The picture is the window's client area as the bench's window alone shows it (--bench-only):
+// 914 x 613 at 1024 x 768.
 TEST_F(Snapshot, PngIsTheWindowAsShown) {
     const QString file = dir.filePath("w.png");
     const Finished r = run(kSnapshot, {"--png", file, "kosen", "mu"}, {"QT_QPA_PLATFORM"});
@@ -435,7 +469,7 @@ TEST_F(Snapshot, PngIsTheWindowAsShown) {
     Window model;
     Session session(model, view::translated_utf8);
     session.start(ScreenSize::from_pixels(1024, 768), {Click::kosen, Click::mu});
-    view::MainWindow window(session);
+    view::MainWindow window(session, std::nullopt);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window, test::kPatience));
     EXPECT_EQ(png.size(), QSize(914, 613));

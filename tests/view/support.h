@@ -125,12 +125,15 @@ class DataFolder {
 // named, the notebook is kept there.
 class ViewTest : public testing::Test {
   protected:
-    explicit ViewTest(int w_px = 1024, int h_px = 768, const QString& kept = {})
+    // The bench's window started up on a screen of w_px x h_px, the lesson's band on its `band`
+    // side (none: the bench's window alone).
+    explicit ViewTest(int w_px = 1024, int h_px = 768, const QString& kept = {},
+                      std::optional<LessonSide> band = LessonSide::beside)
         : store(kept.isEmpty() ? nullptr : std::make_unique<view::FileStore>(kept)),
           session(model, view::translated_utf8, store.get()) {
         session.start(ScreenSize::from_pixels(w_px, h_px));
         session.load_notebook();
-        view = std::make_unique<view::MainWindow>(session);
+        view = std::make_unique<view::MainWindow>(session, band);
         view->show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(view.get(), test::kPatience));
     }

@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Two korru windows of one user, under an X server of the test's own, record in turns (A, from the
 # page's link to a scene, 3 rows by the R key; B 2; A 1): each shows the other's rows without a
-# restart (its notebook window's title counts them), and `korru --export-notebook -` gives all
-# six. Every wait is for something to happen, up to a deadline a loaded machine meets.
+# restart (the title of its lesson's window counts them: each shows the bench's window alone, its
+# lesson in a window of its own), and `korru --export-notebook -` gives all six. Every wait is for something to happen, up to a deadline a loaded machine meets.
 #   two_windows_test.py KORRU
 import csv
 import io
@@ -100,9 +100,9 @@ try:
 
     # A from the page's link to the rays shown and the candle four steps nearer (15 squares from
     # the lens); B as it starts (16 squares).
-    a = start([korru, "--scene", "https://school.example/korru/korru.html#kosen.mr%2A4"],
-              env=env)
-    b = start([korru], env=env)
+    a = start([korru, "--bench-only", "--scene",
+               "https://school.example/korru/korru.html#kosen.mr%2A4"], env=env)
+    b = start([korru, "--bench-only"], env=env)
     main_window(b)
 
     keys(a, "r", "Right", "r", "Right", "r")

@@ -79,7 +79,11 @@ INSTANTIATE_TEST_SUITE_P(EveryWidget, WidgetItem, testing::ValuesIn(widget_items
                              return test::test_name(item_label(kItems[info.param]));
                          });
 
-class TheWindow : public test::ViewTest {};
+// The bench's window alone, as korru --bench-only and the snapshot tool show it.
+class TheWindow : public test::ViewTest {
+  protected:
+    TheWindow() : ViewTest(1024, 768, {}, std::nullopt) {}
+};
 
 // The model's window is the outer frame: at 1024 x 768 it spans pixels 51..972 across and 56..695
 // down (768 + 13824 and 846.5 + 9587 twips); the client area is that less a frame of 4 pixels at

@@ -1992,6 +1992,164 @@ class LessonInSight(unittest.TestCase):
                 self.check(*viewport)
 
 
+
+# Every control of the page that is shown, with its box in the viewport, whether it is the
+# element found at its middle (nothing lies over it), and whether its words stay inside it.
+SHOWN_CONTROLS = """
+    const out = [];
+    for (const el of document.querySelectorAll('#client button, #client input, #lesson button,'
+                                               + ' #notebook button, #bench-menu button, #notice')) {
+      const box = el.closest('label') || el;
+      if (box.closest('[hidden]') || getComputedStyle(box).visibility === 'hidden') continue;
+      const r = box.getBoundingClientRect(), x = r.left + r.width / 2, y = r.top + r.height / 2;
+      const top = document.elementFromPoint(x, y);
+      out.push({name: el.dataset.item || el.id || el.textContent.trim().slice(0, 24),
+                part: box.closest('#client, #lesson, #notebook, #bench-menu').id,
+                box: [r.left, r.top, r.right, r.bottom],
+                on_top: !!top && (box.contains(top) || el.id === 'notice'),
+                fits: el.scrollWidth <= el.clientWidth + 1});
+    }
+    return out;"""
+
+
+class TargetsAndSightOnTouch(unittest.TestCase):
+    """A finger on a tablet either way up and on a phone either way up, walked through the
+    lesson's modes, the notebook open, the bench's menu open and each kind of notice: every
+    control a finger's target, every lesson action, the notebook's buttons and the notice in
+    the viewport with nothing over them, the notice's words inside its box, the menu's last
+    item reached inside the viewport, and axe-core finding nothing but the seed's greys. With a
+    mouse the window keeps the desktop's controls."""
+    VIEWPORTS = [(1024, 768), (768, 1024), (390, 844), (844, 390)]
+
+    def check(self, b, where, menu=False):
+        w, h = b.viewport()
+        controls = b.js(SHOWN_CONTROLS)
+        self.assertTrue(any(c["part"] == "lesson" for c in controls), where)
+        for c in controls:
+            name = "%s: %s %s" % (where, c["part"], c["name"])
+            left, top, right, bottom = c["box"]
+            if c["name"] != "notice":
+                self.assertGreaterEqual(min(right - left, bottom - top), 43.99, name)
+            if c["part"] == "bench-menu":
+                continue  # a menu that scrolls: its own box is held below
+            if c["part"] == "notebook" and min(w, h) < 700:
+                continue  # a phone's sheet is too short for them: it scrolls whole
+            if c["part"] != "client" or not menu:
+                self.assertTrue(left >= -0.5 and top >= -0.5 and right <= w + 0.5
+                                and bottom <= h + 0.5, "%s outside at %s" % (name, c["box"]))
+            if not menu:
+                self.assertTrue(c["on_top"], name + " is covered")
+            self.assertTrue(c["fits"], name + "'s words run out of it")
+        self.assertEqual(b.js("return [scrollX, scrollY]"), [0, 0], where)
+        if menu:
+            # The menu inside the viewport, and its last item scrolled to inside it too.
+            inside = b.js("""
+                const m = document.getElementById('bench-menu'), items = m.querySelectorAll('button');
+                const last = items[items.length - 1];
+                last.scrollIntoView({block: 'nearest'});
+                const w = document.documentElement.clientWidth, h = document.documentElement.clientHeight;
+                return [m, last].map(e => { const r = e.getBoundingClientRect();
+                  return r.left >= -0.5 && r.top >= -0.5 && r.right <= w + 0.5 && r.bottom <= h + 0.5; })
+                  .concat([scrollX, scrollY]);""")
+            self.assertEqual(inside, [True, True, 0, 0], where + ": the menu")
+
+    def audit(self, b, where):
+        with open(AXE) as f:
+            b.js(f.read())
+        found = b.driver.execute_async_script("""
+            const done = arguments[arguments.length - 1];
+            axe.run(document, {runOnly: {type: 'tag', values: arguments[0]}}).then(r => done(
+              r.violations.flatMap(v => v.nodes.map(n => {
+                const el = document.querySelector(n.target[0]);
+                return [v.id, (el && el.dataset.item) || n.target.join(' ')];
+              }))), e => done([['axe', String(e)]]));""", AccessibilityAudit.RULES)
+        self.assertEqual({tuple(v) for v in found}, AccessibilityAudit.SEED, where)
+
+    def walk(self, w, h):
+        b = Browser(lang="en-US")
+        self.addCleanup(b.quit)
+        b.cdp("Emulation.setDeviceMetricsOverride",
+              {"width": w, "height": h, "deviceScaleFactor": 1, "mobile": True})
+        b.cdp("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 1})
+        b.cdp("Browser.grantPermissions",
+              {"permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+        b.load()
+        b.wait_for("return !!document.getElementById('notebook')")
+        self.assertTrue(b.js("return matchMedia('(pointer: coarse)').matches"))
+        said = []
+
+        def state(name, act, until, menu=False):
+            """A step (a lesson action's button tapped, or a function), the page waited for
+            until it has come to the state, then held against it."""
+            where = "%dx%d %s" % (w, h, name)
+            if act in ACTIONS:
+                tap(b, bar(act), True)
+            else:
+                act()
+            b.wait_for("return " + until)
+            self.check(b, where, menu)
+            if notice(b) and notice(b) not in said:
+                said.append(notice(b))
+            return where
+
+        def rows(n):
+            return "%s.length === %d" % (SHEET_ROWS, n)
+
+        def said_anew():
+            return "document.getElementById('notice').textContent !== %s" % json.dumps(notice(b))
+
+        def mark():
+            r = b.js("const r = document.querySelector('canvas').getBoundingClientRect();"
+                     "return [r.left + r.width * 0.75, r.top + r.height * 0.6]")
+            touch(b, "touchStart", *r)
+            touch(b, "touchEnd")
+
+        def long_press():
+            x, y = centre(b, "canvas")
+            touch(b, "touchStart", x, y)
+            b.wait_for("return !document.getElementById('bench-menu').hidden")
+            touch(b, "touchEnd")
+
+        def copy_link():
+            tap(b, "#bench-menu button:nth-of-type(4)", True)
+
+        present = "!!document.querySelector('%s')"
+        self.audit(b, state("observing", lambda: None, "true"))
+        state("predicting", "predict", present % bar("show_answer"))
+        state("a why-not notice", "show_answer", "document.getElementById('notice').textContent")
+        state("marked", mark, present % (bar("show_answer") + ":not([aria-disabled])"))
+        state("answered", "show_answer", present % bar("next"))
+        state("a record's notice", "record", rows(1))
+        state("observing again", "leave", present % bar("experiment"))
+        for n in (2, 3):
+            b.item("mr").click()
+            state("another record's notice", "record", rows(n))
+        state("the experiment", "experiment", present % bar("screen_l"))
+        state("a cover", "cover_lower", present % (bar("cover_lower") + "[aria-pressed=true]"))
+        self.audit(b, state("the notebook open", "open_notebook",
+                            "!document.getElementById('notebook').hidden"))
+        for n in (4, 5, 6, 7):
+            b.item("ml" if n % 2 else "mr").click()
+            state("the notebook with more rows", "record", rows(n))
+        state("the notebook closed", "open_notebook", "document.getElementById('notebook').hidden")
+        self.audit(b, state("the menu open", long_press, "true", menu=True))
+        state("the scene copied", copy_link,
+              "document.getElementById('bench-menu').hidden && " + said_anew())
+        # The notices seen: why not, each record, the scene's link.
+        self.assertGreaterEqual(len(said), 5, said)
+
+    def test_every_control_a_target_and_in_sight(self):
+        for viewport in self.VIEWPORTS:
+            with self.subTest(viewport=viewport):
+                self.walk(*viewport)
+        # With a mouse, a tablet's viewport shows the desktop's controls, as ever.
+        b = Browser(window=(1024, 768))
+        self.addCleanup(b.quit)
+        b.load()
+        arrow = b.js("const r = document.querySelector('[data-item=mu]').getBoundingClientRect();"
+                     "return [r.width, r.height]")
+        self.assertEqual(arrow, [33, 17])
+
 def mark_words(b):
     """Where the prediction's mark stands, in squares right of the lens and below the axis, as
     the scene in words says it."""
