@@ -121,7 +121,7 @@ void MainWindow::show_mode() {
     }
     for (QShortcut* key : mark_keys_) key->setEnabled(session_.prediction().asked());
     if (look_) look_->setChecked(session_.look() == BenchLook::projector);
-    size_lesson_words(notebook_window_, session_);
+    size_lesson_words(this, session_);
 }
 
 // A lesson key no shortcut of this window took: its action is not enabled (the session says why),
