@@ -296,6 +296,10 @@
         <translation>Copy the scene</translation>
     </message>
     <message>
+        <source>プロジェクター用の表示</source>
+        <translation>Projector look</translation>
+    </message>
+    <message>
         <source>像の位置を予想する</source>
         <translation>Predict the image</translation>
     </message>

@@ -296,6 +296,10 @@
         <translation>Copiar la escena</translation>
     </message>
     <message>
+        <source>プロジェクター用の表示</source>
+        <translation>Vista para proyector</translation>
+    </message>
+    <message>
         <source>像の位置を予想する</source>
         <translation>Predecir la imagen</translation>
     </message>

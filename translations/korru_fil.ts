@@ -296,6 +296,10 @@
         <translation>Kopyahin ang eksena</translation>
     </message>
     <message>
+        <source>プロジェクター用の表示</source>
+        <translation>Anyo para sa projector</translation>
+    </message>
+    <message>
         <source>像の位置を予想する</source>
         <translation>Hulaan ang imahe</translation>
     </message>

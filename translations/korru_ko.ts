@@ -296,6 +296,10 @@
         <translation>장면 복사</translation>
     </message>
     <message>
+        <source>プロジェクター用の表示</source>
+        <translation>프로젝터용 화면</translation>
+    </message>
+    <message>
         <source>像の位置を予想する</source>
         <translation>상의 위치 예상하기</translation>
     </message>

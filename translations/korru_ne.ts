@@ -296,6 +296,10 @@
         <translation>दृश्य कपी गर्नुहोस्</translation>
     </message>
     <message>
+        <source>プロジェクター用の表示</source>
+        <translation>प्रोजेक्टरका लागि दृश्य</translation>
+    </message>
+    <message>
         <source>像の位置を予想する</source>
         <translation>प्रतिबिम्बको अनुमान</translation>
     </message>

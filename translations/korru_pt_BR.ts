@@ -296,6 +296,10 @@
         <translation>Copiar a cena</translation>
     </message>
     <message>
+        <source>プロジェクター用の表示</source>
+        <translation>Visual para projetor</translation>
+    </message>
+    <message>
         <source>像の位置を予想する</source>
         <translation>Prever a imagem</translation>
     </message>

@@ -296,6 +296,10 @@
         <translation>Chép cảnh</translation>
     </message>
     <message>
+        <source>プロジェクター用の表示</source>
+        <translation>Giao diện cho máy chiếu</translation>
+    </message>
+    <message>
         <source>像の位置を予想する</source>
         <translation>Dự đoán vị trí ảnh</translation>
     </message>

@@ -296,6 +296,10 @@
         <translation>复制场景</translation>
     </message>
     <message>
+        <source>プロジェクター用の表示</source>
+        <translation>投影仪显示</translation>
+    </message>
+    <message>
         <source>像の位置を予想する</source>
         <translation>预测像的位置</translation>
     </message>

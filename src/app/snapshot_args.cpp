@@ -66,11 +66,11 @@ int screen_side(std::string_view text, std::string_view whole) {
 }
 
 // A scene is taken whole or the call is refused, naming the part not understood.
-std::vector<Step> scene_steps(std::string_view text) {
+SceneRead scene_read(std::string_view text) {
     SceneRead read = read_scene(text);
     switch (read.fault) {
         case SceneFault::none:
-            return std::move(read.steps);
+            return read;
         case SceneFault::unknown_click:
             throw UsageError("malformed scene: unknown click " + shown(read.part));
         case SceneFault::bad_escape:
@@ -101,7 +101,7 @@ void parse_screen(std::string_view text, SnapshotArgs& out) {
 SnapshotArgs parse_snapshot_args(std::span<const std::string_view> args) {
     SnapshotArgs out;
     bool screen_seen = false;
-    std::optional<std::vector<Step>> scene;
+    std::optional<SceneRead> scene;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string_view arg = args[i];
         if (arg == "-h" || arg == "--help") {
@@ -147,14 +147,17 @@ SnapshotArgs parse_snapshot_args(std::span<const std::string_view> args) {
         }
         if (name == "--scene") {
             if (scene) throw UsageError("option '--scene' given twice");
-            scene = scene_steps(*value);
+            scene = scene_read(*value);
             continue;
         }
         if (*file) throw UsageError("option " + shown(name) + " given twice");
         if (value->empty()) throw UsageError("option " + shown(name) + " needs a file name");
         *file = std::string(*value);
     }
-    if (scene) out.steps.insert(out.steps.begin(), scene->begin(), scene->end());
+    if (scene) {
+        out.steps.insert(out.steps.begin(), scene->steps.begin(), scene->steps.end());
+        out.projector = scene->projector;
+    }
     if (!out.help && !out.version && !out.list_clicks && !out.json && !out.png && !out.svg) {
         throw UsageError("nothing to write: give --json, --png or --svg");
     }

@@ -26,6 +26,7 @@ struct SnapshotArgs {
     int width_px = 1024, height_px = 768;       // the screen, in pixels of 15 twips
     std::optional<std::string> json, png, svg;  // "-" for standard output
     std::vector<Step> steps;                    // the scene's (--scene), then the CLICK arguments
+    bool projector = false;                     // the scene asks for the projector's look
     bool help = false;
     bool version = false;
     bool list_clicks = false;

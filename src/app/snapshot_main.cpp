@@ -96,6 +96,7 @@ int main(int argc, char** argv) {
     Session session(w, [](std::string_view text) { return std::string(text); });
     try {
         session.start(screen, args.steps);
+        if (args.projector) session.set_look(BenchLook::projector);
     } catch (const RuntimeError& e) {
         std::cerr << "korru-snapshot: " << e.what() << "\n";
         return 1;

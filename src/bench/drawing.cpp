@@ -39,7 +39,24 @@ int item_of(const Primitive& p) {
         p);
 }
 
-std::optional<PixelBox> whole_pixels(const Line& line) {
+namespace {
+
+// A level or upright box `one` wide made `width` times as wide, about where it was.
+PixelBox widened(PixelBox box, const Line& line, int one) {
+    const int width = std::max(line.width, 1), across = one * width,
+              before = one * ((width - 1) / 2);
+    if (pixel_of(line.y1) == pixel_of(line.y2)) {  // level
+        box.top -= before;
+        box.height = across;
+    }
+    if (pixel_of(line.x1) == pixel_of(line.x2)) {  // upright
+        box.left -= before;
+        box.width = across;
+    }
+    return box;
+}
+
+std::optional<PixelBox> one_pixel(const Line& line) {
     const int ax = pixel_of(line.x1), ay = pixel_of(line.y1);
     const int bx = pixel_of(line.x2), by = pixel_of(line.y2);
     if (ax != bx && ay != by) return std::nullopt;
@@ -47,14 +64,18 @@ std::optional<PixelBox> whole_pixels(const Line& line) {
                     std::max(std::abs(by - ay), 1)};
 }
 
-std::optional<PixelBox> whole_device_pixels(const Line& line, double ratio) {
-    const auto whole = whole_pixels(line);
+}  // namespace
+
+std::optional<PixelBox> whole_pixels(const Line& line) {
+    const auto whole = one_pixel(line);
     if (!whole) return std::nullopt;
-    PixelBox box = device_box(*whole, ratio);
-    const int across = device_line_width(ratio);
-    if (pixel_of(line.y1) == pixel_of(line.y2)) box.height = across;  // level
-    if (pixel_of(line.x1) == pixel_of(line.x2)) box.width = across;   // upright
-    return box;
+    return widened(*whole, line, 1);
+}
+
+std::optional<PixelBox> whole_device_pixels(const Line& line, double ratio) {
+    const auto whole = one_pixel(line);
+    if (!whole) return std::nullopt;
+    return widened(device_box(*whole, ratio), line, device_line_width(ratio));
 }
 
 std::array<PixelBox, 4> outline_device_pixels(const PixelBox& b, double ratio) {
@@ -83,7 +104,8 @@ void draw_bench(const Window& w, Drawing& out) {
                 out.push_back(Shape{id, box_of(it), def.look.shape, def.look.fore, def.look.back});
                 break;
             case Kind::picture:
-                out.push_back(Picture{id, box_of(it), def.look.picture, def.look.turned});
+                out.push_back(Picture{id, box_of(it), def.look.picture, def.look.turned, false,
+                                      w[Window::ids::source].height});
                 break;
             case Kind::label:
                 out.push_back(

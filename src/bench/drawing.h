@@ -37,6 +37,7 @@ struct Line {
     int item;              // the item drawn, in kItems
     float x1, y1, x2, y2;  // twips
     Rgb colour;
+    int width = 1;  // pixels across
 };
 
 // A rectangle or an oval, filled and outlined.
@@ -53,6 +54,10 @@ struct Picture {
     Box box;
     std::string_view name;  // the picture in assets/: "candle"
     bool turned;            // given a half turn: mirrored left to right and top to bottom
+    bool smooth = false;    // stretched smoothly at any size (smooth_picture)
+    float scale = 0;        // twips: the upright candle's height on this bench, its scale
+    Rgb outline = 0;        // drawn round its shape, where outline_width is not 0
+    int outline_width = 0;  // pixels, a margin of the box round the picture
 };
 
 // Pixels the model computed: rows top to bottom, 4 bytes a pixel (red, green, blue, alpha), the
@@ -71,7 +76,7 @@ struct Raster {
 };
 
 // Text on a transparent background, from the top of its box, at its left, centred across it or
-// at its right, clipped to it.
+// at its right, clipped to it; its baseline the font's ascent below the box's top.
 enum class Align { left, centre, right };
 struct Text {
     int item;
@@ -80,6 +85,11 @@ struct Text {
     Rgb colour;
     Font font;  // an empty face: the window's default font
     Align align;
+    int pixels = 0;  // the font's pixel size; 0: the font's own
+    // A band of this colour round the letters, `halo` pixels wide, where that is not 0: what
+    // lies behind the text, whatever lies behind the band.
+    Rgb halo_colour = 0;
+    int halo = 0;
 };
 
 using Primitive = std::variant<FilledRect, Line, Shape, Picture, Raster, Text>;
@@ -95,7 +105,8 @@ std::optional<PixelBox> whole_pixels(const Line& line);
 
 // The same line in device pixels at `ratio`: along it from its rounded start to its rounded end,
 // across it one line width (device_line_width) from where its pixel starts, so that every line
-// of a kind is as wide as every other at any ratio.
+// of a kind is as wide as every other at any ratio; a line several pixels wide as many line
+// widths, about that pixel.
 std::optional<PixelBox> whole_device_pixels(const Line& line, double ratio);
 
 // The one-pixel outline of a rectangle given in device pixels at `ratio`: top, bottom, left and

@@ -2,7 +2,9 @@
 // XPM grids as pixels, each picture read once.
 #include "bench/pictures.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -78,6 +80,89 @@ const Rgba& picture_pixels(std::string_view name) {
     static const Rgba candle = decode_xpm(candle_xpm);
     if (name != "candle") throw std::invalid_argument("no picture named " + std::string(name));
     return candle;
+}
+
+bool drawn_smoothly(const Picture& pic, double ratio) {
+    if (pic.smooth || pic.outline_width > 0) return true;
+    return pixel_of(pic.scale) * ratio > kBlockyStretch * picture_pixels(pic.name).height;
+}
+
+Rgba smooth_picture(const Picture& pic, int width, int height, double ratio) {
+    const Rgba& source = picture_pixels(pic.name);
+    Rgba out{std::max(width, 0), std::max(height, 0), {}};
+    const auto w = static_cast<std::size_t>(out.width), h = static_cast<std::size_t>(out.height);
+    out.bytes.assign(w * h * 4, 0);
+    if (w == 0 || h == 0) return out;
+    // Premultiplied, so that the clear pixels' colour bleeds into no edge.
+    const auto at = [&](int x, int y, int c) {
+        if (x < 0 || y < 0 || x >= source.width || y >= source.height) {
+            if (pic.outline_width > 0) return 0.0;  // the margin is clear
+            x = std::clamp(x, 0, source.width - 1);
+            y = std::clamp(y, 0, source.height - 1);
+        }
+        if (pic.turned) x = source.width - 1 - x, y = source.height - 1 - y;
+        const std::size_t i =
+            (static_cast<std::size_t>(y) * static_cast<std::size_t>(source.width) +
+             static_cast<std::size_t>(x)) *
+            4;
+        const double alpha = source.bytes[i + 3] / 255.0;
+        return c == 3 ? alpha : source.bytes[i + static_cast<std::size_t>(c)] * alpha;
+    };
+    // An outlined picture leaves its outline's width clear round it, for the outline.
+    const int r = std::max(1, static_cast<int>(std::lround(pic.outline_width * ratio)));
+    const int m = pic.outline_width > 0 ? std::min(r, std::min(out.width, out.height) / 4) : 0;
+    const double inner_w = out.width - 2 * m, inner_h = out.height - 2 * m;
+    std::vector<double> alpha(w * h);
+    for (std::size_t y = 0; y < h; ++y) {
+        const double sy = (static_cast<double>(y) - m + 0.5) * source.height / inner_h - 0.5;
+        const int y0 = static_cast<int>(std::floor(sy));
+        const double fy = sy - y0;
+        for (std::size_t x = 0; x < w; ++x) {
+            const double sx = (static_cast<double>(x) - m + 0.5) * source.width / inner_w - 0.5;
+            const int x0 = static_cast<int>(std::floor(sx));
+            const double fx = sx - x0;
+            double v[4];
+            for (int c = 0; c < 4; ++c) {
+                v[c] = (at(x0, y0, c) * (1 - fx) + at(x0 + 1, y0, c) * fx) * (1 - fy) +
+                       (at(x0, y0 + 1, c) * (1 - fx) + at(x0 + 1, y0 + 1, c) * fx) * fy;
+            }
+            const std::size_t i = (y * w + x) * 4;
+            alpha[y * w + x] = v[3];
+            for (int c = 0; c < 3; ++c) {
+                out.bytes[i + static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(
+                    v[3] > 0 ? std::clamp(std::lround(v[c] / v[3]), 0L, 255L) : 0);
+            }
+            out.bytes[i + 3] = static_cast<std::uint8_t>(std::lround(v[3] * 255));
+        }
+    }
+    if (pic.outline_width <= 0) return out;
+    // The outline: every pixel within its width of the picture's more than half-covered ones.
+    const Rgba inside = out;
+    for (std::size_t y = 0; y < h; ++y) {
+        for (std::size_t x = 0; x < w; ++x) {
+            bool near = false;
+            for (int dy = -r; dy <= r && !near; ++dy) {
+                for (int dx = -r; dx <= r && !near; ++dx) {
+                    const long nx = static_cast<long>(x) + dx, ny = static_cast<long>(y) + dy;
+                    near = dx * dx + dy * dy <= r * r && nx >= 0 && ny >= 0 &&
+                           nx < static_cast<long>(w) && ny < static_cast<long>(h) &&
+                           alpha[static_cast<std::size_t>(ny) * w + static_cast<std::size_t>(nx)] >=
+                               0.5;
+                }
+            }
+            if (!near) continue;
+            const std::size_t i = (y * w + x) * 4;
+            // Outside the picture's edge the outline alone, inside it the picture over it.
+            const double a = alpha[y * w + x] >= 0.5 ? inside.bytes[i + 3] / 255.0 : 0;
+            for (int c = 0; c < 3; ++c) {
+                const double under = (pic.outline >> (16 - 8 * c)) & 0xFF;
+                out.bytes[i + static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(std::lround(
+                    inside.bytes[i + static_cast<std::size_t>(c)] * a + under * (1 - a)));
+            }
+            out.bytes[i + 3] = 255;
+        }
+    }
+    return out;
 }
 
 }  // namespace korru

@@ -18,4 +18,18 @@ Rgba decode_xpm(const char* const* xpm);
 // that is not one of them.
 const Rgba& picture_pixels(std::string_view name);
 
+// On a bench whose upright candle stands more than this many device pixels high for each of its
+// picture's, pictures show their pixels as blocks: they are stretched smoothly there, and pixel
+// by pixel up to it, as they always were, however large an image grows.
+inline constexpr int kBlockyStretch = 3;
+
+// Whether the picture, painted at `ratio` device pixels to a pixel, is stretched smoothly
+// (smooth_picture) rather than pixel by pixel.
+bool drawn_smoothly(const Picture& pic, double ratio);
+
+// The picture stretched smoothly to width x height device pixels at `ratio` device pixels to a
+// pixel, turned where it is, with its outline where it has one, in a margin of the outline's
+// width inside the box: what every face draws one to one.
+Rgba smooth_picture(const Picture& pic, int width, int height, double ratio);
+
 }  // namespace korru

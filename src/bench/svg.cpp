@@ -11,6 +11,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "bench/pictures.h"
 #include "bench/png.h"
 #include "window/number_text.h"
 
@@ -60,6 +61,16 @@ void box(std::string& out, double x, double y, double w, double h) {
               number(h), "\""});
 }
 
+// A smooth picture's pixels to one of the SVG's, sharp where it is zoomed or printed.
+constexpr int kSvgPictureRatio = 2;
+
+// The text's halo: its letters stroked wide beneath their fill.
+std::string halo(const Text& t) {
+    if (t.halo <= 0) return {};
+    return " stroke=\"" + css_colour(t.halo_colour) + "\" stroke-width=\"" +
+           std::to_string(2 * t.halo) + "\" stroke-linejoin=\"round\" paint-order=\"stroke\"";
+}
+
 struct Writer {
     const SvgLook& look;
     std::string& out;
@@ -80,9 +91,10 @@ struct Writer {
         }
         const int ax = pixel_of(l.x1), ay = pixel_of(l.y1), bx = pixel_of(l.x2),
                   by = pixel_of(l.y2);
-        add(out, {"<line x1=\"", number(ax + 0.5), "\" y1=\"", number(ay + 0.5), "\" x2=\"",
-                  number(bx + 0.5), "\" y2=\"", number(by + 0.5), "\" stroke=\"",
-                  css_colour(l.colour), "\" stroke-width=\"1\"/>\n"});
+        add(out,
+            {"<line x1=\"", number(ax + 0.5), "\" y1=\"", number(ay + 0.5), "\" x2=\"",
+             number(bx + 0.5), "\" y2=\"", number(by + 0.5), "\" stroke=\"", css_colour(l.colour),
+             "\" stroke-width=\"", std::to_string(std::max(l.width, 1)), "\"/>\n"});
     }
 
     void operator()(const Shape& s) {
@@ -109,6 +121,14 @@ struct Writer {
         if (r.width <= 0 || r.height <= 0) return;
         out += "<image ";
         box(out, r.left, r.top, r.width, r.height);
+        if (pic.smooth || pic.outline_width > 0) {
+            // Stretched here, at the print ratio, as the painters stretch it.
+            const Rgba pixels = smooth_picture(pic, r.width * kSvgPictureRatio,
+                                               r.height * kSvgPictureRatio, kSvgPictureRatio);
+            add(out,
+                {" preserveAspectRatio=\"none\" xlink:href=\"", png_data_url(pixels), "\"/>\n"});
+            return;
+        }
         add(out, {" preserveAspectRatio=\"none\" image-rendering=\"optimizeSpeed\""
                   " style=\"image-rendering:pixelated\" xlink:href=\"",
                   escaped(look.picture(pic.name, pic.turned)), "\"/>\n"});
@@ -130,22 +150,40 @@ struct Writer {
     void operator()(const Text& t) {
         const PixelBox r = pixel_box(t.box);
         if (r.width <= 0 || r.height <= 0) return;
-        const SvgLook::Face face = look.face(t);
+        SvgLook::Face face = look.face(t);
+        if (t.pixels > 0 && face.pixels > 0) {
+            face.ascent *= t.pixels / face.pixels;
+            face.pixels = t.pixels;
+        }
         const std::string id = "text" + std::to_string(++clips);
         add(out, {"<clipPath id=\"", id, "\"><rect "});
-        box(out, r.left, r.top, r.width, r.height);
+        // The halo may reach its width beyond the box.
+        const int h = std::max(t.halo, 0);
+        box(out, r.left - h, r.top - h, r.width + 2 * h, r.height + 2 * h);
         add(out, {"/></clipPath>\n<text x=\"",
                   number(t.align == Align::centre  ? r.left + r.width / 2.0
                          : t.align == Align::right ? r.left + r.width
                                                    : r.left),
-                  "\" y=\"", number(r.top + face.ascent),
+                  "\" y=\"",
+                  number(r.top + face.ascent),
                   t.align == Align::centre  ? "\" text-anchor=\"middle"
                   : t.align == Align::right ? "\" text-anchor=\"end"
                                             : "",
-                  "\" clip-path=\"url(#", id, ")\" fill=\"", css_colour(t.colour),
-                  "\" font-family=\"", escaped(face.family), "\" font-size=\"", number(face.pixels),
-                  "\"", face.bold ? " font-weight=\"bold\"" : "", " xml:space=\"preserve\">",
-                  escaped(look.words(t.text)), "</text>\n"});
+                  "\" clip-path=\"url(#",
+                  id,
+                  ")\"",
+                  halo(t),
+                  " fill=\"",
+                  css_colour(t.colour),
+                  "\" font-family=\"",
+                  escaped(face.family),
+                  "\" font-size=\"",
+                  number(face.pixels),
+                  "\"",
+                  face.bold ? " font-weight=\"bold\"" : "",
+                  " xml:space=\"preserve\">",
+                  escaped(look.words(t.text)),
+                  "</text>\n"});
     }
 };
 

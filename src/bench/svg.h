@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // A drawing (the bench, the notebook's plot) as an SVG document for worksheets, written from its
 // primitives with no toolkit, for every face: the same boxes, colours and stacking as the
-// painters', the candle pictures embedded and drawn without smoothing.
+// painters', the candle pictures embedded and drawn without smoothing, but where the drawing
+// asks for it.
 #pragma once
 
 #include <string>

@@ -15,7 +15,7 @@ std::vector<std::string_view> caption_texts() {
         c.save_plot_png,     c.save_plot_svg,  c.close,        c.bench_menu,   c.bar_predict,
         c.bar_answer,        c.bar_next,       c.bar_leave,    c.bar_record,   c.bar_notebook,
         c.lesson_bar,        c.bar_experiment, c.bar_screen_l, c.bar_screen_r, c.bar_cover_upper,
-        c.bar_cover_lower};
+        c.bar_cover_lower,   c.projector_look};
 }
 
 }  // namespace korru

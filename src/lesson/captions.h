@@ -43,6 +43,8 @@ struct LessonCaptions {
     std::string_view save_plot_svg = "グラフを SVG で保存";
     std::string_view close = "閉じる";
     std::string_view bench_menu = "光学台";
+    // The bench's look for a projector or a large screen: a setting of the bench's menu.
+    std::string_view projector_look = "プロジェクター用の表示";
     // The lesson bar's buttons: short, for a narrow bar and a finger.
     std::string_view bar_predict = "予想する";
     std::string_view bar_answer = "答えを見る";

@@ -40,8 +40,8 @@ SceneRead fault(SceneFault f, std::string_view part = {}) {
 
 }  // namespace
 
-std::string scene_text(const std::vector<Step>& steps) {
-    std::string out;
+std::string scene_text(const std::vector<Step>& steps, BenchLook look) {
+    std::string out(look == BenchLook::projector ? kProjectorPart : "");
     for (std::size_t i = 0; i < steps.size();) {
         std::size_t run = 1;
         while (i + run < steps.size() && steps[i + run] == steps[i]) ++run;
@@ -83,6 +83,12 @@ SceneRead read_scene(std::string_view text) {
         const std::string_view part = rest.substr(0, dot);
         const std::size_t star = part.find('*');
         const std::string_view name = part.substr(0, star);
+        if (part == kProjectorPart) {
+            read.projector = true;
+            if (dot == std::string_view::npos) break;
+            rest.remove_prefix(dot + 1);
+            continue;
+        }
         const auto step = step_from_name(name);
         if (!step) return fault(SceneFault::unknown_click, part);
         std::size_t count = 1;

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // A scene as a short text a person can read: the steps of a lesson by their names, joined by
-// dots, a run of one step written once with its count — "kosen.mr*24.fmove(0)". The page's link
-// carries it after "#"; the desktop and the snapshot tool take the text or the whole link. A
-// text is taken whole or not at all: one part not understood, and no step of it is made.
+// dots, a run of one step written once with its count — "kosen.mr*24.fmove(0)" — after the
+// bench's look where it is the projector's ("projector.kosen"). The page's link carries it after
+// "#"; the desktop and the snapshot tool take the text or the whole link. A text is taken whole or
+// not at all: one part not understood, and no step of it is made.
 #pragma once
 
 #include <string>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "bench/description.h"
+#include "bench/look.h"
 #include "lesson/steps.h"
 
 namespace korru {
@@ -18,7 +20,10 @@ namespace korru {
 inline constexpr std::size_t kMostSceneClicks = 100000;
 inline constexpr std::size_t kLongestSceneText = 1000000;
 
-std::string scene_text(const std::vector<Step>& steps);
+// The part that asks for the projector's look.
+inline constexpr std::string_view kProjectorPart = "projector";
+
+std::string scene_text(const std::vector<Step>& steps, BenchLook look = BenchLook::window);
 
 enum class SceneFault {
     none,
@@ -33,6 +38,8 @@ struct SceneRead {
     std::vector<Step> steps;              // none where the text was not understood
     SceneFault fault = SceneFault::none;  // what was not understood
     std::string part;                     // the part not understood, at most 40 bytes of it
+    // The projector's look asked for; a text without it leaves the look as it is.
+    bool projector = false;
 };
 
 // Reads a scene text, as written or as a link escapes it ("%28" for "("), or a whole link to

@@ -113,6 +113,7 @@ void Session::start(ScreenSize screen, std::vector<Step> steps) {
 
 Outcome Session::start_scene(ScreenSize screen, std::string_view scene) {
     SceneRead read = read_scene(scene);
+    if (read.projector) look_ = BenchLook::projector;
     start(screen, read.fault == SceneFault::none ? std::move(read.steps) : std::vector<Step>{});
     if (read.fault == SceneFault::none) return started();
     Outcome out = shown_again();
@@ -135,6 +136,7 @@ Outcome Session::open(std::string_view scene) {
     if (read.fault != SceneFault::none) {
         return said(scene_fault_text(read, translate_));
     }
+    if (read.projector) look_ = BenchLook::projector;
     start(screen_, std::move(read.steps));
     return started();
 }
@@ -328,7 +330,7 @@ std::string Session::unkept_text() const {
 
 SceneCopy Session::scene_to_copy() const {
     if (steps_.size() > kMostSceneClicks) return {std::nullopt, {translate_(kSceneTooLong), false}};
-    std::string scene = scene_text(shortest_steps(steps_, screen_));
+    std::string scene = scene_text(shortest_steps(steps_, screen_), look_);
     Notice notice{with_numbers(translate_(kSceneCopied), {shortened(scene)}), false};
     return {std::move(scene), std::move(notice)};
 }
@@ -360,6 +362,14 @@ void Session::draw(Drawing& out, std::string& words, double ratio) const {
     draw_bench(window_, out);
     draw_experiment(window_, experiment_, ratio, out);
     add_prediction(window_, prediction_, translate_, out, words, experiment_.on);
+    if (look_ == BenchLook::projector) projector_look(out);
+}
+
+Outcome Session::set_look(BenchLook look) {
+    Outcome out;
+    out.bench = look != look_;
+    look_ = look;
+    return out;
 }
 
 const Drawing& Session::bench_drawing(double ratio) {

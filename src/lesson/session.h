@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "bench/drawing.h"
+#include "bench/look.h"
 #include "bench/svg.h"
 #include "lesson/captions.h"
 #include "lesson/experiment.h"
@@ -120,8 +121,13 @@ class Session {
     // The notebook as the CSV a face saves.
     std::string notebook_csv() const;
 
+    // The bench's look, the window's or the projector's: a setting of the room, which a scene's
+    // text may ask for and which the scene to copy carries.
+    BenchLook look() const { return look_; }
+    Outcome set_look(BenchLook look);
+
     // The scene to hand out: the shortest text that replays to this state, a prediction asked
-    // for included.
+    // for included, in the look shown.
     SceneCopy scene_to_copy() const;
 
     // The bench as the lesson shows it, for a face painting at `ratio` device pixels to a pixel
@@ -156,6 +162,7 @@ class Session {
     NotebookKeeper keeper_;
     Drawing drawing_;
     std::string drawing_words_;
+    BenchLook look_ = BenchLook::window;
 };
 
 // A lesson's own click, on the prediction and the experiment.

@@ -6,15 +6,21 @@
 // outline are one-pixel strokes through pixel centres. The bench's origin is moved onto a whole
 // device pixel first, so what is painted in pixels and what in device pixels meet. A painter that
 // is turned or stretched unevenly paints in pixels throughout, its rectangles outlined by strokes.
-// Pictures are scaled without smoothing; the model's rasters, which are light, with it.
+// Pictures are scaled without smoothing where they stay small (drawn_smoothly), smoothly from the
+// model's pixels where they are large; the model's rasters, which are light, with smoothing.
 #include "view/bench_painter.h"
 
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QPaintEngine>
+#include <QPainterPath>
 #include <QPen>
+#include <array>
 #include <cmath>
+#include <string>
 
 #include "bench/labels.h"
+#include "bench/pictures.h"
 #include "view/colour.h"
 #include "view/fonts.h"
 #include "view/language.h"
@@ -66,7 +72,9 @@ class Painter {
         }
         in(pixels_);
         const QPoint a = px_point(l.x1, l.y1), b = px_point(l.x2, l.y2);
-        p_.setPen(thin_pen(l.colour));
+        QPen pen = thin_pen(l.colour);
+        pen.setWidth(std::max(l.width, 1));
+        p_.setPen(pen);
         p_.drawLine(QPointF(a) + QPointF(0.5, 0.5), QPointF(b) + QPointF(0.5, 0.5));
     }
 
@@ -97,6 +105,20 @@ class Painter {
     void operator()(const Picture& pic) {
         const QRect box = px_rect(pic.box);
         if (box.width() <= 0 || box.height() <= 0) return;
+        const PixelBox device = device_box(pixel_box(pic.box), on_pixels_ ? ratio_ : 1);
+        if (drawn_smoothly(pic, on_pixels_ ? ratio_ : 1)) {
+            const QImage& image = smooth(pic, device.width, device.height);
+            if (on_pixels_) {
+                in(device_);
+                p_.drawImage(rect_of(device), image);
+            } else {
+                in(pixels_);
+                p_.setRenderHint(QPainter::SmoothPixmapTransform, true);
+                p_.drawImage(box, image);
+                p_.setRenderHint(QPainter::SmoothPixmapTransform, false);
+            }
+            return;
+        }
         in(pixels_);
         p_.drawImage(box, picture(pic.name, pic.turned));
     }
@@ -125,15 +147,64 @@ class Painter {
 
     void operator()(const Text& t) {
         in(pixels_);
-        p_.setPen(colour(t.colour));
-        p_.setFont(text_font(t));
+        const QFont font = text_font(t);
+        const QString text = translated(t.text);
+        const QRect box = px_rect(t.box);
+        p_.setFont(font);
         const Qt::Alignment across = t.align == Align::centre  ? Qt::AlignHCenter
                                      : t.align == Align::right ? Qt::AlignRight
                                                                : Qt::AlignLeft;
-        p_.drawText(px_rect(t.box), across | Qt::AlignTop, translated(t.text));
+        if (t.halo > 0) {
+            // The letters' outlines stroked wide, where the text will stand, clipped as it is.
+            const QFontMetrics metrics(font);
+            const QRect shown = metrics.boundingRect(box, across | Qt::AlignTop, text);
+            QPainterPath letters;
+            letters.addText(shown.left(), box.top() + metrics.ascent(), font, text);
+            p_.save();
+            p_.setClipRect(box.adjusted(-t.halo, -t.halo, t.halo, t.halo), Qt::IntersectClip);
+            p_.setRenderHint(QPainter::Antialiasing, true);
+            p_.strokePath(letters, QPen(colour(t.halo_colour), 2 * t.halo, Qt::SolidLine,
+                                        Qt::RoundCap, Qt::RoundJoin));
+            p_.restore();
+        }
+        p_.setPen(colour(t.colour));
+        p_.drawText(box, across | Qt::AlignTop, text);
     }
 
   private:
+    // The picture's smooth pixels, made again only when it or its size changes.
+    const QImage& smooth(const Picture& pic, int width, int height) {
+        struct Made {
+            std::string name;
+            bool turned;
+            Rgb outline;
+            int outline_width, width, height;
+            double ratio;
+            QImage image;
+        };
+        static std::array<Made, 4> made{};
+        static std::size_t next = 0;
+        for (const Made& m : made) {
+            if (m.name == pic.name && m.turned == pic.turned && m.outline == pic.outline &&
+                m.outline_width == pic.outline_width && m.width == width && m.height == height &&
+                m.ratio == ratio_ && !m.image.isNull()) {
+                return m.image;
+            }
+        }
+        const Rgba px = smooth_picture(pic, width, height, ratio_);
+        Made& m = made[next++ % made.size()];
+        m = {std::string(pic.name),
+             pic.turned,
+             pic.outline,
+             pic.outline_width,
+             width,
+             height,
+             ratio_,
+             QImage(px.bytes.data(), px.width, px.height, px.width * 4, QImage::Format_RGBA8888)
+                 .convertToFormat(QImage::Format_ARGB32_Premultiplied)};
+        return m.image;
+    }
+
     void in(const QTransform& world) {
         if (p_.worldTransform() != world) p_.setWorldTransform(world);
     }

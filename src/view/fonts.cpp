@@ -72,7 +72,9 @@ QFont item_font(const ItemDef& def) {
 }
 
 QFont text_font(const Text& t) {
-    return t.item < 0 ? window_font() : item_font(kItems[static_cast<std::size_t>(t.item)]);
+    QFont font = t.item < 0 ? window_font() : item_font(kItems[static_cast<std::size_t>(t.item)]);
+    if (t.pixels > 0) font.setPixelSize(t.pixels);
+    return font;
 }
 
 }  // namespace korru::view

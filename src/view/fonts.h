@@ -28,7 +28,8 @@ QFont window_font();
 // would not fit the item's box; the window's default font if it has none of its own.
 QFont item_font(const ItemDef& def);
 
-// The font of a text of the drawing: its item's, or the window's for a text of no item.
+// The font of a text of the drawing: its item's, or the window's for a text of no item, at the
+// text's own size where it has one.
 QFont text_font(const Text& t);
 
 }  // namespace korru::view

@@ -132,6 +132,7 @@ class MainWindow : public QWidget {
     // flow says.
     std::vector<std::pair<LessonAction, QAction*>> lesson_keys_;
     std::vector<QShortcut*> mark_keys_;  // enabled while a prediction is asked for
+    QAction* look_ = nullptr;            // the projector's look, ticked while it is shown
 };
 
 // The Qt key of a lesson action's key.

@@ -25,6 +25,7 @@
 #include "lesson/lesson_bar.h"
 #include "view/bench_widget.h"
 #include "view/language.h"
+#include "view/look.h"
 #include "view/main_window.h"
 #include "view/notebook_window.h"
 #include "view/notice.h"
@@ -81,6 +82,13 @@ void MainWindow::add_lesson_actions() {
         lesson_keys_.emplace_back(k.action, a);
     }
     separator();
+    look_ = look_action(bench_);
+    connect(look_, &QAction::triggered, this, [this](bool on) {
+        const BenchLook look = on ? BenchLook::projector : BenchLook::window;
+        remember_look(look);
+        present(session_.set_look(look));
+    });
+    bench_->addAction(look_);
     bench_->addAction(language_action(bench_));
     auto* alone = action(kBenchAlone, {}, [](bool on) { keep_bench_only(on); });
     alone->setCheckable(true);
@@ -112,6 +120,8 @@ void MainWindow::show_mode() {
         if (now.checked) key->setChecked(*now.checked);
     }
     for (QShortcut* key : mark_keys_) key->setEnabled(session_.prediction().asked());
+    if (look_) look_->setChecked(session_.look() == BenchLook::projector);
+    size_lesson_words(this, session_);
 }
 
 // A lesson key no shortcut of this window took: its action is not enabled (the session says why),
@@ -223,6 +233,7 @@ void MainWindow::show_lesson(bool activate, bool with_notebook) {
     if (opening) lesson->set_width(lesson_width());
     lesson->show_notebook(with_notebook);
     if (opening || resized) place_lesson();
+    if (opening) size_lesson_words(lesson, session_);
     if (opening) {
         lesson->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
         lesson->show();

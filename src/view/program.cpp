@@ -11,6 +11,7 @@
 #include "lesson/session.h"
 #include "view/file_store.h"
 #include "view/language.h"
+#include "view/look.h"
 #include "view/main_window.h"
 #include "view/placement.h"
 
@@ -85,6 +86,7 @@ int run_program(Window& model, ScreenSize screen, const Start& start) {
     std::unique_ptr<FileStore> store;
     if (start.keep_notebook) store = std::make_unique<FileStore>(kept_notebook_file());
     Session session(model, translated_utf8, store.get(), counted_utf8);
+    session.set_look(remembered_look());
     Outcome begun;
     try {
         begun = session.start_scene(screen, start.scene);

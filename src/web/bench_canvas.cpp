@@ -3,8 +3,9 @@
 // whole CSS pixels first, as there, and then device pixels. Level and upright lines and the
 // outline of a rectangle are filled device-pixel rectangles, an oval is a bitmap of whole pixels,
 // and slanting lines are strokes one pixel wide through pixel centres, which the browser smooths.
-// Pictures are stretched as the desktop stretches them, pixel by pixel, and the model's rasters
-// smoothly, as there; text starts at the top left of its box and is clipped to it.
+// Pictures are stretched as the desktop stretches them, pixel by pixel while they are small and
+// smoothly from the model's pixels when they are large, and the model's rasters smoothly, as there;
+// text starts at the top left of its box and is clipped to it.
 #include "web/bench_canvas.h"
 
 #include <algorithm>
@@ -58,7 +59,7 @@ struct BenchCanvas::Painter {
         const int ax = pixel_of(l.x1), ay = pixel_of(l.y1), bx = pixel_of(l.x2),
                   by = pixel_of(l.y2);
         stroke_style(l.colour);
-        c.set("lineWidth", thickness());
+        c.set("lineWidth", thickness() * std::max(l.width, 1));
         c.call<void>("beginPath");
         c.call<void>("moveTo", (ax + 0.5) * ratio, (ay + 0.5) * ratio);
         c.call<void>("lineTo", (bx + 0.5) * ratio, (by + 0.5) * ratio);
@@ -131,34 +132,58 @@ struct BenchCanvas::Painter {
     void operator()(const Text& t) {
         const Rect box = device_box(px_rect(t.box), ratio);
         if (box.width <= 0 || box.height <= 0) return;
-        c.call<void>("save");
-        c.call<void>("beginPath");
-        c.call<void>("rect", box.left, box.top, box.width, box.height);
-        c.call<void>("clip");
-        c.set("font", css_font(text_pixels(t) * ratio, t.font.bold));
-        fill_style(t.colour);
         double x = box.left;
-        if (t.align != Align::left) {
-            const bool centre = t.align == Align::centre;
-            c.set("textAlign", centre ? "center" : "right");
-            x += centre ? box.width / 2.0 : box.width;
+        if (t.align != Align::left) x += t.align == Align::centre ? box.width / 2.0 : box.width;
+        const val text(translated(t.text));
+        // The halo round the letters clipped to the box grown by its width, the letters to the box.
+        const double h = t.halo * ratio;
+        for (const bool halo : {true, false}) {
+            if (halo && t.halo <= 0) continue;
+            c.call<void>("save");
+            c.call<void>("beginPath");
+            const double grow = halo ? h : 0;
+            c.call<void>("rect", box.left - grow, box.top - grow, box.width + 2 * grow,
+                         box.height + 2 * grow);
+            c.call<void>("clip");
+            c.set("font", css_font(text_pixels(t) * ratio, t.font.bold));
+            if (t.align != Align::left) {
+                c.set("textAlign", t.align == Align::centre ? "center" : "right");
+            }
+            if (halo) {
+                c.set("lineWidth", 2 * h);
+                c.set("lineJoin", "round");
+                stroke_style(t.halo_colour);
+                c.call<void>("strokeText", text, x, box.top);
+            } else {
+                fill_style(t.colour);
+                c.call<void>("fillText", text, x, box.top);
+            }
+            c.call<void>("restore");
+            fill.clear();  // restore brought back the styles saved with the clip
+            stroke.clear();
         }
-        c.call<void>("fillText", val(translated(t.text)), x, box.top);
-        c.call<void>("restore");
-        fill.clear();  // restore brought back the fill style saved with the clip
     }
 };
 
 const val& BenchCanvas::stretched(const Picture& pic, int width, int height) {
     for (const Stretched& s : pictures_) {
         if (s.width == width && s.height == height && s.turned == pic.turned &&
-            s.name == pic.name) {
+            s.smooth == pic.smooth && s.outline == pic.outline &&
+            s.outline_width == pic.outline_width && s.name == pic.name) {
             return s.canvas;
         }
     }
     Stretched& s = pictures_[next_picture_++ % pictures_.size()];
-    s = {std::string(pic.name), pic.turned, width, height,
-         canvas_of(web::stretched(picture_pixels(pic.name, pic.turned), width, height))};
+    s = {std::string(pic.name),
+         pic.turned,
+         pic.smooth,
+         pic.outline,
+         pic.outline_width,
+         width,
+         height,
+         canvas_of(drawn_smoothly(pic, ratio_)
+                       ? smooth_picture(pic, width, height, ratio_)
+                       : web::stretched(picture_pixels(pic.name, pic.turned), width, height))};
     return s.canvas;
 }
 

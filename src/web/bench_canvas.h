@@ -48,7 +48,9 @@ class BenchCanvas {
     // and are stretched again, only when the candle does.
     struct Stretched {
         std::string name;
-        bool turned = false;
+        bool turned = false, smooth = false;
+        Rgb outline = 0;
+        int outline_width = 0;
         int width = -1, height = -1;
         emscripten::val canvas = emscripten::val::undefined();
     };

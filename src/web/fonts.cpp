@@ -69,6 +69,7 @@ int font_pixels(const ItemDef& def) {
 }
 
 int text_pixels(const Text& t) {
+    if (t.pixels > 0) return t.pixels;
     if (t.item < 0) return kDefaultFontPixels;
     return font_pixels(kItems[static_cast<std::size_t>(t.item)]);
 }

@@ -27,8 +27,8 @@ std::string css_font(double pixels, bool bold = false);
 // would not fit the item's box, as the desktop fits it; the default size if it has none.
 int font_pixels(const ItemDef& def);
 
-// The size of a text of a drawing: its item's (font_pixels), or the default size for a text
-// that is no item's (the plot's numbers, a prediction's words).
+// The size of a text of a drawing: its own where it has one, else its item's (font_pixels), or
+// the default size for a text that is no item's (the plot's numbers, a prediction's words).
 int text_pixels(const Text& t);
 
 // How far below the top of a line of text, as the canvas sets it (textBaseline "top"), its

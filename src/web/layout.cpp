@@ -310,19 +310,22 @@ bool notebook_at_right(const PagePlan& plan, int vw, int vh, bool notebook) {
            vw - 3.0 * kPageGap - kNotebookColumn >= kNotebookColumn;
 }
 
-double bar_width(const PagePlan& plan, int vw, int vh, bool notebook) {
-    if (plan.side == LessonSide::beside) return notebook ? kNotebookColumn : kBarColumn;
+double bar_width(const PagePlan& plan, int vw, int vh, bool notebook, double words) {
+    if (plan.side == LessonSide::beside) {
+        return notebook ? kNotebookColumn
+                        : std::max<double>(kBarColumn, std::min(kBarColumn * words, vw / 3.0));
+    }
     if (notebook_at_right(plan, vw, vh, notebook)) return vw - 3.0 * kPageGap - kNotebookColumn;
     return vw - 2.0 * kPageGap;
 }
 
 PageLayout page_layout(const Window& w, const PagePlan& plan, int vw, int vh, double bar_height,
-                       bool notebook) {
+                       bool notebook, double words) {
     const double gap = kPageGap, outer = plan.compact ? 0 : gap;
     PageLayout out;
     out.compact = plan.compact;
     out.target = plan.target;
-    const double bar_w = bar_width(plan, vw, vh, notebook);
+    const double bar_w = bar_width(plan, vw, vh, notebook, words);
     // The room the window has, and the lesson's parts around it.
     CssBox room;
     const bool beside = plan.side == LessonSide::beside;

@@ -104,13 +104,16 @@ struct PageLayout {
     double panel_shift_x = 0, panel_shift_y = 0;
 };
 
-// The width the bar is laid out at, for the browser to say how tall it then is.
-double bar_width(const PagePlan& plan, int viewport_width, int viewport_height, bool notebook);
+// The width the bar is laid out at, for the browser to say how tall it then is: beside the window,
+// its column widened as its words are set larger than the page's own (`words` times), up to a
+// third of the viewport.
+double bar_width(const PagePlan& plan, int viewport_width, int viewport_height, bool notebook,
+                 double words = 1);
 
 // The layout on a viewport, the bar `bar_height` CSS pixels tall at bar_width(). The window is
 // never drawn larger than itself; it is drawn smaller where the notebook needs the room.
 PageLayout page_layout(const Window& w, const PagePlan& plan, int viewport_width,
-                       int viewport_height, double bar_height, bool notebook);
+                       int viewport_height, double bar_height, bool notebook, double words = 1);
 
 // Where an item's box stands in the window's element, in CSS pixels, and the scale it is drawn
 // at: its box from page_box() that many CSS pixels to a pixel.

@@ -5,6 +5,7 @@
 // listener on the bar takes every button's click, by the button's place.
 #include "web/lesson_area.h"
 
+#include <string>
 #include <utility>
 
 #include "lesson/flow.h"
@@ -119,6 +120,13 @@ void LessonArea::place(const CssBox& box) {
 void LessonArea::stop() {
     const val children = buttons_["children"];
     for (int i = 0; i < children["length"].as<int>(); ++i) children[i].set("disabled", true);
+}
+
+bool LessonArea::set_text_pixels(int pixels) {
+    if (pixels == text_pixels_) return false;
+    text_pixels_ = pixels;
+    section_["style"].set("fontSize", pixels > 0 ? std::to_string(pixels) + "px" : std::string());
+    return true;
 }
 
 }  // namespace korru::web

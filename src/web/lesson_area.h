@@ -35,6 +35,10 @@ class LessonArea {
     // to say its height, a column (a button a row, or two where one would make it taller than
     // `most` CSS pixels) or a band whose buttons wrap.
     void set_width(double width, bool column, double most);
+    // Its words (and the notices under it) at `pixels`, or at the page's own size for 0; whether
+    // that changed them.
+    bool set_text_pixels(int pixels);
+    int text_pixels() const { return text_pixels_; }
     double height() const;
     void place(const CssBox& box);
 
@@ -45,6 +49,7 @@ class LessonArea {
     emscripten::val section_, buttons_, status_;
     std::vector<LessonAction> actions_;  // the buttons' as shown
     std::string status_shown_, html_shown_;
+    int text_pixels_ = 0;
 };
 
 }  // namespace korru::web

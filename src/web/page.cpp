@@ -272,9 +272,21 @@ void Page::lay_out() {
     const val root = val::global("document")["documentElement"];
     const int vw = root["clientWidth"].as<int>(), vh = root["clientHeight"].as<int>();
     const bool open = sheet_ && sheet_->is_open();
-    lesson_->set_width(bar_width(plan_, vw, vh, open), plan_.side == LessonSide::beside && !open,
-                       vh - 2.0 * kPageGap);
-    layout_ = page_layout(model_, plan_, vw, vh, lesson_->height(), open);
+    const auto lay_out_bar = [&] {
+        // The bar's column as much wider as its words are larger than the stylesheet's 13 px.
+        const double words = lesson_->text_pixels() > 0 ? lesson_->text_pixels() / 13.0 : 1;
+        lesson_->set_width(bar_width(plan_, vw, vh, open, words),
+                           plan_.side == LessonSide::beside && !open, vh - 2.0 * kPageGap);
+        layout_ = page_layout(model_, plan_, vw, vh, lesson_->height(), open, words);
+    };
+    lay_out_bar();
+    // The bar's words and notices as large as the bench's in the projector's look: sized for the
+    // bench as laid out, and laid out again once for their new size.
+    const Rect bench = bench_canvas_box(model_[Window::ids::bench_area]);
+    const int words = session_.look() == BenchLook::projector
+                          ? projector_sizes(static_cast<int>(bench.height * layout_.scale)).text
+                          : 0;
+    if (lesson_->set_text_pixels(words)) lay_out_bar();
     const CssBox& c = layout_.client;
     const auto same = [](const CssBox& a, const CssBox& b) {
         return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
@@ -366,6 +378,11 @@ void Page::menu_choice(int choice) {
             if (choice >= Worksheet::kFirstLessonChoice &&
                 choice < Worksheet::kFirstLessonChoice + static_cast<int>(keyed_actions().size())) {
                 act(Worksheet::lesson_action(choice));
+            } else if (choice == Worksheet::kLookChoice) {
+                layout_stale_ = true;  // the bar's words change size with the look
+                show(session_.set_look(session_.look() == BenchLook::projector
+                                           ? BenchLook::window
+                                           : BenchLook::projector));
             } else if (const Language* language = Worksheet::language(choice)) {
                 choose_language(*language);
             }

@@ -113,6 +113,7 @@ void Worksheet::build_menu() {
     // The menu's items, numbered as the page's menu_choice takes them.
     texts_ = {c.copy_picture, c.save_png, c.save_svg, c.copy_link};
     for (const LessonActionRow& row : keyed_actions()) texts_.push_back(row.caption);
+    texts_.push_back(c.projector_look);
     const val document = val::global("document");
     const auto add = [&](int i) {
         val item = document.call<val>("createElement", val("button"));
@@ -126,6 +127,7 @@ void Worksheet::build_menu() {
         return item;
     };
     for (int i = 0; i < static_cast<int>(texts_.size()); ++i) add(i);
+    items_of(menu_)[kLookChoice].call<void>("setAttribute", val("role"), val("menuitemcheckbox"));
     // The languages, under a heading a reader of none of them still finds ("... / Language"),
     // each named in its own language and marked as such for the voice and the glyphs.
     languages_heading_ = document.call<val>("createElement", val("div"));
@@ -357,8 +359,13 @@ void Worksheet::show_menu_state(const Session& s) {
     const auto same = [](const Availability& a, const Availability& b) {
         return a.enabled == b.enabled && a.checked == b.checked && a.why_not == b.why_not;
     };
-    if (std::equal(now.begin(), now.end(), menu_shown_.begin(), menu_shown_.end(), same)) return;
+    const bool projector = s.look() == BenchLook::projector;
+    if (std::equal(now.begin(), now.end(), menu_shown_.begin(), menu_shown_.end(), same) &&
+        projector == projector_shown_) {
+        return;
+    }
     menu_shown_ = std::move(now);
+    projector_shown_ = projector;
     show_menu_state();
 }
 
@@ -366,6 +373,8 @@ void Worksheet::show_menu_state() {
     if (!menu_built_) return;
     const std::vector<LessonActionRow> rows = keyed_actions();
     const val items = items_of(menu_);
+    items[kLookChoice].call<void>("setAttribute", val("aria-checked"),
+                                  val(projector_shown_ ? "true" : "false"));
     for (std::size_t i = 0; i < rows.size() && i < menu_shown_.size(); ++i) {
         const Availability& now = menu_shown_[i];
         const val item = items[static_cast<int>(i) + kFirstLessonChoice];

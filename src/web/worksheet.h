@@ -33,12 +33,13 @@ SvgLook page_svg_look();
 class Worksheet {
   public:
     // The menu's items: the bench's pictures and its link, then the lesson's actions in the
-    // order of the lesson's keyed actions (keyed_actions()), from kFirstLessonChoice on, then the
-    // languages (each in its own words) in the order of kLanguages, from kFirstLanguageChoice on.
+    // order of the lesson's keyed actions (keyed_actions()), from kFirstLessonChoice on, the
+    // projector's look, then the languages (each in its own words) in the order of kLanguages,
+    // from kFirstLanguageChoice on.
     static constexpr int kCopyChoice = 0, kPngChoice = 1, kSvgChoice = 2, kLinkChoice = 3,
                          kFirstLessonChoice = 4;
-    static constexpr int kFirstLanguageChoice =
-        kFirstLessonChoice + static_cast<int>(kKeyedActions);
+    static constexpr int kLookChoice = kFirstLessonChoice + static_cast<int>(kKeyedActions);
+    static constexpr int kFirstLanguageChoice = kLookChoice + 1;
     static LessonAction lesson_action(int choice);
     // The language of a choice, or null for a choice that is none.
     static const Language* language(int choice);
@@ -107,6 +108,7 @@ class Worksheet {
     bool long_pressed_ = false;  // until the finger that pressed is lifted
     bool menu_built_ = false;
     std::vector<Availability> menu_shown_;  // how the lesson's entries stand in the menu
+    bool projector_shown_ = false;          // the look's entry ticked
 };
 
 }  // namespace korru::web

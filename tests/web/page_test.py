@@ -550,7 +550,8 @@ class ReaderHearsJapanese(PageTest):
     ended = "おわりました。"
     menu = ["絵をコピー", "PNG 画像として保存", "SVG 図として保存", "この場面へのリンクをコピー",
             "像の位置を予想する", "答えを見る", "測定ノートに記録", "測定ノートを開く",
-            "スクリーンで探す", "◀ スクリーン", "スクリーン ▶", "上半分をおおう", "下半分をおおう"]
+            "スクリーンで探す", "◀ スクリーン", "スクリーン ▶", "上半分をおおう", "下半分をおおう",
+            "プロジェクター用の表示"]
 
     def setUp(self):
         super().setUp()
@@ -641,7 +642,7 @@ class ReaderHearsEnglish(ReaderHearsJapanese):
     menu = ["Copy picture", "Save as PNG picture", "Save as SVG drawing", "Copy a link to this scene",
             "Predict the image", "Show the answer", "Record in the notebook", "Open the notebook",
             "Find it on a screen", "◀ Screen", "Screen ▶", "Cover the upper half",
-            "Cover the lower half"]
+            "Cover the lower half", "Projector look"]
 
 
 # The other languages, followed from the browser's first: the menu's words are the desktop's.
@@ -1049,6 +1050,88 @@ class AccessibilityAudit(PageTest):
         self.b.load()
         self.assertEqual(self.audit(), self.SEED)
 
+    def test_in_the_projector_look(self):
+        for size in ((1366, 768), (1920, 1080), (3840, 2160), (390, 844)):
+            self.b.cdp("Emulation.setDeviceMetricsOverride",
+                       {"width": size[0], "height": size[1], "deviceScaleFactor": 1,
+                        "mobile": size[0] < 800})
+            open_scene(self.b, "projector.kosen.syoten")
+            self.assertEqual(self.audit(), self.SEED, size)
+
+
+def open_scene(b, scene):
+    """The page opened from a link to a scene."""
+    b.driver.get("about:blank")
+    b.driver.get("file://" + os.path.abspath(PAGE) + "#" + scene)
+    b.wait_for("return !!window.korru")
+
+
+def contrast(a, b):
+    """The contrast of two colours as the web's accessibility guidelines measure it."""
+    def luminance(rgb):
+        c = [v / 255 for v in rgb]
+        c = [v / 12.92 if v <= 0.04045 else ((v + 0.055) / 1.055) ** 2.4 for v in c]
+        return 0.2126 * c[0] + 0.7152 * c[1] + 0.0722 * c[2]
+    la, lb = sorted((luminance(a), luminance(b)))
+    return (lb + 0.05) / (la + 0.05)
+
+
+class ProjectorLookOnThePage(PageTest):
+    """The bench's look for a projector, from the bench's menu or a link: measured from the
+    canvas's pixels, every label reads on what lies behind it; the bar's words and notices are
+    as large as the bench's; the link carries the look, and a link without it opens as ever."""
+    window = (1920, 1080)
+    LOOK_CHOICE = 4 + 9
+
+    def look_ticked(self):
+        return self.b.js("return [...document.querySelectorAll('#bench-menu [role^=menuitem]')]"
+                         "[%d].getAttribute('aria-checked')" % self.LOOK_CHOICE)
+
+    def test_labels_words_and_the_link(self):
+        open_scene(self.b, "kosen.syoten")
+        self.assertIn(self.b.js("return document.getElementById('lesson').style.fontSize"), ("",))
+        self.assertNotIn("projector", copied_link(self.b))
+        menu_choice(self.b, self.LOOK_CHOICE)
+        self.b.wait_for("return document.getElementById('lesson').style.fontSize !== ''")
+        self.assertEqual(self.look_ticked(), "true")
+        link = copied_link(self.b)
+        self.assertIn("#projector.kosen.syoten", link)
+
+        # Opened from the link: the look, and the same window as the snapshot tool's.
+        open_scene(self.b, link.split("#", 1)[1])
+        self.b.wait_for("return document.getElementById('lesson').style.fontSize !== ''")
+        items = self.assertSameAsNative(["kosen", "syoten"])["items"]
+        canvas = self.b.js("return document.querySelector('canvas').clientHeight")
+        # The bar's capitals, and the notice's, a fortieth of the bench high.
+        capital = self.b.js("""const c = document.createElement('canvas').getContext('2d');
+            c.font = getComputedStyle(document.querySelector('#lesson #notice')).font;
+            return c.measureText('H').actualBoundingBoxAscent""")
+        self.assertGreaterEqual(capital * 40, canvas)
+        text = int(self.b.js("return parseFloat(document.getElementById('lesson').style.fontSize)"))
+
+        # Each label, in its box grown as the look grows it: its letters against the halo round
+        # them, the bench's grey whatever lies beyond.
+        image = canvas_image(self.b)
+        k = text / 12
+        for name, anchor in (("source_t", "right"), ("ft(0)", "centre"), ("ft(1)", "centre"),
+                             ("image_t", "left")):
+            item = items[name]
+            width = item["width"] * k
+            left = {"left": item["left"], "right": item["left"] + item["width"] - width,
+                    "centre": item["left"] + (item["width"] - width) / 2}[anchor]
+            box = (px(left), px(item["top"]), px(left + width), px(item["top"] + item["height"] * k))
+            pixels = list(image.crop(box).getdata())
+            self.assertIn((0x40,) * 3, pixels, name)
+            letters = [p for p in pixels if contrast(p, (0x40,) * 3) >= 4.5]
+            self.assertGreater(len(letters), text, name)
+
+        # Off again from the menu; a link without the look opens in the window's.
+        menu_choice(self.b, self.LOOK_CHOICE)
+        self.b.wait_for("return document.getElementById('lesson').style.fontSize === ''")
+        self.assertEqual(self.look_ticked(), "false")
+        open_scene(self.b, "kosen.syoten")
+        self.assertEqual(self.b.js("return document.getElementById('lesson').style.fontSize"), "")
+
 
 def notice(b):
     return b.js("const n = document.getElementById('notice'); return n.hidden ? '' : n.textContent")
@@ -1100,7 +1183,8 @@ class LanguagesOnThePage(PageTest):
     prediction and the notebook stay; the choice is kept for the next visit and carried in a
     copied link, and a link with a language opens in it."""
 
-    KOREAN = 4 + 9 + 7  # the menu's pictures and link, the lesson's nine, then the languages
+    # The menu's pictures and link, the lesson's nine, the projector's look, then the languages.
+    KOREAN = 4 + 9 + 1 + 7
 
     def press(self, letter):
         self.b.key(letter, "Key" + letter.upper(), ord(letter.upper()))
@@ -1746,9 +1830,9 @@ class WithoutIdleCallbacks(PageTest):
         errors = [e for e in self.b.driver.get_log("browser") if e["level"] == "SEVERE"]
         self.assertEqual(errors, [])
         # The menu made after the first frame: its pictures and link, the lesson's nine
-        # actions and the nine languages.
+        # actions, the projector's look and the nine languages.
         self.b.wait_for("return document.querySelectorAll('#bench-menu [role^=menuitem]')"
-                        ".length === 22")
+                        ".length === 23")
 
 
 # The lesson's actions, as the page marks the bar's buttons (the order of LessonAction).

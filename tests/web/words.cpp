@@ -82,6 +82,7 @@ int main(int argc, char** argv) {
     const LessonCaptions& c = kCaptions;
     std::vector<std::string_view> menu{c.copy_picture, c.save_png, c.save_svg, c.copy_link};
     for (const LessonActionRow& row : keyed_actions()) menu.push_back(row.caption);
+    menu.push_back(c.projector_look);
     comma = "";
     for (const std::string_view text : menu) {
         std::cout << comma << quoted(view::translated_utf8(text));
