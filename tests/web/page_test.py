@@ -1251,7 +1251,7 @@ class RowsCountedInEachLanguage(PageTest):
                 b.item("ml").click()
                 b.key("r", "KeyR", ord("R"))
             for index, tag in ((1, "en"), (2, "pt-BR"), (7, "ko")):
-                menu_choice(b, 4 + 9 + index)
+                menu_choice(b, 4 + 9 + 1 + index)  # after the lesson's actions and the look
                 b.wait_for("return document.documentElement.lang === '%s'" % tag)
                 said[(tag, rows)] = self.count()
         self.assertEqual(said, {("en", 1): "1 row", ("en", 2): "2 rows",
