@@ -17,8 +17,8 @@ void remember_look(BenchLook look);
 // The menu's entry, ticked while the projector's look is shown.
 QAction* look_action(QWidget* parent);
 
-// The lesson bar's words and the notices under `lesson` (its window, or korru's) set at the size of the bench's words in
-// the session's look: their own size in the window's look.
+// The lesson bar's words and the notices under `lesson` (its window, or korru's) set at the size of
+// the bench's words in the session's look: their own size in the window's look.
 void size_lesson_words(QWidget* lesson, const Session& session);
 
 }  // namespace korru::view
