@@ -17,36 +17,10 @@ import struct
 import subprocess
 import sys
 import tempfile
-import time
+
+from xsession import DEADLINE, fail, geometry, start, stop_started, wait_for, xdotool
 
 korru = sys.argv[1]
-DEADLINE = 60  # seconds for anything to happen
-started = []
-
-
-def fail(message):
-    print("FAIL:", message)
-    sys.exit(1)
-
-
-def start(args, **kwargs):
-    started.append(subprocess.Popen(args, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                                    **kwargs))
-    return started[-1]
-
-
-def wait_for(what, ready, pause=0.05):
-    """Returns ready()'s first true value, polled until the deadline; fails naming `what`."""
-    end = time.monotonic() + DEADLINE
-    while not (value := ready()):
-        if time.monotonic() > end:
-            fail("waited %d s for %s" % (DEADLINE, what))
-        time.sleep(pause)
-    return value
-
-
-def xdotool(*args):
-    return subprocess.run(["xdotool", *args], capture_output=True, text=True).stdout
 
 
 class Screen:
@@ -79,11 +53,6 @@ class Screen:
             fail("GetImage of %dx%d+%d+%d failed (error %d)" % (width, height, x, y, head[1]))
         data = self.read(struct.unpack("<I", head[4:8])[0] * 4)
         return [v & 0xFFFFFF for v in struct.unpack("<%dI" % (width * height), data)]
-
-
-def geometry(wid):
-    values = dict(v.split("=") for v in xdotool("getwindowgeometry", "--shell", wid).split())
-    return [int(values[k]) for k in ("X", "Y", "WIDTH", "HEIGHT")]
 
 
 def dark(rgb):
@@ -195,11 +164,6 @@ if len(sys.argv) == 2:
 try:
     run(400 + (os.getpid() + 100) % 500, None if sys.argv[2] == "none" else sys.argv[2])
 finally:
-    for q in reversed(started):
-        q.terminate()
-        try:
-            q.wait(DEADLINE)
-        except subprocess.TimeoutExpired:
-            q.kill()
+    stop_started()
     if "DBUS_SESSION_BUS_PID" in os.environ:
         subprocess.run(["kill", os.environ["DBUS_SESSION_BUS_PID"]], check=False)

@@ -12,46 +12,15 @@ import select
 import subprocess
 import sys
 import tempfile
-import time
+
+from xsession import DEADLINE, fail, geometry, start, stop_started, wait_for, xdotool
 
 korru, snapshot = sys.argv[1], sys.argv[2]
-DEADLINE = 60  # seconds for anything to happen
-started = []
-
-
-def fail(message):
-    print("FAIL:", message)
-    sys.exit(1)
-
-
-def start(args, **kwargs):
-    started.append(subprocess.Popen(args, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                                    **kwargs))
-    return started[-1]
-
-
-def wait_for(what, ready, pause=0.05):
-    """Returns ready()'s first true value, polled until the deadline; fails naming `what`."""
-    end = time.monotonic() + DEADLINE
-    while not (value := ready()):
-        if time.monotonic() > end:
-            fail("waited %d s for %s" % (DEADLINE, what))
-        time.sleep(pause)
-    return value
-
-
-def xdotool(*args):
-    return subprocess.run(["xdotool", *args], capture_output=True, text=True).stdout
 
 
 def windows(p):
     """The shown top-level windows of the process `p`."""
     return xdotool("search", "--all", "--onlyvisible", "--pid", str(p.pid), "--name", "").split()
-
-
-def geometry(wid):
-    values = dict(v.split("=") for v in xdotool("getwindowgeometry", "--shell", wid).split())
-    return [int(values[k]) for k in ("X", "Y", "WIDTH", "HEIGHT")]
 
 
 def overlap(a, b):
@@ -196,11 +165,6 @@ try:
     w, h = (int(v) for v in sys.argv[3].split("x"))
     run(400 + (os.getpid() + 300) % 500, w, h)
 finally:
-    for q in reversed(started):
-        q.terminate()
-        try:
-            q.wait(DEADLINE)
-        except subprocess.TimeoutExpired:
-            q.kill()
+    stop_started()
     if "DBUS_SESSION_BUS_PID" in os.environ:
         subprocess.run(["kill", os.environ["DBUS_SESSION_BUS_PID"]], check=False)
