@@ -1155,6 +1155,16 @@ STORED = """
         ? whole + more.slice(more.indexOf('\\n') + 1) : whole;"""
 
 
+# The page's last write made: it may wait for the notebook's lock.
+KEPT_FOR_NOW = "return !korruStorage.asked"
+
+
+def stored(b):
+    """The notebook as kept once the page's last write is made."""
+    b.wait_for(KEPT_FOR_NOW)
+    return b.js(STORED)
+
+
 def menu_choice(b, index):
     """The bench's menu opened by a right click and its item `index` chosen."""
     ActionChains(b.driver).context_click(b.item("work")).perform()
@@ -1200,7 +1210,7 @@ class LanguagesOnThePage(PageTest):
         b.item("ml").click()
         self.press("r")
         self.press("p")
-        scene, kept = json.loads(b.snapshot()), b.js(STORED)
+        scene, kept = json.loads(b.snapshot()), stored(b)
         self.assertRegex(self.shown(), "[\u3040-\u30ff]")
         menu_choice(b, self.KOREAN)
         b.wait_for("return document.documentElement.lang === 'ko'")
@@ -1540,7 +1550,6 @@ FILL_STORAGE = """
 
 
 # Whether the page waits for no lock on the notebook: a change asked for is written.
-KEPT_FOR_NOW = "return !korruStorage.asked"
 
 
 # Fifty records with no pause: a move of the candle, R; each as soon as the last one's script
@@ -1748,7 +1757,7 @@ class AThousandRowsKept(PageTest):
         for _ in range(2):
             self.b.item("mr").click()
             self.b.key("r", "KeyR", ord("R"))
-        head, *lines = self.b.js(STORED).split("\n")
+        head, *lines = stored(self.b).split("\n")
         lines = [line[16:] for line in lines if line]  # each row without its id
         size = 16 + len(lines[0]) + 1  # a row's bytes
         rows = ["%016x%s\n" % (i + 1, lines[i % 2]) for i in range(10 + 65536 // size)]
@@ -1776,7 +1785,7 @@ class AThousandRowsKept(PageTest):
         for _ in range(3):
             self.b.item("mr").click()
             self.b.key("r", "KeyR", ord("R"))
-        head, *lines = self.b.js(STORED).split("\n")
+        head, *lines = stored(self.b).split("\n")
         lines = [line for line in lines if line]
         whole = head + "\n" + "".join(line + "\n" for line in lines[:1])
         # Rows left after another whole than this one: the first is the whole's own already.
