@@ -42,9 +42,9 @@ constexpr std::size_t kBlockRows = 100;
 // A cell's padding either side, in CSS pixels, as the page's style has it.
 constexpr int kCellPadding = 4;
 
-// The columns a narrow sheet leaves out, counted from the row's number: the image's side and
-// its way up, which the image's case says.
-constexpr std::size_t kNarrowLeftOut[] = {6, 9};
+// The columns a narrow sheet puts on a second line of each row, counted from the row's number:
+// the image's side and its way up, words under the numbers.
+constexpr std::size_t kSecondLine[] = {6, 9};
 
 val element(const char* tag, const char* class_name = nullptr) {
     val e = val::global("document").call<val>("createElement", val(tag));
@@ -415,8 +415,9 @@ void NotebookSheet::set_columns() {
     val table = sheet_.call<val>("querySelector", val(".table"))["style"];
     table.call<void>("setProperty", val("--columns"), val(grid_columns(widths, {}, table_width_)));
     table.call<void>("setProperty", val("--narrow-columns"),
-                     val(grid_columns(widths, kNarrowLeftOut, narrow_width_)));
+                     val(grid_columns(widths, kSecondLine, narrow_width_)));
     sheet_["classList"].call<void>("toggle", val("narrow"), table_width_ > inside_);
+    fit_plot();  // the rows of two lines take more of the room
 }
 
 void NotebookSheet::show_newest() {

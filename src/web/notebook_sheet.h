@@ -86,8 +86,8 @@ class NotebookSheet {
     void fit_plot();
 
     // The columns' least widths (their headings and words) and the most characters a cell of
-    // each holds; the table's width in CSS pixels with every column, and without those a narrow
-    // box leaves out (the image's side and way up, which its case says); the box's width.
+    // each holds; the table's width in CSS pixels with every column on one line, and with the
+    // image's side and way up on a second line, as a narrow box has them; the box's width.
     std::vector<double> least_;
     std::vector<std::size_t> longest_;
     double table_width_ = 0, narrow_width_ = 0, inside_ = 1e9;

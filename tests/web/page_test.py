@@ -1910,7 +1910,8 @@ class LessonInSight(unittest.TestCase):
     tap alone: predict, then the answer, a record, and the notebook, which opens beside the
     bench and never over it, scrolls to its newest row, fits its table to its box and closes
     with Escape; a record's notice stands in its own line, over no control."""
-    VIEWPORTS = [(1366, 768, False, "ja"), (1024, 768, False, "en-US"), (1180, 820, True, "ja"),
+    VIEWPORTS = [(1366, 768, False, "ja"), (1366, 657, False, "en-US"),
+                 (1024, 768, False, "en-US"), (1180, 820, True, "ja"),
                  (820, 1180, True, "ja"), (844, 390, True, "ja"), (390, 844, True, "en-US"),
                  (390, 844, True, "ja")]
 
@@ -1969,15 +1970,25 @@ class LessonInSight(unittest.TestCase):
             const n = document.getElementById('notebook'), r = n.getBoundingClientRect();
             const rows = n.querySelector('.rows'), last = n.querySelector('.body [role=row]:last-child');
             const box = rows.getBoundingClientRect(), row = last.getBoundingClientRect();
+            const head = n.querySelector('.head').getBoundingClientRect();
+            const inside = e => { const q = e.getBoundingClientRect();
+                                  return q.top >= head.bottom - 0.5 && q.bottom <= box.bottom + 0.5; };
+            const cells = [...n.querySelectorAll('.head [role=columnheader]'), ...last.children];
             return [r.left >= 0 && r.top >= 0 && r.right <= innerWidth && r.bottom <= innerHeight,
                     row.top >= box.top - 0.5 && row.bottom <= box.bottom + 0.5,
                     rows.scrollWidth <= rows.clientWidth,
-                    n.querySelector('canvas.plot').getBoundingClientRect().right <= r.right - 16];""")
+                    n.querySelector('canvas.plot').getBoundingClientRect().right <= r.right - 16,
+                    [...n.querySelectorAll('.body [role=row]')].filter(inside).length,
+                    cells.filter(e => !e.getClientRects().length
+                                      || e.getBoundingClientRect().right > box.right + 0.5)
+                         .map(e => e.textContent)];""")
         self.assertEqual(sheet[:2], [True, True], where)
         # The tests' browser hides scroll bars; a pupil's shows one beside the rows.
         self.assertTrue(sheet[3], "%s: no room for a scroll bar beside the plot" % where)
-        if lang == "ja":
-            self.assertTrue(sheet[2], "%s: the table is wider than its box" % where)
+        # Every column in sight, and five rows at least.
+        self.assertTrue(sheet[2], "%s: the table is wider than its box" % where)
+        self.assertEqual(sheet[5], [], where)
+        self.assertGreaterEqual(sheet[4], 5, where)
         for name, (inside, large, on_top) in b.js(REACHABLE, CONTROLS).items():
             self.assertTrue(inside and on_top, "%s: %s with the notebook open" % (where, name))
         # Escape closes it, and the focus goes back to the button that opened it.
