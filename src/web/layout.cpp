@@ -179,6 +179,11 @@ constexpr double kCompactLargest = 1.25, kLeastCompactScale = 0.05;
 // How far the notebook opened below the bar may draw the window smaller, at most.
 constexpr double kNotebookShrinks = 0.6;
 
+// A phone's viewport, either way up: the page scrolls down to its open notebook.
+bool phone(int vw, int vh) {
+    return std::min(vw, vh) < kPhoneSide;
+}
+
 // A compact window's version and copyright lines: beside the title where the room is as wide
 // as the desktop's lines, else under the panels' rows at its left.
 bool footer_needed(const Window& w, double width) {
@@ -365,9 +370,10 @@ PageLayout page_layout(const Window& w, const PagePlan& plan, int vw, int vh, do
     };
     double k = scale_in(room.height);
     if (notebook_below) {
-        // The notebook below the bar gets a third of the viewport's height, the window the
-        // rest, but the window keeps at least most of its size: the notebook scrolls.
-        k = std::min(k, std::max(scale_in(room.height - vh / 3.0 - gap), kNotebookShrinks * k));
+        // The notebook below the bar gets a third of the viewport's height or its least, the
+        // window the rest, but the window keeps at least most of its size: the page scrolls.
+        const double wanted = std::max(vh / 3.0, std::min<double>(kNotebookLeast, vh - 2 * gap));
+        k = std::min(k, std::max(scale_in(room.height - wanted - gap), kNotebookShrinks * k));
     }
 
     if (!plan.compact) {
@@ -410,19 +416,24 @@ PageLayout page_layout(const Window& w, const PagePlan& plan, int vw, int vh, do
         }
     }
 
+    // The notebook under the bar down to the viewport's foot, and never shorter than its least
+    // (or the viewport, where that is less): below the foot then, the page scrolled to it.
+    const auto under = [&](double left, double top) {
+        const double room = vh - gap - top;
+        const double least = phone(vw, vh) && room < kNotebookLeast
+                                 ? std::min<double>(kNotebookRoomy, vh - 2 * gap)
+                                 : 0;
+        return CssBox{left, top, bar_w, std::max({0.0, least, room})};
+    };
     if (beside) {
         out.bar = {out.client.right() + gap, std::max(gap, out.client.top), bar_w, bar_height};
-        if (notebook) {
-            const double top = out.bar.bottom() + gap;
-            out.notebook = {out.bar.left, top, bar_w, std::max(0.0, vh - gap - top)};
-        }
+        if (notebook) out.notebook = under(out.bar.left, out.bar.bottom() + gap);
     } else {
         out.bar = {gap, out.client.bottom() + gap, bar_w, bar_height};
         if (notebook_right) {
             out.notebook = {vw - gap - kNotebookColumn, gap, kNotebookColumn, vh - 2 * gap};
         } else if (notebook) {
-            const double top = out.bar.bottom() + gap;
-            out.notebook = {gap, top, bar_w, std::max(0.0, vh - gap - top)};
+            out.notebook = under(gap, out.bar.bottom() + gap);
         }
     }
     return out;

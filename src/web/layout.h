@@ -60,6 +60,10 @@ inline constexpr int kPageGap = kLessonGap;
 inline constexpr int kBarColumn = 200, kNotebookColumn = 380;
 // The band below the window that the bar is planned for; it takes what its buttons need.
 inline constexpr int kBarBand = 112;
+// The open notebook's least height: its buttons and five rows of its table between them. On a
+// phone (a viewport less than kPhoneSide either way) that leaves it less, the page scrolls down
+// to it, and it takes room for its plot too, up to the viewport's height.
+inline constexpr int kNotebookLeast = 420, kNotebookRoomy = 600, kPhoneSide = 500;
 // The lesson's room the page plans for (lesson_plan.h): the bar's column or band.
 inline constexpr LessonRoom kPageLessonRoom{kBarColumn, kBarBand};
 

@@ -295,10 +295,18 @@ void Page::lay_out() {
         same(layout_.notebook, shown_.notebook)) {
         return;
     }
+    // A page scrolled down to the notebook's foot stays there as the bar above it grows.
+    const val window = val::global("window");
+    const bool at_foot =
+        open && window["scrollY"].as<double>() + vh >= shown_.notebook.bottom() - 1;
     shown_ = layout_;
     place(by_id("client"), c);
     lesson_->place(layout_.bar);
     if (sheet_) sheet_->place(layout_.notebook);
+    // A notebook longer than the viewport leaves it below the foot: the page scrolls then.
+    const double below = open ? layout_.notebook.bottom() - vh : 0;
+    root["style"].set("overflowY", below > 0.5 ? "auto" : "");
+    if (at_foot && below > 0.5) window.call<void>("scrollTo", 0, below);
 }
 
 void Page::show_bench(bool describing) {
@@ -449,10 +457,15 @@ void Page::open_notebook(bool open) {
     layout_stale_ = true;
     show_bar();
     show_bench(false);
+    const val root = document["documentElement"];
     if (open) {
+        // Where it stands below the viewport's foot, the page scrolls to its foot.
+        const double below = layout_.notebook.bottom() - root["clientHeight"].as<double>();
+        if (below > 0) val::global("window").call<void>("scrollTo", 0, below);
         s.show_newest();
         return;
     }
+    val::global("window").call<void>("scrollTo", 0, 0);
     val back = std::exchange(notebook_opener_, val::undefined());
     if (back.isUndefined() || back.isNull() || !back["isConnected"].as<bool>() ||
         back.strictlyEquals(document["body"])) {
