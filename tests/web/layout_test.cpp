@@ -139,9 +139,9 @@ TEST_P(PageLayoutOn, TheWindowTheBarAndTheNotebookStandApartInsideTheViewport) {
             // the viewport then, and as tall as its buttons and five rows need.
             const bool phone = std::min(v.width, v.height) < kPhoneSide;
             const double scrolled = phone ? std::max(0.0, l.notebook.bottom() - v.height) : 0;
-            EXPECT_TRUE(inside({l.notebook.left, l.notebook.top - scrolled, l.notebook.width,
-                                l.notebook.height},
-                               v));
+            EXPECT_TRUE(inside(
+                {l.notebook.left, l.notebook.top - scrolled, l.notebook.width, l.notebook.height},
+                v));
             EXPECT_FALSE(overlap(l.notebook, l.client));
             EXPECT_FALSE(overlap(l.notebook, l.bar));
             EXPECT_GE(l.notebook.width, 300);
