@@ -75,6 +75,10 @@ ProjectorSizes projector_sizes(int bench_height) {
         std::max(2, static_cast<int>(std::lround(static_cast<double>(h) / kPixelsPerLinePixel)))};
 }
 
+int lesson_word_pixels(BenchLook look, int bench_height) {
+    return look == BenchLook::projector ? projector_sizes(bench_height).text : 0;
+}
+
 double contrast_ratio(Rgb a, Rgb b) {
     const double la = luminance(a), lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);

@@ -19,6 +19,10 @@ struct ProjectorSizes {
 };
 ProjectorSizes projector_sizes(int bench_height);
 
+// The pixel size of the lesson's words (its bar, its notices) beside a bench `bench_height`
+// pixels high in a look: the bench's words' in the projector's, 0 (a face's own) in the window's.
+int lesson_word_pixels(BenchLook look, int bench_height);
+
 // The contrast of two colours as the web's accessibility guidelines measure it, from 1 to 21.
 double contrast_ratio(Rgb a, Rgb b);
 

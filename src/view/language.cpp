@@ -79,15 +79,19 @@ LanguageChanges& language_changes() {
 
 void choose_language(const Language& language) {
     use_language(language);
-    QSettings kept = kept_settings();
-    kept.setValue(kLanguageKey, text(language.code));
-    kept.sync();
+    keep_setting(kLanguageKey, text(language.code));
     // Whoever shows words may go with the menu that chose: not while its entry is still acting.
     QTimer::singleShot(0, &language_changes(), &LanguageChanges::changed);
 }
 
 QSettings kept_settings() {
     return QSettings(QStringLiteral("korru"), QStringLiteral("korru"));
+}
+
+void keep_setting(const QString& key, const QVariant& value) {
+    QSettings kept = kept_settings();
+    kept.setValue(key, value);
+    kept.sync();
 }
 
 QAction* language_action(QWidget* parent) {

@@ -52,9 +52,10 @@ LanguageChanges& language_changes();
 // installed one checked; an entry chooses its language.
 QAction* language_action(QWidget* parent);
 
-// korru's settings, the user's choices kept for the next start: the language, the bench's
-// window alone.
+// korru's settings, the user's choices kept for the next start: the language, the look, the
+// bench's window alone; one of them kept at once.
 QSettings kept_settings();
+void keep_setting(const QString& key, const QVariant& value);
 
 // A text of the model or the view as the user reads it.
 QString translated(std::string_view text);

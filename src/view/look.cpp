@@ -16,20 +16,15 @@ namespace {
 
 const QString kLookKey = QStringLiteral("projector");
 
-QSettings settings() {
-    return QSettings(QStringLiteral("korru"), QStringLiteral("korru"));
-}
-
 }  // namespace
 
 BenchLook remembered_look() {
-    return settings().value(kLookKey, false).toBool() ? BenchLook::projector : BenchLook::window;
+    return kept_settings().value(kLookKey, false).toBool() ? BenchLook::projector
+                                                           : BenchLook::window;
 }
 
 void remember_look(BenchLook look) {
-    QSettings kept = settings();
-    kept.setValue(kLookKey, look == BenchLook::projector);
-    kept.sync();
+    keep_setting(kLookKey, look == BenchLook::projector);
 }
 
 QAction* look_action(QWidget* parent) {
@@ -41,10 +36,8 @@ QAction* look_action(QWidget* parent) {
 
 void size_lesson_words(QWidget* lesson, const Session& session) {
     if (!lesson) return;
-    const int pixels =
-        session.look() == BenchLook::projector
-            ? projector_sizes(px_rect(session.window()[Window::ids::bench_area]).height()).text
-            : 0;
+    const int pixels = lesson_word_pixels(
+        session.look(), px_rect(session.window()[Window::ids::bench_area]).height());
     QList<QWidget*> words;
     for (auto* bar : lesson->findChildren<LessonBarView*>()) words << bar;
     for (auto* notice : lesson->findChildren<Notice*>()) words << notice;

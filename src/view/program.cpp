@@ -49,9 +49,7 @@ bool bench_only_kept() {
 }
 
 void keep_bench_only(bool alone) {
-    QSettings kept = kept_settings();
-    kept.setValue(kBenchOnlyKey, alone);
-    kept.sync();
+    keep_setting(kBenchOnlyKey, alone);
 }
 
 ProgramWindow::ProgramWindow(Session& session, FileStore* store, std::optional<LessonSide> band)

@@ -283,9 +283,8 @@ void Page::lay_out() {
     // The bar's words and notices as large as the bench's in the projector's look: sized for the
     // bench as laid out, and laid out again once for their new size.
     const Rect bench = bench_canvas_box(model_[Window::ids::bench_area]);
-    const int words = session_.look() == BenchLook::projector
-                          ? projector_sizes(static_cast<int>(bench.height * layout_.scale)).text
-                          : 0;
+    const int words =
+        lesson_word_pixels(session_.look(), static_cast<int>(bench.height * layout_.scale));
     if (lesson_->set_text_pixels(words)) lay_out_bar();
     const CssBox& c = layout_.client;
     const auto same = [](const CssBox& a, const CssBox& b) {
@@ -295,7 +294,8 @@ void Page::lay_out() {
         same(layout_.notebook, shown_.notebook)) {
         return;
     }
-    // A page scrolled down to the notebook's foot stays there as the bar above it grows.
+    // A page scrolled down to the notebook's foot, as it is when the notebook opens (no foot
+    // shown before), stays there as the bar above it grows.
     const val window = val::global("window");
     const bool at_foot =
         open && window["scrollY"].as<double>() + vh >= shown_.notebook.bottom() - 1;
@@ -457,15 +457,10 @@ void Page::open_notebook(bool open) {
     layout_stale_ = true;
     show_bar();
     show_bench(false);
-    const val root = document["documentElement"];
     if (open) {
-        // Where it stands below the viewport's foot, the page scrolls to its foot.
-        const double below = layout_.notebook.bottom() - root["clientHeight"].as<double>();
-        if (below > 0) val::global("window").call<void>("scrollTo", 0, below);
         s.show_newest();
         return;
     }
-    val::global("window").call<void>("scrollTo", 0, 0);
     val back = std::exchange(notebook_opener_, val::undefined());
     if (back.isUndefined() || back.isNull() || !back["isConnected"].as<bool>() ||
         back.strictlyEquals(document["body"])) {
