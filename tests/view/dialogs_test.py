@@ -10,15 +10,13 @@
 # colour, whatever the screen shows.
 #   dialogs_test.py KORRU [none | MANAGER]   (without the second, both ways, a process each)
 import os
-import select
 import shutil
 import socket
 import struct
 import subprocess
 import sys
-import tempfile
 
-from xsession import DEADLINE, fail, geometry, start, stop_started, wait_for, xdotool
+from xsession import fail, geometry, session, start, stop_started, wait_for, xdotool
 
 korru = sys.argv[1]
 
@@ -60,28 +58,7 @@ def dark(rgb):
 
 
 def run(number, manager):
-    scratch = tempfile.mkdtemp()
-    while os.path.exists("/tmp/.X%d-lock" % number):  # another test's server, maybe going
-        number += 1
-    # The server writes its number to the pipe once it takes clients: ours, not one going away.
-    # It does not reset when its last client leaves (xprop, dbus-launch): a client connecting
-    # meanwhile would be dropped.
-    ready, told = os.pipe()
-    x = start(["Xvfb", ":%d" % number, "-screen", "0", "1366x768x24", "-nolisten", "tcp",
-               "-noreset", "-displayfd", str(told)], pass_fds=(told,))
-    os.close(told)
-    if not select.select([ready], [], [], DEADLINE)[0] or not os.read(ready, 16).strip():
-        fail("the X server :%d did not start" % number)
-    os.environ.update(DISPLAY=":%d" % number, XDG_RUNTIME_DIR=scratch, XDG_DATA_HOME=scratch,
-                      LANG="C", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-    for name in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "LC_ALL", "LANGUAGE"):
-        os.environ.pop(name, None)
-    for line in subprocess.run(["dbus-launch", "--sh-syntax"], capture_output=True, text=True,
-                               check=True).stdout.splitlines():
-        if line.startswith("DBUS_SESSION_BUS_"):
-            name, value = line.rstrip(";").split("=", 1)
-            os.environ[name] = value.strip("'")
-    start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+    number, scratch = session(number, 1366, 768)
     if manager:
         start([manager])
         wait_for(manager, lambda: "_NET_SUPPORTING_WM_CHECK" in subprocess.run(

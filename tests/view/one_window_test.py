@@ -8,12 +8,10 @@
 # wait is for something to happen, up to a deadline a loaded machine meets.
 #   one_window_test.py KORRU KORRU_SNAPSHOT [WxH]   (without the third, both screens, a process each)
 import os
-import select
 import subprocess
 import sys
-import tempfile
 
-from xsession import DEADLINE, fail, geometry, start, stop_started, wait_for, xdotool
+from xsession import DEADLINE, fail, geometry, session, start, stop_started, wait_for, xdotool
 
 korru, snapshot = sys.argv[1], sys.argv[2]
 
@@ -29,25 +27,7 @@ def overlap(a, b):
 
 
 def run(number, width, height):
-    scratch = tempfile.mkdtemp()
-    while os.path.exists("/tmp/.X%d-lock" % number):  # another test's server, maybe going
-        number += 1
-    ready, told = os.pipe()
-    x = start(["Xvfb", ":%d" % number, "-screen", "0", "%dx%dx24" % (width, height), "-nolisten",
-               "tcp", "-noreset", "-displayfd", str(told)], pass_fds=(told,))
-    os.close(told)
-    if not select.select([ready], [], [], DEADLINE)[0] or not os.read(ready, 16).strip():
-        fail("the X server :%d did not start" % number)
-    os.environ.update(DISPLAY=":%d" % number, XDG_RUNTIME_DIR=scratch, XDG_DATA_HOME=scratch,
-                      XDG_CONFIG_HOME=scratch, LANG="C", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-    for name in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "LC_ALL", "LANGUAGE"):
-        os.environ.pop(name, None)
-    for line in subprocess.run(["dbus-launch", "--sh-syntax"], capture_output=True, text=True,
-                               check=True).stdout.splitlines():
-        if line.startswith("DBUS_SESSION_BUS_"):
-            name, value = line.rstrip(";").split("=", 1)
-            os.environ[name] = value.strip("'")
-    start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+    number, scratch = session(number, width, height)
     p = start([korru])
     wid = wait_for("korru's window", lambda: windows(p) and windows(p)[0])
 
