@@ -1962,6 +1962,9 @@ class LessonInSight(unittest.TestCase):
                    "return n.width > 0")
         # A phone's page scrolls down to a notebook below its foot: the bench and the bar are
         # above it, uncovered, the page scrolled back up.
+        self.assertTrue(b.js("const r = document.getElementById('notebook').getBoundingClientRect();"
+                             "return r.top >= -0.5 && r.bottom <= innerHeight + 0.5"),
+                        "%s: the notebook opened out of sight" % where)
         scrolled = b.js("return scrollY")
         if scrolled:
             self.assertTrue(finger and min(w, h) < 500, where)
