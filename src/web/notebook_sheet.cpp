@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <deque>
+#include <numeric>
 #include <span>
 #include <string_view>
 #include <utility>
@@ -121,15 +122,12 @@ std::vector<double> least_widths(const std::vector<std::string>& shorts) {
     return widths;
 }
 
-// The columns as a grid's template, and their width, leaving out `left_out`.
-std::string grid_columns(const std::vector<int>& widths, std::span<const std::size_t> left_out,
-                         double& total) {
+// The columns as a grid's template, leaving out `left_out`.
+std::string grid_columns(const std::vector<int>& widths, std::span<const std::size_t> left_out) {
     std::string out;
-    total = 0;
     for (std::size_t i = 0; i < widths.size(); ++i) {
         if (std::find(left_out.begin(), left_out.end(), i) != left_out.end()) continue;
         out += std::to_string(widths[i]) + "px ";
-        total += widths[i];
     }
     return out;
 }
@@ -379,8 +377,13 @@ void NotebookSheet::place(const CssBox& box) {
         width_shown_ = box.width;
         // A vertical scroll bar may take its room from the table's box.
         inside_ = box.width - kSheetInside - 2 - 16;
-        sheet_["classList"].call<void>("toggle", val("narrow"), table_width_ > inside_);
     }
+    fit_table();
+}
+
+// The table's rows on one line where they fit the box, else on two; the plot in what they leave.
+void NotebookSheet::fit_table() {
+    sheet_["classList"].call<void>("toggle", val("narrow"), table_width_ > inside_);
     fit_plot();
 }
 
@@ -413,11 +416,11 @@ void NotebookSheet::set_columns() {
                          2 * kCellPadding + 1);
     }
     val table = sheet_.call<val>("querySelector", val(".table"))["style"];
-    table.call<void>("setProperty", val("--columns"), val(grid_columns(widths, {}, table_width_)));
+    table.call<void>("setProperty", val("--columns"), val(grid_columns(widths, {})));
     table.call<void>("setProperty", val("--narrow-columns"),
-                     val(grid_columns(widths, kSecondLine, narrow_width_)));
-    sheet_["classList"].call<void>("toggle", val("narrow"), table_width_ > inside_);
-    fit_plot();  // the rows of two lines take more of the room
+                     val(grid_columns(widths, kSecondLine)));
+    table_width_ = std::accumulate(widths.begin(), widths.end(), 0.0);
+    fit_table();
 }
 
 void NotebookSheet::show_newest() {

@@ -83,14 +83,15 @@ class NotebookSheet {
         unkept_ = emscripten::val::undefined(), plot_canvas_ = emscripten::val::undefined(),
         wrap_ = emscripten::val::undefined(), middle_ = emscripten::val::undefined();
     void set_columns();
+    void fit_table();
     void fit_plot();
 
     // The columns' least widths (their headings and words) and the most characters a cell of
-    // each holds; the table's width in CSS pixels with every column on one line, and with the
-    // image's side and way up on a second line, as a narrow box has them; the box's width.
+    // each holds; the table's width in CSS pixels with every column on one line; the box's
+    // width.
     std::vector<double> least_;
     std::vector<std::size_t> longest_;
-    double table_width_ = 0, narrow_width_ = 0, inside_ = 1e9;
+    double table_width_ = 0, inside_ = 1e9;
     // The plot's size on the sheet, CSS pixels.
     int plot_width_ = 360, plot_height_ = 270;
     double width_shown_ = -1;
