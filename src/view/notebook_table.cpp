@@ -2,6 +2,10 @@
 // The notebook's table model.
 #include "view/notebook_table.h"
 
+#include <QHeaderView>
+#include <QPainter>
+#include <QPixmap>
+#include <QStyledItemDelegate>
 #include <algorithm>
 
 #include "view/language.h"
@@ -17,7 +21,151 @@ QStringList strings(const std::vector<std::string>& utf8) {
     return out;
 }
 
+// The second line set under `column`, if any.
+const SecondLine* under(int column) {
+    for (const SecondLine& line : kSecondLine) {
+        if (static_cast<std::size_t>(column) >= line.first &&
+            static_cast<std::size_t>(column) <= line.last) {
+            return &line;
+        }
+    }
+    return nullptr;
+}
+
+// The span of `rect`'s row under which the second line of `line` lies.
+QRect span_of(const QHeaderView* head, const SecondLine& line, const QRect& rect) {
+    const int left = head->sectionViewportPosition(static_cast<int>(line.first));
+    const int last = static_cast<int>(line.last);
+    const int right = head->sectionViewportPosition(last) + head->sectionSize(last);
+    return QRect(left, rect.top(), right - left, rect.height());
+}
+
+// The first line of a row or of the headings in `rect`, and the part of the second line that
+// lies in it: each cell draws its own part, so a cell painted alone is whole.
+void draw_lines(QPainter* p, const QRect& rect, int margin, const QString& first,
+                Qt::Alignment align, const QRect& span, const QString& second) {
+    const int line = p->fontMetrics().height();
+    const int top = rect.top() + (rect.height() - 2 * line) / 2;
+    p->drawText(QRect(rect.left() + margin, top, rect.width() - 2 * margin, line),
+                static_cast<int>((align & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter), first);
+    if (second.isEmpty()) return;
+    p->save();
+    p->setClipRect(rect);
+    p->drawText(QRect(span.left() + margin, top + line, span.width() - 2 * margin, line),
+                Qt::AlignLeft | Qt::AlignVCenter, second);
+    p->restore();
+}
+
+// The text's margin in a cell, as the toolkit's styles keep it.
+int text_margin(const QWidget* w) {
+    return w->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, w) + 1;
+}
+
+// The rows' cells, on two lines where the table has them.
+class TwoLineCells : public QStyledItemDelegate {
+  public:
+    TwoLineCells(const NotebookTable& rows, QTableView* table)
+        : QStyledItemDelegate(table), rows_(rows), table_(table) {}
+
+    void paint(QPainter* p, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        if (!rows_.two_lines()) {
+            QStyledItemDelegate::paint(p, option, index);
+            return;
+        }
+        QStyleOptionViewItem o = option;
+        initStyleOption(&o, index);
+        const QString first = o.text;
+        o.text.clear();
+        p->save();  // the style leaves its clip behind
+        table_->style()->drawControl(QStyle::CE_ItemViewItem, &o, p, table_);
+        p->restore();
+        const QPalette::ColorGroup group = !(o.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                           : (o.state & QStyle::State_Active) ? QPalette::Active
+                                                                              : QPalette::Inactive;
+        const SecondLine* line = under(index.column());
+        const QRect span = line ? span_of(table_->horizontalHeader(), *line, o.rect) : o.rect;
+        p->save();
+        // The grid's lines round the row and each column, not through the second line's words.
+        const int style_grid = table_->style()->styleHint(QStyle::SH_Table_GridLineColor, &o, table_);
+        p->setPen(QColor(static_cast<QRgb>(style_grid)));
+        p->drawLine(o.rect.bottomLeft(), o.rect.bottomRight());
+        if (o.rect.right() == span.right()) p->drawLine(o.rect.topRight(), o.rect.bottomRight());
+        p->setFont(o.font);
+        p->setPen(o.palette.color(group, (o.state & QStyle::State_Selected)
+                                             ? QPalette::HighlightedText
+                                             : QPalette::Text));
+        draw_lines(p, o.rect, text_margin(table_), first, o.displayAlignment, span,
+                   line ? index.siblingAtColumn(static_cast<int>(line->column)).data().toString()
+                        : QString());
+        p->restore();
+    }
+
+  private:
+    const NotebookTable& rows_;
+    QTableView* table_;
+};
+
+// The headings, on two lines where the rows are.
+class TwoLineHeadings : public QHeaderView {
+  public:
+    TwoLineHeadings(const NotebookTable& rows, QWidget* parent)
+        : QHeaderView(Qt::Horizontal, parent), rows_(rows) {}
+
+    QSize sizeHint() const override {
+        QSize size = QHeaderView::sizeHint();
+        if (rows_.two_lines()) size.rheight() += fontMetrics().height();
+        return size;
+    }
+
+  protected:
+    void paintSection(QPainter* p, const QRect& rect, int logical) const override {
+        if (!rows_.two_lines()) {
+            QHeaderView::paintSection(p, rect, logical);
+            return;
+        }
+        const SecondLine* line = under(logical);
+        const QRect span = line ? span_of(this, *line, rect) : rect;
+        // A heading over a second line is drawn as one section with the others over it: its
+        // part of that section, drawn aside, since the style sets clips of its own.
+        QStyleOptionHeader o;
+        initStyleOptionForIndex(&o, logical);
+        o.rect = QRect(QPoint(), span.size());
+        o.text.clear();
+        const qreal ratio = devicePixelRatioF();
+        QPixmap section(span.size() * ratio);
+        section.setDevicePixelRatio(ratio);
+        section.fill(Qt::transparent);
+        {
+            QPainter aside(&section);
+            style()->drawControl(QStyle::CE_Header, &o, &aside, this);
+        }
+        const QRect part = rect.translated(-span.topLeft());
+        p->drawPixmap(rect, section,
+                      QRectF(part.x() * ratio, part.y() * ratio, part.width() * ratio,
+                             part.height() * ratio));
+        p->save();
+        p->setPen(o.palette.color(QPalette::ButtonText));
+        draw_lines(p, rect, text_margin(this),
+                   rows_.headerData(logical, Qt::Horizontal, Qt::DisplayRole).toString(),
+                   Qt::AlignHCenter, span,
+                   line ? rows_.headerData(static_cast<int>(line->column), Qt::Horizontal,
+                                           Qt::DisplayRole)
+                              .toString()
+                        : QString());
+        p->restore();
+    }
+
+  private:
+    const NotebookTable& rows_;
+};
+
 }  // namespace
+
+void draw_two_lines(QTableView* table, const NotebookTable& rows) {
+    table->setHorizontalHeader(new TwoLineHeadings(rows, table));
+    table->setItemDelegate(new TwoLineCells(rows, table));
+}
 
 NotebookTable::NotebookTable(const Notebook& notebook, QObject* parent)
     : QAbstractTableModel(parent),
@@ -67,6 +215,8 @@ QVariant NotebookTable::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
             return cells_of(index.row()).value(index.column());
+        case Qt::AccessibleTextRole:
+            return with_second_line(cells_of(index.row()), index.column());
         case Qt::TextAlignmentRole: {
             const bool number = number_column(static_cast<std::size_t>(index.column()));
             return static_cast<int>(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
@@ -84,11 +234,36 @@ QVariant NotebookTable::headerData(int section, Qt::Orientation orientation, int
         case Qt::DisplayRole:
             return headings_.value(section);
         case Qt::ToolTipRole:
-        case Qt::AccessibleTextRole:
             return heading_words_.value(section);
+        case Qt::AccessibleTextRole:
+            return with_second_line(heading_words_, section);
         default:
             return {};
     }
+}
+
+void NotebookTable::set_two_lines(bool two) {
+    if (two == two_lines_) return;
+    two_lines_ = two;
+    const int columns = columnCount() - 1;
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, columns);
+    if (rowCount() > 0) {
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columns), {Qt::AccessibleTextRole});
+    }
+}
+
+// A cell as a reader hears it: with the words of the second line where it is the first column
+// they are set under.
+QString NotebookTable::with_second_line(const QStringList& cells, int column) const {
+    QString text = cells.value(column);
+    if (!two_lines_) return text;
+    for (const SecondLine& line : kSecondLine) {
+        const QString second = cells.value(static_cast<int>(line.column));
+        if (line.first == static_cast<std::size_t>(column) && !second.isEmpty()) {
+            text += QLatin1Char(' ') + second;
+        }
+    }
+    return text;
 }
 
 }  // namespace korru::view

@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 #include <deque>
 #include <initializer_list>
+#include <numeric>
 #include <string>
 
 #include "lesson/lesson_bar.h"
@@ -185,19 +186,19 @@ QWidget* NotebookWindow::make_notebook_part() {
     // How a row comes, for the keyboard: the bar's button says it for the mouse and a finger.
     table_->setToolTip(translated(kHint));
     table_->setModel(rows_);
+    draw_two_lines(table_, *rows_);
+    // Columns as narrow as their words: the toolkit's least is its font's widest glyph, a wide
+    // one in a font with Chinese or Vietnamese in it.
+    table_->horizontalHeader()->setMinimumSectionSize(
+        table_->fontMetrics().horizontalAdvance(QStringLiteral("00")));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setWordWrap(false);
-    QHeaderView* numbers = table_->verticalHeader();
-    numbers->setSectionResizeMode(QHeaderView::Fixed);
-    numbers->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    size_rows(true);
     // Tab leaves the table for the next control; the arrows move in it.
     table_->setTabKeyNavigation(false);
-    table_->setMinimumHeight(table_->horizontalHeader()->sizeHint().height() +
-                             kLeastRows * numbers->defaultSectionSize() +
-                             table_->horizontalScrollBar()->sizeHint().height() +
-                             2 * table_->frameWidth());
     table_->installEventFilter(this);
 
     remove_ = button(translated(kCaptions.remove_row), "remove", [this] { remove_row(); });
@@ -250,6 +251,7 @@ void NotebookWindow::resizeEvent(QResizeEvent* e) {
 // The Delete key in the table takes out the chosen row, after asking, as the button does.
 bool NotebookWindow::eventFilter(QObject* watched, QEvent* e) {
     if (watched != table_) return QWidget::eventFilter(watched, e);
+    if (e->type() == QEvent::Resize) fit_table();
     if (e->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(e)->matches(QKeySequence::Delete)) {
         remove_row();
@@ -336,20 +338,73 @@ int NotebookWindow::band_height() const {
     return band_->layout()->totalHeightForWidth(width) + layout()->contentsMargins().bottom();
 }
 
-// Every column as wide as its widest cell: all of them measured where the table was made (the
-// toolkit measures a thousand rows at most), only the new rows' where rows were added.
+// Every column as wide as its widest cell on one line: all of them measured where the table was
+// made (the toolkit measures a thousand rows at most), only the new rows' where rows were added.
 void NotebookWindow::fit_columns(int from) {
+    const int columns = rows_->columnCount();
     if (from <= 0) {
-        table_->resizeColumnsToContents();
-        return;
-    }
-    const int grid = table_->showGrid() ? 1 : 0;  // as the table counts a column's width
-    for (int row = from; row < rows_->rowCount(); ++row) {
-        for (int c = 0; c < rows_->columnCount(); ++c) {
-            const int width = table_->sizeHintForIndex(rows_->index(row, c)).width() + grid;
-            if (width > table_->columnWidth(c)) table_->setColumnWidth(c, width);
+        const QHeaderView* head = table_->horizontalHeader();
+        const QAbstractItemView* view = table_;
+        widths_.assign(static_cast<std::size_t>(columns), 0);
+        for (int c = 0; c < columns; ++c) {
+            widths_[static_cast<std::size_t>(c)] =
+                std::max(view->sizeHintForColumn(c), head->sectionSizeHint(c));
+        }
+    } else {
+        const int grid = table_->showGrid() ? 1 : 0;  // as the table counts a column's width
+        for (int row = from; row < rows_->rowCount(); ++row) {
+            for (int c = 0; c < columns; ++c) {
+                int& width = widths_[static_cast<std::size_t>(c)];
+                width = std::max(width, table_->sizeHintForIndex(rows_->index(row, c)).width() + grid);
+            }
         }
     }
+    fit_table();
+}
+
+// The rows on one line where every column fits the table's width, else on two: the image's side
+// and its way up on the second, each under the columns it belongs with, as wide as they need.
+void NotebookWindow::fit_table() {
+    const int room = table_->maximumViewportSize().width() -
+                     table_->verticalScrollBar()->sizeHint().width();
+    const bool two = std::accumulate(widths_.begin(), widths_.end(), 0) > room;
+    std::vector<int> widths = widths_;
+    if (two) {
+        for (const SecondLine& line : kSecondLine) {
+            const auto first = widths.begin() + static_cast<std::ptrdiff_t>(line.first);
+            const auto last = widths.begin() + static_cast<std::ptrdiff_t>(line.last);
+            const int over = widths[line.column] - std::accumulate(first, last + 1, 0);
+            if (over > 0) *last += over;
+            widths[line.column] = 0;
+        }
+    }
+    const bool scrolls = std::accumulate(widths.begin(), widths.end(), 0) > room;
+    if (two != rows_->two_lines()) {
+        rows_->set_two_lines(two);
+        table_->setShowGrid(!two);  // the rows draw their own
+        for (const SecondLine& line : kSecondLine) {
+            table_->setColumnHidden(static_cast<int>(line.column), two);
+        }
+    }
+    size_rows(scrolls);
+    for (int c = 0; c < static_cast<int>(widths.size()); ++c) {
+        if (!table_->isColumnHidden(c)) {
+            table_->setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
+        }
+    }
+}
+
+// Rows as high as their lines, and the table high enough for its headings, the least rows and,
+// where the columns are wider than the table, its scroll bar.
+void NotebookWindow::size_rows(bool scrolls) {
+    const int lines = rows_->two_lines() ? 2 : 1;
+    QHeaderView* numbers = table_->verticalHeader();
+    numbers->setDefaultSectionSize(lines * table_->fontMetrics().height() + 6);
+    table_->setMinimumHeight(
+        table_->horizontalHeader()->sizeHint().height() +
+        kLeastRows * numbers->defaultSectionSize() +
+        (scrolls ? table_->horizontalScrollBar()->sizeHint().height() : 0) +
+        2 * table_->frameWidth());
 }
 
 PlotView NotebookWindow::plot_view() const {

@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QWidget>
+#include <vector>
 
 #include "lesson/captions.h"
 #include "lesson/plot.h"
@@ -90,6 +91,8 @@ class NotebookWindow : public QWidget {
     void remove_row();
     void save_plot();
     void fit_columns(int from);
+    void fit_table();
+    void size_rows(bool scrolls);
 
     const Session& session_;
     QWidget* notebook_part_;
@@ -97,6 +100,7 @@ class NotebookWindow : public QWidget {
     QLabel* title_;
     NotebookTable* rows_;
     QTableView* table_;
+    std::vector<int> widths_;  // each column's width on one line
     QPushButton* remove_;
     PlotWidget* plot_;
     QRadioButton* distances_;

@@ -43,9 +43,8 @@ constexpr std::size_t kBlockRows = 100;
 // A cell's padding either side, in CSS pixels, as the page's style has it.
 constexpr int kCellPadding = 4;
 
-// The columns a narrow sheet puts on a second line of each row, counted from the row's number:
-// the image's side and its way up, words under the numbers.
-constexpr std::size_t kSecondLine[] = {6, 9};
+// The columns a narrow sheet puts on a second line of each row, counted from the row's number.
+constexpr std::size_t kSecondLineCells[] = {kSecondLine[0].column + 1, kSecondLine[1].column + 1};
 
 val element(const char* tag, const char* class_name = nullptr) {
     val e = val::global("document").call<val>("createElement", val(tag));
@@ -418,7 +417,7 @@ void NotebookSheet::set_columns() {
     val table = sheet_.call<val>("querySelector", val(".table"))["style"];
     table.call<void>("setProperty", val("--columns"), val(grid_columns(widths, {})));
     table.call<void>("setProperty", val("--narrow-columns"),
-                     val(grid_columns(widths, kSecondLine)));
+                     val(grid_columns(widths, kSecondLineCells)));
     table_width_ = std::accumulate(widths.begin(), widths.end(), 0.0);
     fit_table();
 }

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTimer>
 
@@ -222,6 +223,59 @@ INSTANTIATE_TEST_SUITE_P(Screens, ClassScreens,
                              return std::to_string(info.param.width) + "x" +
                                     std::to_string(info.param.height) +
                                     (info.param.notebook ? "_notebook" : "");
+                         });
+
+// The notebook's table in each language on the narrowest screens it stands beside or below the
+// bench on: a real and a virtual image's rows in sight with no scrolling sideways, each cell
+// heard by a reader in a column shown.
+class TableInLanguage : public test::InLanguageOnScreen,
+                        public test::DataFolder,
+                        public test::ViewTest {
+  protected:
+    static Screen screen() { return {GetParam().screen.width(), GetParam().screen.height(), true}; }
+    TableInLanguage()
+        : ViewTest(plan_for(screen()).screen.width, plan_for(screen()).screen.height,
+                   view::kept_notebook_file(), plan_for(screen()).side) {
+        view->place_in(room_of(screen()));
+    }
+};
+
+TEST_P(TableInLanguage, ShowsEveryCellOfItsRowsWithinItsWidth) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_R);  // a real image
+    for (int i = 0; i < 200 && measure(model).image != ImageCase::virtual_image; ++i) {
+        click(model, Click::mr);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_R);  // a virtual image
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_N);
+    auto* table = view->notebook_window()->findChild<QTableView*>("rows");
+    ASSERT_TRUE(table->isVisible());
+    EXPECT_EQ(table->horizontalScrollBar()->maximum(), 0) << "the table scrolls sideways";
+    ASSERT_EQ(session.notebook().rows().size(), 2u);
+    for (int row = 0; row < 2; ++row) {
+        QString heard;
+        for (int c = 0; c < table->model()->columnCount(); ++c) {
+            if (!table->isColumnHidden(c)) {
+                heard += table->model()->index(row, c).data(Qt::AccessibleTextRole).toString();
+            }
+        }
+        for (const std::string& cell :
+             cells(session.notebook().rows()[static_cast<std::size_t>(row)], view::translated_utf8)) {
+            EXPECT_TRUE(heard.contains(QString::fromStdString(cell))) << cell << " in row " << row;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, TableInLanguage, testing::ValuesIn([] {
+                             std::vector<test::LanguageOnScreen> all;
+                             for (const QLocale::Language language : test::kEveryLanguage) {
+                                 all.push_back({language, QSize(1366, 768)});
+                                 all.push_back({language, QSize(768, 1024)});
+                             }
+                             return all;
+                         }()),
+                         [](const auto& info) {
+                             return test::language_name(info.param.language) + "_" +
+                                    std::to_string(info.param.screen.width());
                          });
 
 // The lesson window's place worked out by hand: the bench's window 900 x 600 at (50, 20), its
