@@ -236,6 +236,13 @@ void NotebookSheet::build() {
     plot_canvas_ = part("canvas");
     wrap_ = part(".rows");
     middle_ = part(".middle");
+    table_tools_ = part(".tools");
+    view_tools_ = part(".middle + .tools");
+    picture_tools_ = part(".middle + .tools + .tools");
+    const std::string close = "button[data-which=\"" + std::to_string(kClose) + "\"]";
+    close_ = part(close.c_str());
+    arranged_low_ = false;
+    arrange();
     least_ = least_widths(shorts);
     longest_.assign(least_.size(), 0);
     set_columns();
@@ -372,12 +379,31 @@ bool NotebookSheet::is_open() const {
 
 void NotebookSheet::place(const CssBox& box) {
     web::place(sheet_, box);
+    low_ = box.height < kNotebookLeast;
+    arrange();
     if (box.width != width_shown_) {
         width_shown_ = box.width;
         // A vertical scroll bar may take its room from the table's box.
         inside_ = box.width - kSheetInside - 2 - 16;
     }
     fit_table();
+}
+
+// A sheet lower than its buttons and five rows of the table need (a phone held sideways) takes
+// the plot's buttons into the part that scrolls, after the plot, and the close button up among
+// the table's: the rows keep their room, and every button is still in the sheet to reach.
+void NotebookSheet::arrange() {
+    if (low_ == arranged_low_) return;
+    arranged_low_ = low_;
+    if (low_) {
+        table_tools_.call<void>("appendChild", close_);
+        middle_.call<void>("appendChild", view_tools_);
+        middle_.call<void>("appendChild", picture_tools_);
+    } else {
+        sheet_.call<void>("appendChild", view_tools_);
+        sheet_.call<void>("appendChild", picture_tools_);
+        picture_tools_.call<void>("appendChild", close_);
+    }
 }
 
 // The table's rows on one line where they fit the box, else on two; the plot in what they leave.

@@ -82,6 +82,13 @@ class NotebookSheet {
         rows_ = emscripten::val::undefined(), count_ = emscripten::val::undefined(),
         unkept_ = emscripten::val::undefined(), plot_canvas_ = emscripten::val::undefined(),
         wrap_ = emscripten::val::undefined(), middle_ = emscripten::val::undefined();
+    // The buttons of the table, of the plot's views and of its pictures, and the close button.
+    emscripten::val table_tools_ = emscripten::val::undefined(),
+                    view_tools_ = emscripten::val::undefined(),
+                    picture_tools_ = emscripten::val::undefined(),
+                    close_ = emscripten::val::undefined();
+    bool low_ = false, arranged_low_ = false;  // the sheet's height, and its buttons' places
+    void arrange();
     void set_columns();
     void fit_table();
     void fit_plot();

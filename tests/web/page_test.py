@@ -14,6 +14,7 @@ import csv
 import functools
 import http.server
 import io
+import itertools
 import json
 import os
 import re
@@ -2002,9 +2003,16 @@ class LessonInSight(unittest.TestCase):
         # Every column in sight, and five rows at least.
         self.assertTrue(sheet[2], "%s: the table is wider than its box" % where)
         self.assertEqual(sheet[5], [], where)
-        self.assertGreaterEqual(sheet[4], 5 if h >= 500 else 2, where)
-        for name, (inside, large, on_top) in b.js(REACHABLE, "#notebook button").items():
+        self.assertGreaterEqual(sheet[4], 5, where)
+        # Its buttons in sight; a low sheet's plot buttons where its plot scrolls to.
+        for name, (inside, large, on_top) in b.js(REACHABLE, "#notebook > .tools button").items():
             self.assertTrue(inside and on_top, "%s: %s in the notebook" % (where, name))
+        b.js("const m = document.querySelector('#notebook .middle'); m.scrollTop = m.scrollHeight")
+        self.assertTrue(b.js("const all = s => document.querySelectorAll(s).length;"
+                             "return all('#notebook > .tools button, #notebook .middle button')"
+                             " === all('#notebook button')"), where)
+        for name, (inside, large, on_top) in b.js(REACHABLE, "#notebook .middle button").items():
+            self.assertTrue(inside and on_top, "%s: %s in the notebook's plot" % (where, name))
         if not scrolled:
             for name, (inside, large, on_top) in b.js(REACHABLE, CONTROLS).items():
                 self.assertTrue(inside and on_top, "%s: %s with the notebook open" % (where, name))
@@ -2068,8 +2076,13 @@ class TargetsAndSightOnTouch(unittest.TestCase):
             self.assertTrue(min(w, h) < 500 and not b.js(
                 "return document.getElementById('notebook').hidden"), where + ": scrolls")
         seen = {}
-        for at in sorted({scrolled, 0, max(most, 0)}):
+        # A low notebook's plot buttons scroll with its plot: seen with it scrolled down too.
+        middle = "const m = document.querySelector('#notebook .middle'); if (m) m.scrollTop = "
+        rows_at = b.js("const m = document.querySelector('#notebook .middle');"
+                       "return m ? m.scrollTop : 0")
+        for at, end in itertools.product(sorted({scrolled, 0, max(most, 0)}), ("0", "1e6")):
             b.js("scrollTo(0, arguments[0])", at)
+            b.js(middle + end)
             for c in b.js(SHOWN_CONTROLS):
                 left, top, right, bottom = c["box"]
                 c["inside"] = (left >= -0.5 and top >= -0.5 and right <= w + 0.5
@@ -2078,6 +2091,7 @@ class TargetsAndSightOnTouch(unittest.TestCase):
                 if key not in seen or c["inside"] and c["on_top"]:
                     seen[key] = c
         b.js("scrollTo(0, arguments[0])", scrolled)
+        b.js(middle + str(rows_at))
         self.assertEqual(b.js("return scrollY"), scrolled, where)
         self.assertTrue(any(c["part"] == "lesson" for c in seen.values()), where)
         for c in seen.values():
