@@ -87,7 +87,8 @@ class TwoLineCells : public QStyledItemDelegate {
         const QRect span = line ? span_of(table_->horizontalHeader(), *line, o.rect) : o.rect;
         p->save();
         // The grid's lines round the row and each column, not through the second line's words.
-        const int style_grid = table_->style()->styleHint(QStyle::SH_Table_GridLineColor, &o, table_);
+        const int style_grid =
+            table_->style()->styleHint(QStyle::SH_Table_GridLineColor, &o, table_);
         p->setPen(QColor(static_cast<QRgb>(style_grid)));
         p->drawLine(o.rect.bottomLeft(), o.rect.bottomRight());
         if (o.rect.right() == span.right()) p->drawLine(o.rect.topRight(), o.rect.bottomRight());
@@ -146,13 +147,13 @@ class TwoLineHeadings : public QHeaderView {
                              part.height() * ratio));
         p->save();
         p->setPen(o.palette.color(QPalette::ButtonText));
-        draw_lines(p, rect, text_margin(this),
-                   rows_.headerData(logical, Qt::Horizontal, Qt::DisplayRole).toString(),
-                   Qt::AlignHCenter, span,
-                   line ? rows_.headerData(static_cast<int>(line->column), Qt::Horizontal,
-                                           Qt::DisplayRole)
-                              .toString()
-                        : QString());
+        draw_lines(
+            p, rect, text_margin(this),
+            rows_.headerData(logical, Qt::Horizontal, Qt::DisplayRole).toString(), Qt::AlignHCenter,
+            span,
+            line ? rows_.headerData(static_cast<int>(line->column), Qt::Horizontal, Qt::DisplayRole)
+                       .toString()
+                 : QString());
         p->restore();
     }
 

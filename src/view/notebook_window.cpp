@@ -338,24 +338,27 @@ int NotebookWindow::band_height() const {
     return band_->layout()->totalHeightForWidth(width) + layout()->contentsMargins().bottom();
 }
 
-// Every column as wide as its widest cell on one line: all of them measured where the table was
-// made (the toolkit measures a thousand rows at most), only the new rows' where rows were added.
+// Every column as wide as its widest cell on one line, with the grid's line: all of them measured
+// where the table was made (the toolkit measures a thousand rows at most), only the new rows'
+// where rows were added.
 void NotebookWindow::fit_columns(int from) {
     const int columns = rows_->columnCount();
+    const int grid = 1;  // as the table counts a column's width where it draws the grid
     if (from <= 0) {
         const QHeaderView* head = table_->horizontalHeader();
         const QAbstractItemView* view = table_;
+        const int counted = table_->showGrid() ? grid : 0;
         widths_.assign(static_cast<std::size_t>(columns), 0);
         for (int c = 0; c < columns; ++c) {
             widths_[static_cast<std::size_t>(c)] =
-                std::max(view->sizeHintForColumn(c), head->sectionSizeHint(c));
+                std::max(view->sizeHintForColumn(c) - counted + grid, head->sectionSizeHint(c));
         }
     } else {
-        const int grid = table_->showGrid() ? 1 : 0;  // as the table counts a column's width
         for (int row = from; row < rows_->rowCount(); ++row) {
             for (int c = 0; c < columns; ++c) {
                 int& width = widths_[static_cast<std::size_t>(c)];
-                width = std::max(width, table_->sizeHintForIndex(rows_->index(row, c)).width() + grid);
+                width =
+                    std::max(width, table_->sizeHintForIndex(rows_->index(row, c)).width() + grid);
             }
         }
     }
@@ -365,8 +368,8 @@ void NotebookWindow::fit_columns(int from) {
 // The rows on one line where every column fits the table's width, else on two: the image's side
 // and its way up on the second, each under the columns it belongs with, as wide as they need.
 void NotebookWindow::fit_table() {
-    const int room = table_->maximumViewportSize().width() -
-                     table_->verticalScrollBar()->sizeHint().width();
+    const int room =
+        table_->maximumViewportSize().width() - table_->verticalScrollBar()->sizeHint().width();
     const bool two = std::accumulate(widths_.begin(), widths_.end(), 0) > room;
     std::vector<int> widths = widths_;
     if (two) {
@@ -400,11 +403,10 @@ void NotebookWindow::size_rows(bool scrolls) {
     const int lines = rows_->two_lines() ? 2 : 1;
     QHeaderView* numbers = table_->verticalHeader();
     numbers->setDefaultSectionSize(lines * table_->fontMetrics().height() + 6);
-    table_->setMinimumHeight(
-        table_->horizontalHeader()->sizeHint().height() +
-        kLeastRows * numbers->defaultSectionSize() +
-        (scrolls ? table_->horizontalScrollBar()->sizeHint().height() : 0) +
-        2 * table_->frameWidth());
+    table_->setMinimumHeight(table_->horizontalHeader()->sizeHint().height() +
+                             kLeastRows * numbers->defaultSectionSize() +
+                             (scrolls ? table_->horizontalScrollBar()->sizeHint().height() : 0) +
+                             2 * table_->frameWidth());
 }
 
 PlotView NotebookWindow::plot_view() const {

@@ -404,7 +404,8 @@ TEST_F(LessonNotebook, ThePlotAfterEachRecordIsThePlotPaintedAfreshAndEveryCellW
         for (int c = 0; c < table->model()->columnCount(); ++c) {
             int shown = table->columnWidth(c);
             for (const SecondLine& line : kSecondLine) {
-                if (!table->isColumnHidden(c) || line.column != static_cast<std::size_t>(c)) continue;
+                if (!table->isColumnHidden(c) || line.column != static_cast<std::size_t>(c))
+                    continue;
                 for (auto under = line.first; under <= line.last; ++under) {
                     shown += table->columnWidth(static_cast<int>(under));
                 }

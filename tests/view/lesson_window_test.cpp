@@ -226,8 +226,8 @@ INSTANTIATE_TEST_SUITE_P(Screens, ClassScreens,
                          });
 
 // The notebook's table in each language on the narrowest screens it stands beside or below the
-// bench on: a real and a virtual image's rows in sight with no scrolling sideways, each cell
-// heard by a reader in a column shown.
+// bench on: a real and a virtual image's rows, recorded with the notebook away, in sight with no
+// scrolling sideways and no cell cut, each cell heard by a reader in a column shown.
 class TableInLanguage : public test::InLanguageOnScreen,
                         public test::DataFolder,
                         public test::ViewTest {
@@ -250,6 +250,12 @@ TEST_P(TableInLanguage, ShowsEveryCellOfItsRowsWithinItsWidth) {
     auto* table = view->notebook_window()->findChild<QTableView*>("rows");
     ASSERT_TRUE(table->isVisible());
     EXPECT_EQ(table->horizontalScrollBar()->maximum(), 0) << "the table scrolls sideways";
+    for (int c = 0; c < table->model()->columnCount(); ++c) {
+        if (table->isColumnHidden(c)) continue;
+        EXPECT_GE(table->columnWidth(c),
+                  static_cast<QAbstractItemView*>(table)->sizeHintForColumn(c))
+            << "column " << c << " cut";
+    }
     ASSERT_EQ(session.notebook().rows().size(), 2u);
     for (int row = 0; row < 2; ++row) {
         QString heard;
@@ -258,8 +264,8 @@ TEST_P(TableInLanguage, ShowsEveryCellOfItsRowsWithinItsWidth) {
                 heard += table->model()->index(row, c).data(Qt::AccessibleTextRole).toString();
             }
         }
-        for (const std::string& cell :
-             cells(session.notebook().rows()[static_cast<std::size_t>(row)], view::translated_utf8)) {
+        for (const std::string& cell : cells(
+                 session.notebook().rows()[static_cast<std::size_t>(row)], view::translated_utf8)) {
             EXPECT_TRUE(heard.contains(QString::fromStdString(cell))) << cell << " in row " << row;
         }
     }
