@@ -216,8 +216,6 @@ QVariant NotebookTable::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
             return cells_of(index.row()).value(index.column());
-        case Qt::AccessibleTextRole:
-            return with_second_line(cells_of(index.row()), index.column());
         case Qt::TextAlignmentRole: {
             const bool number = number_column(static_cast<std::size_t>(index.column()));
             return static_cast<int>(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
@@ -235,9 +233,8 @@ QVariant NotebookTable::headerData(int section, Qt::Orientation orientation, int
         case Qt::DisplayRole:
             return headings_.value(section);
         case Qt::ToolTipRole:
-            return heading_words_.value(section);
         case Qt::AccessibleTextRole:
-            return with_second_line(heading_words_, section);
+            return heading_words_.value(section);
         default:
             return {};
     }
@@ -246,25 +243,7 @@ QVariant NotebookTable::headerData(int section, Qt::Orientation orientation, int
 void NotebookTable::set_two_lines(bool two) {
     if (two == two_lines_) return;
     two_lines_ = two;
-    const int columns = columnCount() - 1;
-    Q_EMIT headerDataChanged(Qt::Horizontal, 0, columns);
-    if (rowCount() > 0) {
-        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columns), {Qt::AccessibleTextRole});
-    }
-}
-
-// A cell as a reader hears it: with the words of the second line where it is the first column
-// they are set under.
-QString NotebookTable::with_second_line(const QStringList& cells, int column) const {
-    QString text = cells.value(column);
-    if (!two_lines_) return text;
-    for (const SecondLine& line : kSecondLine) {
-        const QString second = cells.value(static_cast<int>(line.column));
-        if (line.first == static_cast<std::size_t>(column) && !second.isEmpty()) {
-            text += QLatin1Char(' ') + second;
-        }
-    }
-    return text;
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);  // headings of two lines
 }
 
 }  // namespace korru::view

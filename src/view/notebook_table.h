@@ -29,14 +29,13 @@ class NotebookTable : public QAbstractTableModel {
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
     // Each row on two lines, the columns of the second line hidden in a view that draws them
-    // (see `draw_two_lines`); a reader hears them with the cell they are set under.
+    // under others (see `draw_two_lines`); a reader hears every column as it is.
     bool two_lines() const { return two_lines_; }
     void set_two_lines(bool two);
 
   private:
     // A row's cells, made when the row is first shown.
     const QStringList& cells_of(int row) const;
-    QString with_second_line(const QStringList& cells, int column) const;
 
     const Notebook& notebook_;
     QStringList headings_, heading_words_;
