@@ -94,8 +94,9 @@ def write(path, data):
 # The WebAssembly, deflated, as base64 in an element the browser parses as plain text. The
 # page's script decodes it (the browser's own base64 decoder where it has one), inflates it (the
 # browser's own DecompressionStream where it has one, else inflate.js) and compiles it while the
-# runtime's script is read; the runtime instantiates it with its imports. A failure is the
-# runtime's abort, said on the page.
+# runtime's script is read. The bytes go to the inflater as a stream of their own, not through a
+# Blob, which the browser would hand to its other process and back. The runtime instantiates it
+# with its imports. A failure is the runtime's abort, said on the page.
 ONE_FILE_WASM = """<script id="korru-wasm" type="text/plain">%s</script>
 <script>
 %s
@@ -109,8 +110,9 @@ ONE_FILE_WASM = """<script id="korru-wasm" type="text/plain">%s</script>
       for (var i = 0; i < bytes.length; ++i) packed[i] = bytes.charCodeAt(i);
     }
     var compiled = (typeof DecompressionStream === "function"
-      ? new Response(new Blob([packed]).stream().pipeThrough(new DecompressionStream("deflate")))
-          .arrayBuffer()
+      ? new Response(new ReadableStream({
+          start: function (c) { c.enqueue(packed); c.close(); }
+        }).pipeThrough(new DecompressionStream("deflate"))).arrayBuffer()
       : Promise.resolve().then(function () { return korruInflate(packed); }))
       .then(function (wasm) { return WebAssembly.compile(wasm); });
     return function (imports, receive) {
