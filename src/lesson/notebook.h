@@ -52,11 +52,12 @@ bool number_column(std::size_t column);
 std::vector<std::string> heading_words(const Translate& translate);
 
 // A narrow table's second line: the image's side and its way up, each a column of words set
-// under the columns `first` to `last` of the row's first line.
+// under the columns `first` to `last` of the row's first line (the side under the image's case
+// and its distances, the way up under h′, the magnification and the screen's place).
 struct SecondLine {
     std::size_t column, first, last;
 };
-inline constexpr SecondLine kSecondLine[] = {{5, 0, 4}, {8, 6, 7}};
+inline constexpr SecondLine kSecondLine[] = {{5, 0, 4}, {8, 6, 9}};
 
 // A row in words, for a screen reader: each heading with its cell.
 std::string row_words(const Measurement& m, const Translate& translate);

@@ -151,13 +151,33 @@ bool lengthen(std::vector<std::size_t>& longest, const Notebook& n, std::size_t 
     return grew;
 }
 
+// Where a narrow sheet sets its second line's cells: each under the columns the lesson sets it
+// under, in the grid its first line's columns make (the second line's own left out of it). A
+// row's cells count from its number, a grid's lines from 1.
+std::string second_line_style() {
+    const auto grid_line = [](std::size_t column) {
+        std::size_t before = 0;
+        for (const SecondLine& line : kSecondLine) before += line.column < column ? 1 : 0;
+        return std::to_string(column + 2 - before);
+    };
+    std::string out = "<style>";
+    for (const SecondLine& line : kSecondLine) {
+        out += "#notebook.narrow [role=row] > :nth-child(" + std::to_string(line.column + 2) +
+               ") { grid-row: 2; grid-column: " + grid_line(line.first) + " / " +
+               grid_line(line.last + 1) +
+               "; padding: 0 4px 2px; text-align: left; white-space: normal;"
+               " border-bottom: 1px solid #e4e4e4; }";
+    }
+    return out + "</style>";
+}
+
 // The sheet as HTML: its title and count, its buttons (each with the number button() takes it
 // by), the line of the rows not yet kept, the table under short headings that say their words
 // and units to a screen reader and a pointer, and the plot, the two between the buttons; under
 // them the plot's views, its pictures and the close button.
 std::string sheet_html(const std::vector<std::string>& shorts) {
     const LessonCaptions& c = kCaptions;
-    std::string out = "<h2 id=\"notebook-title\">";
+    std::string out = second_line_style() + "<h2 id=\"notebook-title\">";
     escaped(out, translated(c.notebook));
     out += "<span class=\"count\"></span></h2>";
     const auto button = [&out](NotebookSheet::Button which, std::string_view text,
