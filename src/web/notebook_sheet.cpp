@@ -261,7 +261,6 @@ void NotebookSheet::build() {
     picture_tools_ = part(".middle + .tools + .tools");
     const std::string close = "button[data-which=\"" + std::to_string(kClose) + "\"]";
     close_ = part(close.c_str());
-    arranged_low_ = false;
     arrange();
     least_ = least_widths(shorts);
     longest_.assign(least_.size(), 0);
@@ -413,8 +412,7 @@ void NotebookSheet::place(const CssBox& box) {
 // the plot's buttons into the part that scrolls, after the plot, and the close button up among
 // the table's: the rows keep their room, and every button is still in the sheet to reach.
 void NotebookSheet::arrange() {
-    if (low_ == arranged_low_) return;
-    arranged_low_ = low_;
+    if (low_ == close_["parentNode"].strictlyEquals(table_tools_)) return;
     if (low_) {
         table_tools_.call<void>("appendChild", close_);
         middle_.call<void>("appendChild", view_tools_);

@@ -87,7 +87,7 @@ class NotebookSheet {
                     view_tools_ = emscripten::val::undefined(),
                     picture_tools_ = emscripten::val::undefined(),
                     close_ = emscripten::val::undefined();
-    bool low_ = false, arranged_low_ = false;  // the sheet's height, and its buttons' places
+    bool low_ = false;  // lower than its buttons and five rows need: see arrange()
     void arrange();
     void set_columns();
     void fit_table();
