@@ -77,11 +77,37 @@ def script_element(code):
     return "<script>\n" + code + "\n</script>"
 
 
+def ascii_only(html):
+    """The page with every character past ASCII written as an escape in its own language: in a
+    script as JavaScript's \\u, in a style sheet as CSS's backslash, elsewhere as a character
+    reference. A browser decodes a page of ASCII bytes several times faster than one with a
+    character past them: some 10 ms of the start on a slow machine."""
+    def js(m):
+        units = m.group().encode("utf-16-be")
+        return "".join("\\u%02x%02x" % (units[i], units[i + 1]) for i in range(0, len(units), 2))
+
+    def css(m):
+        return "".join("\\%x " % ord(c) for c in m.group())
+
+    def ref(m):
+        return "".join("&#x%x;" % ord(c) for c in m.group())
+
+    wide = re.compile(r"[^\x00-\x7f]+")
+    out, at = [], 0
+    for m in re.finditer(r"(<(script|style)\b[^>]*>)(.*?)(</\2)", html, re.S | re.I):
+        out.append(wide.sub(ref, html[at:m.start()]))
+        out.append(m.group(1) + wide.sub(js if m.group(2).lower() == "script" else css, m.group(3))
+                   + m.group(4))
+        at = m.end()
+    out.append(wide.sub(ref, html[at:]))
+    return "".join(out)
+
+
 def page(shell, script, policy, head, wasm_part):
     out = put(shell, "@KORRU_POLICY@", policy)
     out = put(out, "@KORRU_HEAD@", head)
     out = put(out, "@KORRU_WASM@", wasm_part)
-    return put(out, "@KORRU_SCRIPT@", script_element(script))
+    return ascii_only(put(out, "@KORRU_SCRIPT@", script_element(script)))
 
 
 def write(path, data):
