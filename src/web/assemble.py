@@ -120,7 +120,7 @@ def write(path, data):
 # The WebAssembly, deflated, as base64 in an element the browser parses as plain text. The
 # page's script decodes it (the browser's own base64 decoder where it has one), inflates it (the
 # browser's own DecompressionStream where it has one, else inflate.js) and compiles it while the
-# runtime's script is read. The bytes go to the inflater as a stream of their own, not through a
+# runtime's script is read, as it is inflated where the browser compiles a stream. The bytes go to the inflater as a stream of their own, not through a
 # Blob, which the browser would hand to its other process and back. The runtime instantiates it
 # with its imports. A failure is the runtime's abort, said on the page.
 ONE_FILE_WASM = """<script id="korru-wasm" type="text/plain">%s</script>
@@ -135,12 +135,19 @@ ONE_FILE_WASM = """<script id="korru-wasm" type="text/plain">%s</script>
       packed = new Uint8Array(bytes.length);
       for (var i = 0; i < bytes.length; ++i) packed[i] = bytes.charCodeAt(i);
     }
-    var compiled = (typeof DecompressionStream === "function"
-      ? new Response(new ReadableStream({
-          start: function (c) { c.enqueue(packed); c.close(); }
-        }).pipeThrough(new DecompressionStream("deflate"))).arrayBuffer()
-      : Promise.resolve().then(function () { return korruInflate(packed); }))
-      .then(function (wasm) { return WebAssembly.compile(wasm); });
+    var compiled;
+    if (typeof DecompressionStream === "function") {
+      var inflated = new Response(new ReadableStream({
+        start: function (c) { c.enqueue(packed); c.close(); }
+      }).pipeThrough(new DecompressionStream("deflate")),
+        {headers: {"Content-Type": "application/wasm"}});
+      compiled = WebAssembly.compileStreaming ? WebAssembly.compileStreaming(inflated)
+        : inflated.arrayBuffer().then(function (wasm) { return WebAssembly.compile(wasm); });
+    } else {
+      compiled = Promise.resolve().then(function () {
+        return WebAssembly.compile(korruInflate(packed));
+      });
+    }
     return function (imports, receive) {
       compiled.then(function (module) {
         return WebAssembly.instantiate(module, imports).then(function (instance) {
