@@ -182,6 +182,13 @@ bool number_column(std::size_t column) {
     return column != 0 && column != 5 && column != 8;
 }
 
+const SecondLine* second_line_under(std::size_t column) {
+    for (const SecondLine& line : kSecondLine) {
+        if (column >= line.first && column <= line.last) return &line;
+    }
+    return nullptr;
+}
+
 std::size_t rows_kept(const std::vector<RowId>& shown, const std::vector<RowId>& now) {
     const bool appended =
         shown.size() <= now.size() && std::equal(shown.begin(), shown.end(), now.begin());

@@ -58,6 +58,13 @@ struct SecondLine {
     std::size_t column, first, last;
 };
 inline constexpr SecondLine kSecondLine[] = {{5, 0, 4}, {8, 6, 9}};
+// The second line set under `column` of the first, if any.
+const SecondLine* second_line_under(std::size_t column);
+// A table's rows go on two lines where their columns on one (`width` wide in all) are wider
+// than the `room` the table has.
+constexpr bool on_two_lines(double width, double room) {
+    return width > room;
+}
 
 // A row in words, for a screen reader: each heading with its cell.
 std::string row_words(const Measurement& m, const Translate& translate);

@@ -21,17 +21,6 @@ QStringList strings(const std::vector<std::string>& utf8) {
     return out;
 }
 
-// The second line set under `column`, if any.
-const SecondLine* under(int column) {
-    for (const SecondLine& line : kSecondLine) {
-        if (static_cast<std::size_t>(column) >= line.first &&
-            static_cast<std::size_t>(column) <= line.last) {
-            return &line;
-        }
-    }
-    return nullptr;
-}
-
 // The span of `rect`'s row under which the second line of `line` lies.
 QRect span_of(const QHeaderView* head, const SecondLine& line, const QRect& rect) {
     const int left = head->sectionViewportPosition(static_cast<int>(line.first));
@@ -83,7 +72,7 @@ class TwoLineCells : public QStyledItemDelegate {
         const QPalette::ColorGroup group = !(o.state & QStyle::State_Enabled) ? QPalette::Disabled
                                            : (o.state & QStyle::State_Active) ? QPalette::Active
                                                                               : QPalette::Inactive;
-        const SecondLine* line = under(index.column());
+        const SecondLine* line = second_line_under(static_cast<std::size_t>(index.column()));
         const QRect span = line ? span_of(table_->horizontalHeader(), *line, o.rect) : o.rect;
         p->save();
         // The grid's lines round the row and each column, not through the second line's words.
@@ -125,7 +114,7 @@ class TwoLineHeadings : public QHeaderView {
             QHeaderView::paintSection(p, rect, logical);
             return;
         }
-        const SecondLine* line = under(logical);
+        const SecondLine* line = second_line_under(static_cast<std::size_t>(logical));
         const QRect span = line ? span_of(this, *line, rect) : rect;
         // A heading over a second line is drawn as one section with the others over it: its
         // part of that section, drawn aside, since the style sets clips of its own.

@@ -370,7 +370,7 @@ void NotebookWindow::fit_columns(int from) {
 void NotebookWindow::fit_table() {
     const int room =
         table_->maximumViewportSize().width() - table_->verticalScrollBar()->sizeHint().width();
-    const bool two = std::accumulate(widths_.begin(), widths_.end(), 0) > room;
+    const bool two = on_two_lines(std::accumulate(widths_.begin(), widths_.end(), 0), room);
     std::vector<int> widths = widths_;
     if (two) {
         for (const SecondLine& line : kSecondLine) {

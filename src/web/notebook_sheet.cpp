@@ -426,7 +426,7 @@ void NotebookSheet::arrange() {
 
 // The table's rows on one line where they fit the box, else on two; the plot in what they leave.
 void NotebookSheet::fit_table() {
-    sheet_["classList"].call<void>("toggle", val("narrow"), table_width_ > inside_);
+    sheet_["classList"].call<void>("toggle", val("narrow"), on_two_lines(table_width_, inside_));
     fit_plot();
 }
 
