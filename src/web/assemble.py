@@ -120,9 +120,10 @@ def write(path, data):
 # The WebAssembly, deflated, as base64 in an element the browser parses as plain text. The
 # page's script decodes it (the browser's own base64 decoder where it has one), inflates it (the
 # browser's own DecompressionStream where it has one, else inflate.js) and compiles it while the
-# runtime's script is read, as it is inflated where the browser compiles a stream. The bytes go to the inflater as a stream of their own, not through a
-# Blob, which the browser would hand to its other process and back. The runtime instantiates it
-# with its imports. A failure is the runtime's abort, said on the page.
+# runtime's script is read, as it is inflated where the browser inflates it. The bytes go to the
+# inflater as a stream of their own, not through a Blob, which the browser would hand to its
+# other process and back. The runtime instantiates it with its imports. A failure is the
+# runtime's abort, said on the page.
 ONE_FILE_WASM = """<script id="korru-wasm" type="text/plain">%s</script>
 <script>
 %s
@@ -137,12 +138,11 @@ ONE_FILE_WASM = """<script id="korru-wasm" type="text/plain">%s</script>
     }
     var compiled;
     if (typeof DecompressionStream === "function") {
-      var inflated = new Response(new ReadableStream({
+      // Every browser with DecompressionStream compiles a stream.
+      compiled = WebAssembly.compileStreaming(new Response(new ReadableStream({
         start: function (c) { c.enqueue(packed); c.close(); }
       }).pipeThrough(new DecompressionStream("deflate")),
-        {headers: {"Content-Type": "application/wasm"}});
-      compiled = WebAssembly.compileStreaming ? WebAssembly.compileStreaming(inflated)
-        : inflated.arrayBuffer().then(function (wasm) { return WebAssembly.compile(wasm); });
+        {headers: {"Content-Type": "application/wasm"}}));
     } else {
       compiled = Promise.resolve().then(function () {
         return WebAssembly.compile(korruInflate(packed));
