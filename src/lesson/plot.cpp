@@ -40,9 +40,11 @@ constexpr std::array<LawLook, 2> kLawLooks{
     {{4, 0x0072B2, ShapeKind::rectangle}, {6, 0xD55E00, ShapeKind::oval}}};
 constexpr LawLook kOtherLaw{0, 0x404040, ShapeKind::rectangle};
 
+// A row's focal length as read back may lie a rounding away from its lens's, as far as the
+// notebook takes a row to be a bench's (bench_can_make): that lens's look.
 const LawLook& law_look(float focal) {
     for (const LawLook& look : kLawLooks) {
-        if (std::fabs(focal - look.focal) < 1e-3f) return look;
+        if (std::fabs(focal - look.focal) <= 1e-3f * look.focal + 1e-3f) return look;
     }
     return kOtherLaw;
 }
@@ -64,9 +66,14 @@ constexpr int kCurveSamples = 240;
 // the width, else in lines above the area.
 constexpr float kLegendShare = 0.34f;
 
+// The lenses the rows were recorded with, each once, whatever rounding their rows were read
+// back with: one law and one legend line a lens.
 std::set<float> focal_lengths(const Notebook& n) {
     std::set<float> out;
-    for (const Measurement& m : n.rows()) out.insert(m.focal_length);
+    for (const Measurement& m : n.rows()) {
+        const LawLook& look = law_look(m.focal_length);
+        out.insert(&look == &kOtherLaw ? m.focal_length : look.focal);
+    }
     return out;
 }
 

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <map>
 #include <regex>
+#include <set>
 #include <sstream>
 
 #include "lesson/text_room.h"
@@ -266,6 +267,30 @@ TEST_P(ReadablePlot, AtEverySizeInEveryLanguage) {
 
 INSTANTIATE_TEST_SUITE_P(Plot, ReadablePlot, testing::ValuesIn(row_sets()),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Rows read back from an edited notebook may give a lens's focal length a rounding away, as far
+// as the notebook takes for a bench's: still that lens, with its one law, legend line and look.
+TEST(Plot, ALensReadBackARoundingAwayIsStillThatLens) {
+    Notebook n;
+    RowId id = 0;
+    for (const float f : {4.0f, 4.004f, 3.997f, 6.0f, 6.006f}) n.add(++id, row(8, f));
+    const Translate same = [](std::string_view t) { return std::string(t); };
+    for (const PlotView view : {PlotView::distances, PlotView::reciprocals}) {
+        Drawing d;
+        std::deque<std::string> words;
+        draw_plot(n, view, 640, 480, same, d, words);
+        int legend_lines = 0;
+        std::set<Rgb> fills;
+        for (const Primitive& p : d) {
+            if (const auto* t = std::get_if<Text>(&p))
+                legend_lines += t->text.rfind("f = ", 0) == 0;
+            if (const auto* s = std::get_if<Shape>(&p)) fills.insert(s->fill);
+        }
+        EXPECT_EQ(legend_lines, 2);
+        EXPECT_EQ(fills, (std::set<Rgb>{0x0072B2, 0xD55E00}));
+        EXPECT_LT(d.size(), 1000u);
+    }
+}
 
 }  // namespace
 }  // namespace korru
