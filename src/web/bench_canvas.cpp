@@ -10,7 +10,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <string_view>
+#include <type_traits>
 
 #include "bench/labels.h"
 #include "bench/svg.h"
@@ -18,10 +21,117 @@
 #include "web/fonts.h"
 #include "web/language.h"
 #include "web/pictures.h"
+#include "web/repaint.h"
 
 namespace korru::web {
 
 using emscripten::val;
+
+namespace {
+
+// A slanting line as the canvas strokes it: through the centres of its end pixels, one line
+// width across for each pixel of its width.
+struct Stroke {
+    double x1, y1, x2, y2, width;
+};
+
+Stroke stroke_of(const Line& l, double ratio) {
+    const auto centre = [ratio](float twips) { return (pixel_of(twips) + 0.5) * ratio; };
+    return {centre(l.x1), centre(l.y1), centre(l.x2), centre(l.y2),
+            static_cast<double>(device_line_width(ratio) * std::max(l.width, 1))};
+}
+
+// A primitive's fields, its text as the reader reads it, as bytes to compare.
+class KeyOf {
+  public:
+    std::string operator()(const FilledRect& r) {
+        add('r', r.box, r.colour);
+        return std::move(key_);
+    }
+    std::string operator()(const Line& l) {
+        add('l', l.item, l.x1, l.y1, l.x2, l.y2, l.colour, l.width);
+        return std::move(key_);
+    }
+    std::string operator()(const Shape& s) {
+        add('s', s.item, s.box, s.kind, s.outline, s.fill);
+        return std::move(key_);
+    }
+    std::string operator()(const Picture& p) {
+        add('p', p.item, p.box, p.turned, p.smooth, p.scale, p.outline, p.outline_width);
+        text(p.name);
+        return std::move(key_);
+    }
+    // The model's pixels change as the pupil's screen is dragged: painted again each time.
+    std::string operator()(const Raster&) { return {}; }
+    std::string operator()(const Text& t) {
+        add('t', t.item, t.box, t.colour, t.font.points, t.font.bold, t.align, t.pixels,
+            t.halo_colour, t.halo);
+        text(t.font.face);
+        text(translated(t.text));
+        return std::move(key_);
+    }
+
+  private:
+    template <class... T>
+    void add(const T&... fields) {
+        (bytes(fields), ...);
+    }
+    void bytes(const Box& b) { add(b.left, b.top, b.width, b.height); }
+    template <class T>
+    void bytes(const T& v) {
+        static_assert(std::is_arithmetic_v<T> || std::is_enum_v<T>);
+        key_.append(reinterpret_cast<const char*>(&v), sizeof v);
+    }
+    void text(std::string_view s) {
+        bytes(s.size());
+        key_.append(s);
+    }
+    std::string key_;
+};
+
+// Every device pixel a primitive may change.
+struct CoverOf {
+    double ratio;
+
+    std::vector<Rect> box(const Box& b) const { return {device_box(px_rect(b), ratio)}; }
+    std::vector<Rect> operator()(const FilledRect& r) const { return box(r.box); }
+    std::vector<Rect> operator()(const Line& l) const {
+        if (const auto whole = whole_device_pixels(l, ratio)) return {*whole};
+        const Stroke s = stroke_of(l, ratio);
+        return stroke_pieces(s.x1, s.y1, s.x2, s.y2, s.width);
+    }
+    std::vector<Rect> operator()(const Shape& s) const { return box(s.box); }
+    std::vector<Rect> operator()(const Picture& p) const { return box(p.box); }
+    std::vector<Rect> operator()(const Raster& r) const { return box(r.box); }
+    // Clipped to its box, and its halo to the box grown by the halo.
+    std::vector<Rect> operator()(const Text& t) const {
+        Rect r = device_box(px_rect(t.box), ratio);
+        const int grow = static_cast<int>(std::ceil(t.halo * ratio)) + 1;
+        return {{r.left - grow, r.top - grow, r.width + 2 * grow, r.height + 2 * grow}};
+    }
+};
+
+// What the browser smooths, and smooths differently where a clip cuts it: painted again whole.
+bool smoothed(const Primitive& p) {
+    if (const auto* line = std::get_if<Line>(&p)) return !whole_pixels(*line);
+    if (const auto* text = std::get_if<Text>(&p)) return text->halo > 0;
+    return std::holds_alternative<Raster>(p);
+}
+
+// Rectangles as the outline of a path, for a clip that keeps whole device pixels.
+std::string path_of(const std::vector<Rect>& rects) {
+    std::string path;
+    path.reserve(rects.size() * 24);
+    char piece[64];
+    for (const Rect& r : rects) {
+        std::snprintf(piece, sizeof piece, "M%d %dh%dv%dh%dz", r.left, r.top, r.width, r.height,
+                      -r.width);
+        path += piece;
+    }
+    return path;
+}
+
+}  // namespace
 
 struct BenchCanvas::Painter {
     BenchCanvas& canvas;
@@ -56,14 +166,25 @@ struct BenchCanvas::Painter {
             fill_rect(*whole);
             return;
         }
-        const int ax = pixel_of(l.x1), ay = pixel_of(l.y1), bx = pixel_of(l.x2),
-                  by = pixel_of(l.y2);
+        const Stroke s = stroke_of(l, ratio);
         stroke_style(l.colour);
-        c.set("lineWidth", thickness() * std::max(l.width, 1));
-        c.call<void>("beginPath");
-        c.call<void>("moveTo", (ax + 0.5) * ratio, (ay + 0.5) * ratio);
-        c.call<void>("lineTo", (bx + 0.5) * ratio, (by + 0.5) * ratio);
-        c.call<void>("stroke");
+        c.set("lineWidth", s.width);
+        if (!canvas.in_parts_) {
+            c.call<void>("beginPath");
+            c.call<void>("moveTo", s.x1, s.y1);
+            c.call<void>("lineTo", s.x2, s.y2);
+            c.call<void>("stroke");
+            return;
+        }
+        // Piece by piece, each clipped to its own rectangle, so that a piece painted again
+        // alone is smoothed as it was.
+        std::vector<int> pieces;
+        for (const Rect& r : stroke_pieces(s.x1, s.y1, s.x2, s.y2, s.width)) {
+            pieces.insert(pieces.end(), {r.left, r.top, r.width, r.height});
+        }
+        static const val stroke = val::global("korruStroke");
+        stroke(c, s.x1, s.y1, s.x2, s.y2,
+               val(emscripten::typed_memory_view(pieces.size(), pieces.data())));
     }
 
     // Fill, and a one-pixel outline on the box's outermost pixels.
@@ -191,21 +312,26 @@ BenchCanvas::BenchCanvas(val canvas)
     : canvas_(std::move(canvas)), context_(canvas_.call<val>("getContext", val("2d"))) {}
 
 void BenchCanvas::resize(int width, int height, double ratio) {
+    const double was = ratio_;
     ratio_ = ratio > 0 ? ratio : 1;
     const Rect backing = device_box(Rect{0, 0, width, height}, ratio_);
+    if (backing.width != width_ || backing.height != height_ || ratio_ != was) {
+        painted_.clear();  // a new backing store is clear, and a new ratio changes every pixel
+    }
     if (backing.width != width_ || backing.height != height_) {
         width_ = backing.width;
         height_ = backing.height;
         canvas_.set("width", width_);
         canvas_.set("height", height_);
     }
+    in_parts_ = static_cast<double>(width_) * height_ >= kInPartsFrom;
 }
 
 void BenchCanvas::paint(const Drawing& drawing) {
     // Resizing the backing store resets the context, so its settings are made on every paint.
     context_.set("imageSmoothingEnabled", false);
     context_.set("textBaseline", "top");
-    Painter painter{*this, context_, ratio_};
+    Drawing fitted;
     if (has_labels(drawing)) {
         // Measured at the bench's own size, as the labels' boxes are given.
         const auto width_of = [this](const Text& t) {
@@ -214,10 +340,34 @@ void BenchCanvas::paint(const Drawing& drawing) {
                 context_.call<val>("measureText", val(translated(t.text)))["width"].as<double>() *
                 kTwipsPerPixel);
         };
-        for (const Primitive& p : with_labels_fitted(drawing, width_of)) std::visit(painter, p);
+        fitted = with_labels_fitted(drawing, width_of);
+    }
+    const Drawing& shown = fitted.empty() ? drawing : fitted;
+    Painter painter{*this, context_, ratio_};
+    if (!in_parts_) {
+        for (const Primitive& p : shown) std::visit(painter, p);
+        painted_.clear();
         return;
     }
-    for (const Primitive& p : drawing) std::visit(painter, p);
+    std::vector<Painted> now;
+    now.reserve(shown.size());
+    for (const Primitive& p : shown) {
+        now.push_back({std::visit(KeyOf{}, p), std::visit(CoverOf{ratio_}, p), smoothed(p)});
+    }
+    const auto again = to_repaint(painted_, now, width_, height_);
+    if (!again) {
+        for (const Primitive& p : shown) std::visit(painter, p);
+    } else if (!again->empty()) {
+        // Outside the clip every pixel is painted by the same primitives as before; inside, by
+        // all that reach it, in their order.
+        context_.call<void>("save");
+        context_.call<void>("clip", val::global("Path2D").new_(val(path_of(*again))));
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            if (meets(now[i].cover, *again)) std::visit(painter, shown[i]);
+        }
+        context_.call<void>("restore");
+    }
+    painted_ = std::move(now);
 }
 
 }  // namespace korru::web

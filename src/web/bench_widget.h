@@ -57,6 +57,9 @@ class BenchWidget {
     void forget_press() { mark_pointer_ = -1; }
     // What is held is let go silently: another scene opens.
     void release();
+    // The browser cleared the canvas (its context lost and restored): the next show paints it
+    // all.
+    void forget_painted() { painter_.forget_painted(); }
     // Nothing can be taken any more, and nothing is told: the page has stopped.
     void stop_taking();
 

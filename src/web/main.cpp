@@ -92,6 +92,10 @@ void ratio_changed(val /*event*/) {
     guarded([] { page().ratio_changed(); });
 }
 
+void bench_restored(val /*event*/) {
+    guarded([] { page().bench_restored(); });
+}
+
 void scene_changed(val /*event*/) {
     guarded([] { page().scene_changed(); });
 }
@@ -238,6 +242,7 @@ EMSCRIPTEN_BINDINGS(korru_page) {
     emscripten::function("drag_pointer", &drag_pointer);
     emscripten::function("drag_frame", &drag_frame);
     emscripten::function("ratio_changed", &ratio_changed);
+    emscripten::function("bench_restored", &bench_restored);
     emscripten::function("scene_changed", &scene_changed);
     emscripten::function("bar_click", &bar_click);
     emscripten::function("notebook_click", &notebook_click);

@@ -136,6 +136,8 @@ void Page::start() {
         bench.call<void>("addEventListener", val(type), val::module_property("drag_pointer"),
                          options);
     }
+    bench.call<void>("addEventListener", val("contextrestored"),
+                     val::module_property("bench_restored"));
     window.call<void>("addEventListener", val("resize"), val::module_property("resized"));
     finger_query().call<void>("addEventListener", val("change"), val::module_property("resized"));
     window.call<void>("addEventListener", val("hashchange"), val::module_property("scene_changed"));
@@ -541,6 +543,12 @@ void Page::ratio_changed() {
     if (state_ != State::running) return;
     show_bench(!bench_->dragging());  // a held one is told of when let go
     if (sheet_) sheet_->paint_plot_soon();
+}
+
+void Page::bench_restored() {
+    if (state_ != State::running) return;
+    bench_->forget_painted();
+    show_bench(false);
 }
 
 std::optional<std::string> Page::snapshot() const {

@@ -82,6 +82,8 @@ class Page {
     void viewport_changed();
     void viewport_settled();
     void ratio_changed();
+    // The browser cleared the bench's canvas (its context lost and restored): painted again.
+    void bench_restored();
 
     // The model as `korru-snapshot --json` writes it, with the lesson's numbers where the
     // experiment is used; nothing once a run-time error or a fault has stopped the page, whose

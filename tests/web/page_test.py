@@ -17,6 +17,7 @@ import io
 import itertools
 import json
 import os
+import random
 import re
 import threading
 import shutil
@@ -28,7 +29,7 @@ import time
 import unittest
 import xml.etree.ElementTree as ET
 
-from PIL import Image
+from PIL import Image, ImageChops
 from selenium import webdriver
 from selenium.common.exceptions import JavascriptException
 from selenium.webdriver.chrome.service import Service
@@ -463,6 +464,42 @@ def runs(pixels, colour):
             out.append(n)
             n = 0
     return out
+
+
+# The clicks of a walk: each changes what the bench shows, or leaves it where a limit is reached.
+WALK = ["ml", "mr", "mu", "md", "kosen", "syoten", "hogan", "sukurin", "smove(0)", "smove(1)",
+        "fmove(0)", "fmove(1)"]
+
+
+def assertPaintedAsANewPage(test, b, goto, seed, checks=4, clicks_each=8, within=0):
+    """A seeded walk of clicks, each of which paints the canvas again only where it changed: at
+    the end of each stretch the canvas is, pixel for pixel, the one that a new page opened on
+    the same scene paints whole, each channel `within` that of it (an engine may round a
+    smoothed pixel painted again under a clip one level apart); the walk then goes on in that
+    page. `goto` opens an address."""
+    rng, clicks = random.Random(seed), ["kosen"]  # the rays shown: they slant across the bench
+    b.js("document.querySelector('[data-item=\"kosen\"]').click()")
+    for _ in range(checks):
+        for _ in range(clicks_each):
+            clicks.append(rng.choice(WALK))
+            b.js("document.querySelector(`[data-item=\"${arguments[0]}\"]`).click()", clicks[-1])
+        walked = canvas_image(b)
+        goto("about:blank")
+        goto("file://%s#%s" % (os.path.abspath(PAGE), ".".join(clicks)))
+        b.wait_for("return !!window.korru")
+        difference = ImageChops.difference(walked, canvas_image(b))
+        most = max(top for _, top in difference.getextrema())
+        test.assertLessEqual(most, within, "after %s, the canvas differs from a new page's by %d "
+                             "within %s" % (".".join(clicks), most, difference.getbbox()))
+
+
+class PaintedAsANewPage(PageTest):
+    """Large enough at its ratio (2.7 million device pixels) for its bench to be painted in
+    parts."""
+    window, ratio = (1366, 1024), 2
+
+    def test_a_walk_of_clicks(self):
+        assertPaintedAsANewPage(self, self.b, self.b.driver.get, seed=26)
 
 
 class CrispAtEveryRatio(PageTest):

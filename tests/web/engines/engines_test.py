@@ -163,7 +163,7 @@ class WebKitBrowser(Browser):
         # Xvfb names the display it took once it is ready for clients.
         read, write = os.pipe()
         self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write), "-screen", "0", "1920x1200x24", "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write), "-screen", "0", "2880x1800x24", "-nolisten", "tcp"],
             pass_fds=[write], stderr=subprocess.DEVNULL, preexec_fn=dies_with_us(signal.SIGKILL))
         os.close(write)
         with os.fdopen(read) as f:
@@ -341,6 +341,12 @@ class EngineTest:
         data = self.b.js("return document.querySelector('canvas').toDataURL('image/png')")
         page = png_image(base64.b64decode(data.split(",", 1)[1]))
         self.assertLooksLikeTheDesktopsBench(page, self.clicks, items)
+
+    def test_a_walk_of_clicks_paints_as_a_new_page(self):
+        # A bench of some 3 million pixels, which is painted in parts.
+        self.b.resize(2560, 1600)
+        self.b.load()
+        page_test.assertPaintedAsANewPage(self, self.b, self.b.goto, seed=26, checks=2, within=1)
 
     def test_a_resize_replays_the_clicks(self):
         clicks = ["fmove(0)", "ml", "ml", "mu", "hogan", "kosen"]
