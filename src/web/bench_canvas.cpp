@@ -138,6 +138,9 @@ struct BenchCanvas::Painter {
     val& c;
     double ratio;
     std::string fill{}, stroke{};
+    // Where the canvas is painted again, when it is painted in parts: the pieces of a slanting
+    // line outside it are left as they are.
+    const std::vector<Rect>* again = nullptr;
 
     int thickness() const { return device_line_width(ratio); }
 
@@ -180,8 +183,10 @@ struct BenchCanvas::Painter {
         // alone is smoothed as it was.
         std::vector<int> pieces;
         for (const Rect& r : stroke_pieces(s.x1, s.y1, s.x2, s.y2, s.width)) {
+            if (again && !meets({r}, *again)) continue;
             pieces.insert(pieces.end(), {r.left, r.top, r.width, r.height});
         }
+        if (pieces.empty()) return;
         static const val stroke = val::global("korruStroke");
         stroke(c, s.x1, s.y1, s.x2, s.y2,
                val(emscripten::typed_memory_view(pieces.size(), pieces.data())));
@@ -244,6 +249,25 @@ struct BenchCanvas::Painter {
         image["data"].call<void>(
             "set", val(emscripten::typed_memory_view(px.bytes.size(), px.bytes.data())));
         context.call<void>("putImageData", image, 0, 0);
+        if (canvas.in_parts_) {
+            // Stretched on a canvas of its own, then drawn one to one: the browser smooths a
+            // stretched drawing differently under another clip, as when it is painted again.
+            static val box_canvas =
+                val::global("document").call<val>("createElement", val("canvas"));
+            static val box_context = box_canvas.call<val>("getContext", val("2d"));
+            if (box_canvas["width"].as<int>() != box.width ||
+                box_canvas["height"].as<int>() != box.height) {
+                box_canvas.set("width", box.width);
+                box_canvas.set("height", box.height);
+            } else {
+                box_context.call<void>("clearRect", 0, 0, box.width, box.height);
+            }
+            box_context.set("imageSmoothingEnabled", true);
+            box_context.call<void>("drawImage", scratch, 0, 0, px.width, px.height, 0, 0, box.width,
+                                   box.height);
+            c.call<void>("drawImage", box_canvas, box.left, box.top);
+            return;
+        }
         c.set("imageSmoothingEnabled", true);
         c.call<void>("drawImage", scratch, 0, 0, px.width, px.height, box.left, box.top, box.width,
                      box.height);
@@ -362,6 +386,7 @@ void BenchCanvas::paint(const Drawing& drawing) {
         // all that reach it, in their order.
         context_.call<void>("save");
         context_.call<void>("clip", val::global("Path2D").new_(val(path_of(*again))));
+        painter.again = &*again;
         for (std::size_t i = 0; i < shown.size(); ++i) {
             if (meets(now[i].cover, *again)) std::visit(painter, shown[i]);
         }

@@ -154,21 +154,22 @@ std::optional<std::vector<Rect>> to_repaint(const std::vector<Painted>& before,
         }
         grown = merge(out) || grown;
     }
-    // Kept within the canvas, and the whole canvas where they come to half of it.
+    // Those on the canvas, whole: a clip cut at the canvas's edge is smoothed differently there
+    // by some browsers. The whole canvas where they come to half of it.
     const Rect canvas{0, 0, width, height};
     double area = 0;
-    std::vector<Rect> inside;
-    inside.reserve(out.size());
+    std::vector<Rect> on;
+    on.reserve(out.size());
     for (const Rect& r : out) {
         const int left = std::max(r.left, 0), top = std::max(r.top, 0);
         const int right = std::min(r.left + r.width, width);
         const int bottom = std::min(r.top + r.height, height);
         if (right <= left || bottom <= top) continue;
-        inside.push_back({left, top, right - left, bottom - top});
+        on.push_back(r);
         area += static_cast<double>(right - left) * (bottom - top);
     }
     if (area * 2 >= static_cast<double>(canvas.width) * canvas.height) return std::nullopt;
-    return inside;
+    return on;
 }
 
 bool meets(const std::vector<Rect>& cover, const std::vector<Rect>& rects) {

@@ -471,22 +471,38 @@ WALK = ["ml", "mr", "mu", "md", "kosen", "syoten", "hogan", "sukurin", "smove(0)
         "fmove(0)", "fmove(1)"]
 
 
-def assertPaintedAsANewPage(test, b, goto, seed, checks=4, clicks_each=8, within=0):
-    """A seeded walk of clicks, each of which paints the canvas again only where it changed: at
-    the end of each stretch the canvas is, pixel for pixel, the one that a new page opened on
-    the same scene paints whole, each channel `within` that of it (an engine may round a
-    smoothed pixel painted again under a clip one level apart); the walk then goes on in that
-    page. `goto` opens an address."""
+# The experiment's actions by their keys, named as a scene names them: the pupil's screen, whose
+# light is computed again at every step, and the cards over the lens.
+EXPERIMENT_KEYS = {"screen_l": ",", "screen_r": ".", "cover_upper": "u", "cover_lower": "l"}
+
+
+def assertPaintedAsANewPage(test, b, goto, seed, checks=4, clicks_each=8, within=0,
+                            experiment=False):
+    """A seeded walk of clicks, each of which paints the canvas again only where it changed (in
+    the experiment, its keys too): at the end of each stretch the canvas is, pixel for pixel,
+    the one that a new page opened on the same scene paints whole, each channel `within` that
+    of it (an engine may smooth a pixel of a line painted again under a clip a few levels
+    apart); the walk then goes on in that page. `goto` opens an address."""
     rng, clicks = random.Random(seed), ["kosen"]  # the rays shown: they slant across the bench
     b.js("document.querySelector('[data-item=\"kosen\"]').click()")
+    if experiment:  # on for the whole walk: its keys do nothing without it
+        clicks.append("experiment")
+        b.js("dispatchEvent(new KeyboardEvent('keydown', {key: 'e', code: 'KeyE'}))")
+    steps = WALK + (list(EXPERIMENT_KEYS) * 2 if experiment else [])
     for _ in range(checks):
         for _ in range(clicks_each):
-            clicks.append(rng.choice(WALK))
-            b.js("document.querySelector(`[data-item=\"${arguments[0]}\"]`).click()", clicks[-1])
-        walked = canvas_image(b)
+            clicks.append(rng.choice(steps))
+            if clicks[-1] in EXPERIMENT_KEYS:
+                b.js("dispatchEvent(new KeyboardEvent('keydown', {key: arguments[0]}))",
+                     EXPERIMENT_KEYS[clicks[-1]])
+            else:
+                b.js("document.querySelector(`[data-item=\"${arguments[0]}\"]`).click()",
+                     clicks[-1])
+        walked, state = canvas_image(b), b.snapshot()
         goto("about:blank")
         goto("file://%s#%s" % (os.path.abspath(PAGE), ".".join(clicks)))
         b.wait_for("return !!window.korru")
+        test.assertEqual(b.snapshot(), state, "the scene " + ".".join(clicks))
         difference = ImageChops.difference(walked, canvas_image(b))
         most = max(top for _, top in difference.getextrema())
         test.assertLessEqual(most, within, "after %s, the canvas differs from a new page's by %d "
@@ -500,6 +516,15 @@ class PaintedAsANewPage(PageTest):
 
     def test_a_walk_of_clicks(self):
         assertPaintedAsANewPage(self, self.b, self.b.driver.get, seed=26)
+
+    def test_a_walk_in_the_experiment(self):
+        assertPaintedAsANewPage(self, self.b, self.b.driver.get, seed=9, experiment=True)
+
+
+class PaintedAsANewPageAtOneToOne(PaintedAsANewPage):
+    """A wide screen at a ratio of 1 (3.2 million device pixels): its slanting lines one pixel
+    wide."""
+    window, ratio = (2560, 1600), 1
 
 
 class CrispAtEveryRatio(PageTest):
