@@ -157,14 +157,18 @@ Measurement measure(const Window& w) {
     return m;
 }
 
+std::optional<float> bench_focal_length(float focal) {
+    for (const float f : kFocalLengths) {
+        if (near(focal, f, 1e-3f)) return f;
+    }
+    return std::nullopt;
+}
+
 bool bench_can_make(const Measurement& m) {
     const float a = m.candle_distance, f = m.focal_length;
     if (!(a >= kNearest - 1e-3f && a <= kFarthest + 1e-3f)) return false;
     if (!near(m.candle_height, kCandleHeight, 1e-3f)) return false;
-    if (std::none_of(kFocalLengths.begin(), kFocalLengths.end(),
-                     [f](float focal) { return near(f, focal, 1e-3f); })) {
-        return false;
-    }
+    if (!bench_focal_length(f)) return false;
     if (m.screen && !(*m.screen >= 0.25f - 1e-3f && *m.screen <= kFarthest + 1e-3f)) return false;
     const bool on_focus = near(a, f, 1e-4f);
     if (m.image == ImageCase::none) {

@@ -37,6 +37,10 @@ struct Measurement {
 // The scene as a row of the notebook.
 Measurement measure(const Window& w);
 
+// The bench's focal length, 4 or 6 squares, that a row's `focal` is taken for (its value as
+// read back may lie a rounding away); nothing where it is neither.
+std::optional<float> bench_focal_length(float focal);
+
 // Whether a bench could have made the row: the candle within the bench's reach, one of the two
 // focal lengths, the case and the image agreeing with them. A kept row that is not is no row.
 bool bench_can_make(const Measurement& m);

@@ -40,11 +40,12 @@ constexpr std::array<LawLook, 2> kLawLooks{
     {{4, 0x0072B2, ShapeKind::rectangle}, {6, 0xD55E00, ShapeKind::oval}}};
 constexpr LawLook kOtherLaw{0, 0x404040, ShapeKind::rectangle};
 
-// A row's focal length as read back may lie a rounding away from its lens's, as far as the
-// notebook takes a row to be a bench's (bench_can_make): that lens's look.
+// The look of the lens the notebook takes a row's focal length for, whatever rounding it was
+// read back with.
 const LawLook& law_look(float focal) {
+    const std::optional<float> lens = bench_focal_length(focal);
     for (const LawLook& look : kLawLooks) {
-        if (std::fabs(focal - look.focal) <= 1e-3f * look.focal + 1e-3f) return look;
+        if (lens && look.focal == *lens) return look;
     }
     return kOtherLaw;
 }

@@ -172,7 +172,7 @@ struct BenchCanvas::Painter {
         const Stroke s = stroke_of(l, ratio);
         stroke_style(l.colour);
         c.set("lineWidth", s.width);
-        if (!canvas.in_parts_) {
+        if (!canvas.in_parts()) {
             c.call<void>("beginPath");
             c.call<void>("moveTo", s.x1, s.y1);
             c.call<void>("lineTo", s.x2, s.y2);
@@ -249,7 +249,7 @@ struct BenchCanvas::Painter {
         image["data"].call<void>(
             "set", val(emscripten::typed_memory_view(px.bytes.size(), px.bytes.data())));
         context.call<void>("putImageData", image, 0, 0);
-        if (canvas.in_parts_) {
+        if (canvas.in_parts()) {
             // Stretched on a canvas of its own, then drawn one to one: the browser smooths a
             // stretched drawing differently under another clip, as when it is painted again.
             static val box_canvas =
@@ -348,7 +348,6 @@ void BenchCanvas::resize(int width, int height, double ratio) {
         canvas_.set("width", width_);
         canvas_.set("height", height_);
     }
-    in_parts_ = static_cast<double>(width_) * height_ >= kInPartsFrom;
 }
 
 void BenchCanvas::paint(const Drawing& drawing) {
@@ -368,9 +367,8 @@ void BenchCanvas::paint(const Drawing& drawing) {
     }
     const Drawing& shown = fitted.empty() ? drawing : fitted;
     Painter painter{*this, context_, ratio_};
-    if (!in_parts_) {
+    if (!in_parts()) {
         for (const Primitive& p : shown) std::visit(painter, p);
-        painted_.clear();
         return;
     }
     std::vector<Painted> now;

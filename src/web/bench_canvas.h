@@ -69,8 +69,10 @@ class BenchCanvas {
     };
     std::array<Stretched, 4> pictures_{};
     std::size_t next_picture_ = 0;
-    bool in_parts_ = false;         // painted again in parts, its slanting lines in pieces
-    std::vector<Painted> painted_;  // what the canvas shows; empty: not known
+    // Painted again in parts, its slanting lines in pieces; what it shows as painted so, empty
+    // where that is not known (a new backing store, a new ratio, or painted whole).
+    bool in_parts() const { return static_cast<double>(width_) * height_ >= kInPartsFrom; }
+    std::vector<Painted> painted_;
 };
 
 }  // namespace korru::web

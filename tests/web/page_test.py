@@ -520,6 +520,16 @@ class PaintedAsANewPage(PageTest):
     def test_a_walk_in_the_experiment(self):
         assertPaintedAsANewPage(self, self.b, self.b.driver.get, seed=9, experiment=True)
 
+    def test_a_canvas_the_browser_cleared_is_painted_whole_again(self):
+        for c in ["kosen", "syoten", "ml", "mu"]:
+            self.b.item(c).click()
+        shown = canvas_image(self.b)
+        # As when the browser drops a canvas's pixels (its context lost) and gives it back.
+        self.b.js("""const c = document.querySelector('canvas');
+                     c.getContext('2d').clearRect(0, 0, c.width, c.height);
+                     c.dispatchEvent(new Event('contextrestored'));""")
+        self.assertIsNone(ImageChops.difference(shown, canvas_image(self.b)).getbbox())
+
 
 class PaintedAsANewPageAtOneToOne(PaintedAsANewPage):
     """A wide screen at a ratio of 1 (3.2 million device pixels): its slanting lines one pixel
