@@ -1893,7 +1893,9 @@ class WithoutIdleCallbacks(PageTest):
         with open(os.path.join(FOLDER, "korru.wasm"), "rb") as f:
             wasm = f.read()
         inflated = self.b.js("""
-            const text = atob(document.getElementById('korru-wasm').textContent);
+            const comments = document.createNodeIterator(document.body, NodeFilter.SHOW_COMMENT);
+            let text;
+            for (let c; (c = comments.nextNode());) if (c.data.length > 100000) text = atob(c.data);
             const packed = Uint8Array.from(text, c => c.charCodeAt(0));
             let out = '';
             for (const byte of korruInflate(packed)) out += String.fromCharCode(byte);
