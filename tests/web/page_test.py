@@ -2566,6 +2566,24 @@ class OfflineFromAFile(unittest.TestCase):
         errors = [e for e in b.driver.get_log("browser") if e["level"] == "SEVERE"]
         self.assertEqual(errors, [])
 
+    def test_a_file_stripped_of_its_program_says_it_could_not_start(self):
+        # A tool that strips an HTML file's comments takes the WebAssembly with them.
+        with open(PAGE, encoding="ascii") as f:
+            page = f.read()
+        stripped = re.sub(r"<!--[A-Za-z0-9+/=]{1000,}-->", "", page)
+        self.assertLess(len(stripped), len(page) // 2)
+        folder = tempfile.mkdtemp(prefix="korru-stripped-")
+        self.addCleanup(shutil.rmtree, folder)
+        with open(os.path.join(folder, "korru.html"), "w", encoding="ascii") as f:
+            f.write(stripped)
+        b = Browser(offline=True)
+        self.addCleanup(b.quit)
+        b.driver.get("file://" + os.path.join(folder, "korru.html"))
+        b.wait_for("return !document.getElementById('ended').hidden")
+        self.assertIn("Tavensu could not run in this browser.",
+                      b.js("return document.getElementById('ended-text').textContent"))
+        self.assertTrue(b.js("return document.getElementById('client').hidden"))
+
 
 class Served:
     """A copy of the hosted folder on a web server of this machine, as a school's server serves
