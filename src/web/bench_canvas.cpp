@@ -138,8 +138,10 @@ struct BenchCanvas::Painter {
     val& c;
     double ratio;
     std::string fill{}, stroke{};
-    // Where the canvas is painted again, when it is painted in parts: the pieces of a slanting
-    // line outside it are left as they are.
+    // When the canvas is painted in parts: what the primitive being painted covers (a slanting
+    // line's pieces), and where the canvas is painted again, outside which a piece is left as
+    // it is (nothing where it is painted whole).
+    const std::vector<Rect>* cover = nullptr;
     const std::vector<Rect>* again = nullptr;
 
     int thickness() const { return device_line_width(ratio); }
@@ -172,7 +174,7 @@ struct BenchCanvas::Painter {
         const Stroke s = stroke_of(l, ratio);
         stroke_style(l.colour);
         c.set("lineWidth", s.width);
-        if (!canvas.in_parts()) {
+        if (!cover) {
             c.call<void>("beginPath");
             c.call<void>("moveTo", s.x1, s.y1);
             c.call<void>("lineTo", s.x2, s.y2);
@@ -182,7 +184,7 @@ struct BenchCanvas::Painter {
         // Piece by piece, each clipped to its own rectangle, so that a piece painted again
         // alone is smoothed as it was.
         std::vector<int> pieces;
-        for (const Rect& r : stroke_pieces(s.x1, s.y1, s.x2, s.y2, s.width)) {
+        for (const Rect& r : *cover) {
             if (again && !meets({r}, *again)) continue;
             pieces.insert(pieces.end(), {r.left, r.top, r.width, r.height});
         }
@@ -377,18 +379,20 @@ void BenchCanvas::paint(const Drawing& drawing) {
         now.push_back({std::visit(KeyOf{}, p), std::visit(CoverOf{ratio_}, p), smoothed(p)});
     }
     const auto again = to_repaint(painted_, now, width_, height_);
-    if (!again) {
-        for (const Primitive& p : shown) std::visit(painter, p);
-    } else if (!again->empty()) {
+    if (!again || !again->empty()) {
         // Outside the clip every pixel is painted by the same primitives as before; inside, by
         // all that reach it, in their order.
-        context_.call<void>("save");
-        context_.call<void>("clip", val::global("Path2D").new_(val(path_of(*again))));
-        painter.again = &*again;
-        for (std::size_t i = 0; i < shown.size(); ++i) {
-            if (meets(now[i].cover, *again)) std::visit(painter, shown[i]);
+        if (again) {
+            context_.call<void>("save");
+            context_.call<void>("clip", val::global("Path2D").new_(val(path_of(*again))));
+            painter.again = &*again;
         }
-        context_.call<void>("restore");
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            if (again && !meets(now[i].cover, *again)) continue;
+            painter.cover = &now[i].cover;
+            std::visit(painter, shown[i]);
+        }
+        if (again) context_.call<void>("restore");
     }
     painted_ = std::move(now);
 }

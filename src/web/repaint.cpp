@@ -156,8 +156,7 @@ std::optional<std::vector<Rect>> to_repaint(const std::vector<Painted>& before,
     }
     // Those on the canvas, whole: a clip cut at the canvas's edge is smoothed differently there
     // by some browsers. The whole canvas where they come to half of it.
-    const Rect canvas{0, 0, width, height};
-    double area = 0;
+    double on_area = 0;
     std::vector<Rect> on;
     on.reserve(out.size());
     for (const Rect& r : out) {
@@ -166,9 +165,9 @@ std::optional<std::vector<Rect>> to_repaint(const std::vector<Painted>& before,
         const int bottom = std::min(r.top + r.height, height);
         if (right <= left || bottom <= top) continue;
         on.push_back(r);
-        area += static_cast<double>(right - left) * (bottom - top);
+        on_area += static_cast<double>(right - left) * (bottom - top);
     }
-    if (area * 2 >= static_cast<double>(canvas.width) * canvas.height) return std::nullopt;
+    if (on_area * 2 >= static_cast<double>(width) * height) return std::nullopt;
     return on;
 }
 

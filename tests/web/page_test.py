@@ -520,6 +520,27 @@ class PaintedAsANewPage(PageTest):
     def test_a_walk_in_the_experiment(self):
         assertPaintedAsANewPage(self, self.b, self.b.driver.get, seed=9, experiment=True)
 
+    def test_its_slanting_rays_are_painted_their_whole_length(self):
+        # Each of a line's pieces is painted, whole or again: along every slanting ray, ink
+        # other than the bench's ground within a device pixel of each point.
+        for c in ["kosen", "ml", "mu", "syoten", "md", "hogan"]:
+            self.b.item(c).click()
+            image, items = canvas_image(self.b), json.loads(self.b.snapshot())["items"]
+            ground = max(image.getcolors(image.width * image.height))[1]
+            rays = [i for name, i in items.items() if name.startswith("rl(") and i["visible"]
+                    and i["x1"] != i["x2"] and i["y1"] != i["y2"]]
+            self.assertTrue(rays, "after " + c)
+            for ray in rays:
+                for k in range(1, 40):
+                    x, y = ((px(ray[p]) + 0.5 + (px(ray[q]) - px(ray[p])) * k / 40) * self.ratio
+                            for p, q in (("x1", "x2"), ("y1", "y2")))
+                    if not (1 <= x < image.width - 1 and 1 <= y < image.height - 1):
+                        continue
+                    near = {image.getpixel((int(x) + dx, int(y) + dy))
+                            for dx in (-1, 0, 1) for dy in (-1, 0, 1)}
+                    self.assertNotEqual(near, {ground}, "after %s, a ray missing at %d, %d"
+                                        % (c, x, y))
+
     def test_a_canvas_the_browser_cleared_is_painted_whole_again(self):
         for c in ["kosen", "syoten", "ml", "mu"]:
             self.b.item(c).click()
