@@ -48,10 +48,14 @@ STARTED = """
       configurable: true, get: () => korru,
       set: v => { performance.mark('korru-started'); korru = v; } });"""
 
-# The page as the program left it, as static HTML: no script, the canvas a dark box of the
-# same size and border.
+# The page as the program left it, as static HTML: no script and no comment, the canvas a dark
+# box of the same size and border.
 STATIC_COPY = """
     for (const s of document.querySelectorAll('script')) s.remove();
+    // The one file's WebAssembly is a comment: no part of the page a static copy shows.
+    const notes = document.createNodeIterator(document, NodeFilter.SHOW_COMMENT), gone = [];
+    for (let n; (n = notes.nextNode());) gone.push(n);
+    for (const n of gone) n.remove();
     for (const c of document.querySelectorAll('canvas')) {
       const box = document.createElement('div'), style = getComputedStyle(c);
       box.style.cssText = c.style.cssText;
