@@ -145,7 +145,14 @@ class Browser:
         """A file downloaded as `name`; `taken` away, so that the next one has the name too."""
         path = os.path.join(self.downloads, name)
         end = time.monotonic() + timeout
-        while not os.path.exists(path):
+
+        def written():
+            # The name can be there, empty, while the browser still writes a partial file.
+            if not os.path.exists(path) or os.path.getsize(path) == 0:
+                return False
+            return not any(n.endswith(".crdownload") for n in os.listdir(self.downloads))
+
+        while not written():
             if time.monotonic() > end:
                 raise AssertionError("nothing downloaded as " + name)
             time.sleep(0.05)
@@ -305,6 +312,37 @@ class Keyboard(PageTest):
             self.assertTrue(outline, "no focus shown on %s" % name)
         self.assertEqual(seen, order)
         self.assertSameAsNative([])  # moving the focus clicks nothing
+
+
+class ChoicesShowTheirState(PageTest):
+    """The four boxes of the check boxes and option buttons are parts of one picture."""
+
+    def test_each_row_shows_its_own_box_and_nothing_beside_it(self):
+        window, white, blue = (239, 239, 239), (255, 255, 255), (10, 100, 214)
+
+        def wrong_boxes():
+            shot = png_image(self.b.driver.get_screenshot_as_png())
+            rows = self.b.js("""
+                return [...document.querySelectorAll('#client .choice input')].map(i => {
+                  const r = i.getBoundingClientRect();
+                  return [i.dataset.item || i.parentNode.dataset.item, i.type, i.checked,
+                          r.left, r.top + r.height / 2, r.width / i.offsetWidth];
+                });""")
+            wrong = []
+            for name, kind, on, left, middle, k in rows:
+                def at(x, y):
+                    return shot.getpixel((int(left + x * k), int(middle + y * k)))
+                # A check box's fill by its corner, an option button's dot; past the box, the
+                # window between it and its caption.
+                inside = at(3.5, -3) if kind == "checkbox" else at(6.5, 0)
+                if inside != (blue if on else white) or at(15, 0) != window:
+                    wrong.append((name, on, inside, at(15, 0)))
+            return len(rows), wrong
+
+        self.assertEqual(wrong_boxes(), (8, []))
+        for name in ["hogan", "fmove(0)", "sukurin"]:  # one on, one chosen, one off
+            self.b.item(name).click()
+        self.assertEqual(wrong_boxes(), (8, []))
 
 
 # The arrow keys and the clicks they stand for: key, code, Windows virtual key code.
